@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything warning-clean and runs every test.
+# Usage: scripts/test.sh [--sanitize|--tsan|--clang]   (default: g++ with -Werror)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+
+variant="${1:-default}"
+build="build/${variant#--}"
+args=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELORIN_WERROR=ON)
+case "$variant" in
+  default) ;;
+  --clang) args+=(-DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14) ;;
+  --sanitize) args+=(-DCMAKE_BUILD_TYPE=Debug -DPELORIN_SANITIZE=ON -DPELORIN_BUILD_BENCH=OFF) ;;
+  --tsan) args+=(-DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DPELORIN_TSAN=ON
+                 -DPELORIN_BUILD_BENCH=OFF) ;;
+  *) echo "usage: scripts/test.sh [--sanitize|--tsan|--clang]" >&2; exit 2 ;;
+esac
+
+cmake -S . -B "$build" "${args[@]}" >/dev/null
+cmake --build "$build" -j "$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
