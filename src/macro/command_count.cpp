@@ -1,0 +1,25 @@
+#include "macro/command_count.h"
+
+#include <algorithm>
+
+namespace pelorin::command_count {
+
+int forDelayChange(std::uint32_t oldMs, std::uint32_t newMs) {
+  const bool wasCounted = oldMs > kFreeDelayMs;
+  const bool isCounted = newMs > kFreeDelayMs;
+  return static_cast<int>(isCounted) - static_cast<int>(wasCounted);
+}
+
+int forDeletion(MacroAction deleted) {
+  return deleted.isDelay() ? 0 : -1;
+}
+
+bool fits(const MacroKey& macro, int added) {
+  return macro.commandCount + added <= MacroKey::kMaxCommands;
+}
+
+void apply(MacroKey& macro, int change) {
+  macro.commandCount = static_cast<std::uint8_t>(std::clamp(macro.commandCount + change, 0, 255));
+}
+
+}  // namespace pelorin::command_count
