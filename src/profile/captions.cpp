@@ -15,9 +15,9 @@ constexpr int kFireKeyText = 26;
 constexpr int kMacroText = 190;
 constexpr int kNoMacroText = 34;
 
-constexpr std::array<int, 6> kModifierKeys{0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5};
-constexpr int kWinLeft = 0x5B;
-constexpr int kWinRight = 0x5C;
+// Shift, Ctrl and Alt in their plain, left and right forms, and both Win keys.
+constexpr std::array<int, 11> kModifierKeys{0x10, 0x11, 0x12, 0xA0, 0xA1, 0xA2,
+                                            0xA3, 0xA4, 0xA5, 0x5B, 0x5C};
 
 std::u16string withoutTrailingPlus(std::u16string text) {
   if (!text.empty() && text.back() == u'+') text.pop_back();
@@ -31,7 +31,6 @@ std::uint8_t asByte(int value) {
 }  // namespace
 
 int captureShortcutKey(int capturedKey, int pressedKey) {
-  if (pressedKey == kWinLeft || pressedKey == kWinRight) return capturedKey;
   for (int modifier : kModifierKeys) {
     if (pressedKey == modifier) return capturedKey;
   }
@@ -54,7 +53,7 @@ SelectionRecord shortcutSelection(const ShortcutBoxes& boxes, int capturedKey) {
       mask = static_cast<std::uint8_t>(mask | part.second);
     }
   }
-  caption += KeyNameTable::name(capturedKey);
+  if (capturedKey != kNoKey) caption += KeyNameTable::name(capturedKey);
   return {withoutTrailingPlus(std::move(caption)),
           {code_type::kKeyboard, mask, VkToUsageTable::usage(capturedKey)}};
 }

@@ -19,7 +19,9 @@ struct ShortcutBoxes {
 };
 
 // Modifier keys are never taken as the captured key, so the previous capture stays.
+constexpr int kNoKey = 0;
 int captureShortcutKey(int capturedKey, int pressedKey);
+// Without a captured key the caption is the modifiers alone and the usage 0.
 SelectionRecord shortcutSelection(const ShortcutBoxes& boxes, int capturedKey);
 
 // Lock steps 1..11 stand for 200..1200 DPI.
