@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "macro/library_builder.h"
+#include "macro/library_file.h"
+
+namespace pelorin {
+namespace {
+
+using testing::addFolder;
+using testing::addMacro;
+using testing::flatten;
+using testing::sampleLibrary;
+using Flat = std::vector<std::string>;
+using Lines = CStdioFileEx::Lines;
+
+// UTF-16LE with the byte-order mark, built here by hand so the check does not lean on the
+// writer's own encoder.
+std::string utf16FileBytes(const std::string& asciiText) {
+  std::string bytes = "\xFF\xFE";
+  for (char c : asciiText) {
+    bytes += c;
+    bytes += '\0';
+  }
+  return bytes;
+}
+
+std::string zeroActions() {
+  return "AllAction=" + std::string(2688, '0');
+}
+
+class LibraryFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device seed;
+    folder_ = std::filesystem::temp_directory_path() / ("pelorin_mlf_" + std::to_string(seed()));
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  std::filesystem::path path() const { return folder_ / "MacroLibraryFile.mlf"; }
+  std::string fileBytes() const {
+    std::ifstream in(path(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  void writeBytes(const std::string& bytes) const {
+    std::ofstream(path(), std::ios::binary) << bytes;
+  }
+
+  std::filesystem::path folder_;
+};
+
+TEST_F(LibraryFile, EmptyLibraryWritesThreeLines) {
+  ASSERT_NE(MacroLibrary{}.write(path(), LibraryLocation{}), 0);
+  EXPECT_EQ(fileBytes(), utf16FileBytes("[MacroLibrary]\nMacroKeyIndex=1\n"
+                                        "Select Locaton:stage=-1;stage0Index=0;stage1Index=0;"
+                                        "stage2Index=0;\n"));
+}
+
+TEST_F(LibraryFile, SecondLevelBlocksAreIndentedByOneTab) {
+  MacroLibrary library;
+  addMacro(library, addFolder(library, {}, u"A"), u"m");
+  ASSERT_NE(library.write(path(), LibraryLocation::child(0, 0)), 0);
+  EXPECT_EQ(
+      fileBytes(),
+      utf16FileBytes("[MacroLibrary]\nMacroKeyIndex=2\n"
+                     "Select Locaton:stage=1;stage0Index=0;stage1Index=0;stage2Index=0;\n"
+                     "++++++++MacroItemName=A\n"
+                     "MacroItemLocation:stage=0;stage0Index=0;stage1Index=0;stage2Index=0;\n"
+                     "MacroItemIsFolder=1\nMacroItemFolderIsOpen=0\n"
+                     "\t++++++++MacroItemName=m\n"
+                     "\tMacroItemLocation:stage=1;stage0Index=0;stage1Index=0;stage2Index=0;\n"
+                     "\tMacroItemIsFolder=0\n\tMacroItemFolderIsOpen=0\n"
+                     "\tMacroKeyIndex=1\n\tMacroKeyLoopType=2\n\tMacroKeyLoopNum=1\n"
+                     "\tMacroActionNum=0\n\tMacroCommandActionNum=0\n\t" +
+                     zeroActions() + "\n"));
+}
+
+TEST_F(LibraryFile, LevelsAreWrittenBreadthFirst) {
+  const Lines lines = libraryToLines(sampleLibrary(), LibraryLocation{});
+  std::vector<std::u16string> names;
+  for (const auto& line : lines) {
+    const auto at = line.find(u"MacroItemName=");
+    if (at != std::u16string::npos) names.push_back(line.substr(0, at) + line.substr(at + 14));
+  }
+  EXPECT_EQ(names, (std::vector<std::u16string>{u"++++++++A", u"++++++++B", u"++++++++m",
+                                                u"\t++++++++a1", u"\t++++++++S", u"\t++++++++a2",
+                                                u"\t++++++++b1", u"\t++++++++T", u"\t\t++++++++s1",
+                                                u"\t\t++++++++s2", u"\t\t++++++++t1"}));
+}
+
+MacroLibrary detailedLibrary() {
+  MacroLibrary library = sampleLibrary();
+  library.setNextKeyIndex(2000000000);
+  addMacro(library, {}, u"\u00DCn\u00EF \u5B8F \U0001F600 a=b");
+  library.itemAt(LibraryLocation::top(0))->folderIsOpen = 1;
+  MacroKey& macro = *library.itemAt(LibraryLocation::grandchild(0, 1, 1))->macro;
+  macro.keyIndex = 4000000000U;
+  macro.loopType = loop_type::kSecond;
+  macro.loopCount = 255;
+  macro.commandCount = 168;
+  for (std::size_t i = 0; i < 300; ++i) {
+    macro.insertAction(i, {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i * 7),
+                           static_cast<std::uint8_t>(255 - i % 256), 0xAB});
+  }
+  // A stray slot past the used count is carried as it stands.
+  macro.setAction(335, {0xDE, 0xAD, 0xBE, 0xEF});
+  return library;
+}
+
+TEST_F(LibraryFile, RoundTripKeepsEveryFieldAndRewritesByteExact) {
+  const MacroLibrary original = detailedLibrary();
+  const LibraryLocation selection = LibraryLocation::grandchild(0, 1, 1);
+  ASSERT_NE(original.write(path(), selection), 0);
+  const std::string firstBytes = fileBytes();
+
+  MacroLibrary reread;
+  LibraryLocation fileSelection;
+  ASSERT_NE(reread.read(path(), &fileSelection), 0);
+  EXPECT_EQ(fileSelection, selection);
+  EXPECT_EQ(reread.nextKeyIndex(), original.nextKeyIndex());
+  EXPECT_EQ(flatten(reread), flatten(original));
+  for (const LibraryLocation& at :
+       {LibraryLocation::top(0), LibraryLocation::top(3), LibraryLocation::child(0, 1),
+        LibraryLocation::grandchild(0, 1, 1), LibraryLocation::grandchild(1, 1, 0)}) {
+    const LibraryItem* before = original.itemAt(at);
+    const LibraryItem* after = reread.itemAt(at);
+    ASSERT_NE(after, nullptr);
+    EXPECT_EQ(after->name, before->name);
+    EXPECT_EQ(after->isFolder, before->isFolder);
+    EXPECT_EQ(after->folderIsOpen, before->folderIsOpen);
+    ASSERT_EQ(after->macro != nullptr, before->macro != nullptr);
+    if (before->macro) {
+      EXPECT_EQ(*after->macro, *before->macro);
+    }
+  }
+
+  ASSERT_NE(reread.write(path(), fileSelection), 0);
+  EXPECT_EQ(fileBytes(), firstBytes);
+}
+
+struct DamageCase {
+  const char* label;
+  std::size_t line;  // index into the lines of the base library
+  std::u16string text;
+  Flat loaded;
+};
+
+// Lines 3..12: macro "a"; 13..16: folder "F"; 17..26: macro "x" inside F.
+Lines baseLines() {
+  MacroLibrary library;
+  addMacro(library, {}, u"a");
+  addMacro(library, addFolder(library, {}, u"F"), u"x");
+  return libraryToLines(library, LibraryLocation{});
+}
+
+class DamagedFile : public ::testing::TestWithParam<DamageCase> {};
+
+TEST_P(DamagedFile, ReadingStopsAtTheFirstBadLine) {
+  Lines lines = baseLines();
+  ASSERT_EQ(lines.size(), 27U);
+  lines[GetParam().line] = GetParam().text;
+  MacroLibrary library = sampleLibrary();
+  libraryFromLines(library, lines);
+  EXPECT_EQ(flatten(library), GetParam().loaded);
+}
+
+const std::u16string kZeroActions = u"AllAction=" + std::u16string(2688, u'0');
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, DamagedFile,
+    ::testing::Values(
+        DamageCase{"Intact", 0, u"[MacroLibrary]", {"0:0 a#1", "0:1 F/", "1:1.0 x#2"}},
+        DamageCase{"WrongSection", 0, u"[MacroLibrary] ", {}},
+        DamageCase{"CarriageReturn", 0, u"[MacroLibrary]\r", {}},
+        DamageCase{"KeyCounterWithoutValue", 1, u"MacroKeyIndex=", {}},
+        DamageCase{"SelectionWithoutNumbers", 2, u"Select Locaton:stage=;", {}},
+        DamageCase{"ThreeLocationNumbers", 4, u"L:stage=0;stage0Index=0;stage1Index=0;", {}},
+        DamageCase{
+            "MissingSemicolon", 4, u"L:stage=0;stage0Index=0;stage1Index=0 stage2Index=0;", {}},
+        DamageCase{"NoEquals", 5, u"MacroItemIsFolder", {}},
+        DamageCase{"NothingAfterEquals", 8, u"MacroKeyLoopType=", {}},
+        DamageCase{"ActionLine2687", 12, kZeroActions.substr(0, kZeroActions.size() - 1), {}},
+        DamageCase{"ActionLine2689", 12, kZeroActions + u"0", {}},
+        DamageCase{"FolderIndexSixty",
+                   14,
+                   u"L:stage=0;stage0Index=60;stage1Index=0;stage2Index=0;",
+                   {"0:0 a#1"}},
+        DamageCase{"FolderStageThree",
+                   14,
+                   u"L:stage=3;stage0Index=1;stage1Index=0;stage2Index=0;",
+                   {"0:0 a#1"}},
+        DamageCase{"FolderNoStage",
+                   14,
+                   u"L:stage=-1;stage0Index=1;stage1Index=0;stage2Index=0;",
+                   {"0:0 a#1"}},
+        DamageCase{"EmptyName", 13, u"++++++++MacroItemName=", {"0:0 a#1"}},
+        DamageCase{"ChildOfAMacro",
+                   18,
+                   u"L:stage=1;stage0Index=0;stage1Index=0;stage2Index=0;",
+                   {"0:0 a#1", "0:1 F/"}},
+        DamageCase{"ChildOfAFreeSlot",
+                   18,
+                   u"L:stage=1;stage0Index=5;stage1Index=0;stage2Index=0;",
+                   {"0:0 a#1", "0:1 F/"}},
+        DamageCase{"KeyNamesAreNotChecked", 15, u"Whatever=1", {"0:0 a#1", "0:1 F/", "1:1.0 x#2"}},
+        DamageCase{"FolderFlagBecomesMacro", 15, u"MacroItemIsFolder=0", {"0:0 a#1"}}),
+    [](const auto& testCase) { return std::string(testCase.param.label); });
+
+TEST(LibraryFromLines, TruncatedActionLineKeepsEverythingBeforeIt) {
+  MacroLibrary library;
+  for (const char16_t* name : {u"a", u"b", u"c"}) addMacro(library, {}, name);
+  Lines lines = libraryToLines(library, LibraryLocation{});
+  lines[22].pop_back();  // the action line of "b"
+  libraryFromLines(library, lines);
+  EXPECT_EQ(flatten(library), (Flat{"0:0 a#1"}));
+}
+
+TEST(LibraryFromLines, EndOfTextInsideAnItemDropsIt) {
+  Lines lines = baseLines();
+  lines.pop_back();
+  MacroLibrary library;
+  libraryFromLines(library, lines);
+  EXPECT_EQ(flatten(library), (Flat{"0:0 a#1", "0:1 F/"}));
+}
+
+TEST(LibraryFromLines, NumbersHaveLeadingNumberSemantics) {
+  Lines lines = baseLines();
+  lines[8] = u"MacroKeyLoopType=x4";
+  lines[9] = u"MacroKeyLoopNum=7 times";
+  lines[10] = u"MacroActionNum=999";
+  lines[11] = u"MacroCommandActionNum=257";
+  lines[12] = u"AllAction=e0800000" + std::u16string(2680, u'0');
+  MacroLibrary library;
+  libraryFromLines(library, lines);
+  const MacroKey& macro = *library.itemAt(LibraryLocation::top(0))->macro;
+  EXPECT_EQ(macro.loopType, 0);
+  EXPECT_EQ(macro.loopCount, 7);
+  EXPECT_EQ(macro.actionCount, 336U);  // held to the size of the action array
+  EXPECT_EQ(macro.commandCount, 1);
+  EXPECT_EQ(macro.actions[0], (MacroAction{0xE0, 0x80, 0, 0}));
+}
+
+TEST_F(LibraryFile, CarriageReturnLineEndsLeaveTheLibraryEmpty) {
+  MacroLibrary library = sampleLibrary();
+  writeBytes(
+      utf16FileBytes("[MacroLibrary]\r\nMacroKeyIndex=5\r\n"
+                     "Select Locaton:stage=-1;stage0Index=0;stage1Index=0;stage2Index=0;\r\n"));
+  EXPECT_NE(library.read(path()), 0);
+  EXPECT_TRUE(flatten(library).empty());
+}
+
+TEST_F(LibraryFile, MissingFileLeavesTheLibraryUnchanged) {
+  MacroLibrary library = sampleLibrary();
+  EXPECT_EQ(library.read(folder_ / "absent.mlf"), 0);
+  EXPECT_EQ(flatten(library), flatten(sampleLibrary()));
+}
+
+TEST(LibraryFilePath, IsInTheConfigFolder) {
+  EXPECT_EQ(libraryFilePath("/data"), std::filesystem::path("/data/config/MacroLibraryFile.mlf"));
+}
+
+}  // namespace
+}  // namespace pelorin
