@@ -1,0 +1,52 @@
+#include "device/device_link.h"
+
+namespace pelorin {
+
+const char* productName(Product product) {
+  return product == Product::Cable ? "cable" : "receiver";
+}
+
+std::uint16_t productId(Product product) {
+  return product == Product::Cable ? kCableProductId : kReceiverProductId;
+}
+
+DeviceLink::DeviceLink(HidBus& bus, Clock& clock, UiDispatcher& ui, DeviceHost& host)
+    : bus_(bus), clock_(clock), ui_(ui), host_(host) {}
+
+// The readers are stopped before the handles close: the cable handle first, then the receiver's.
+DeviceLink::~DeviceLink() {
+  alive_->store(false);
+  bus_.setChangeListener(nullptr);
+  stopReaders();
+  cable_.handle.reset();
+  receiver_.handle.reset();
+}
+
+ProductConnection& DeviceLink::connection(Product product) {
+  return product == Product::Cable ? cable_ : receiver_;
+}
+
+const ProductConnection& DeviceLink::connection(Product product) const {
+  return product == Product::Cable ? cable_ : receiver_;
+}
+
+void DeviceLink::registerDeviceNotifications() {
+  for (Product p : {Product::Cable, Product::Receiver}) {
+    auto& c = connection(p);
+    c.handle.reset();
+  }
+  firstReadPending = true;
+  // Arrivals and removals may be reported on any thread; they are handled on the UI thread.
+  bus_.setChangeListener([this, alive = alive_](HidChange change) {
+    ui_.post([this, alive, change] {
+      if (alive->load()) onDeviceChange(change);
+    });
+  });
+}
+
+void DeviceLink::traceReport(char kind, Product via, std::span<const std::uint8_t> bytes) {
+  std::lock_guard lock(traceMutex_);
+  if (trace_) trace_(kind, via, bytes);
+}
+
+}  // namespace pelorin

@@ -1,0 +1,97 @@
+// pelorinctl devices | status
+#include <cstdio>
+
+#include "device/sensor_codes.h"
+#include "pelorinctl/commands.h"
+#include "pelorinctl/session.h"
+
+namespace pelorin::ctl {
+namespace {
+
+const char* productLabel(const HidInterfaceInfo& info) {
+  if (info.vendorId != kVendorId) return "other";
+  if (info.productId == kCableProductId) return "cable";
+  if (info.productId == kReceiverProductId) return "receiver";
+  return "other";
+}
+
+// The same order of tests as discovery: input length first.
+const char* roleLabel(const HidInterfaceInfo& info) {
+  if (info.inputReportLength == 33) return "event";
+  if (info.featureReportLength == 33) return "command";
+  return "other";
+}
+
+const char* chargeLabel(std::uint8_t state) {
+  switch (state) {
+    case 1: return "charging";
+    case 2: return "full";
+    default: return "discharging";
+  }
+}
+
+void printPermissionHint(const std::string& path) {
+  std::printf(
+      "  cannot open %s: permission denied. Install packaging/linux/70-pelorin.rules into "
+      "/etc/udev/rules.d/, run 'udevadm control --reload && udevadm trigger', then re-plug "
+      "the mouse.\n",
+      path.c_str());
+}
+
+}  // namespace
+
+int runDevices(const Options& options, const Args& args) {
+  if (!args.empty()) {
+    std::fprintf(stderr, "usage: pelorinctl devices\n");
+    return kExitUsage;
+  }
+  Session session(options);
+  if (!session.connect()) return kExitFailure;
+  int found = 0;
+  for (const auto& listed : session.bus().enumerate()) {
+    HidOpenError error = HidOpenError::None;
+    auto device = session.bus().open(listed.path, &error);
+    const HidInterfaceInfo info = device ? device->info() : listed;
+    if (std::string(productLabel(info)) == "other") continue;
+    ++found;
+    std::printf("%-8s %-7s input=%-3u feature=%-3u %s\n", productLabel(info), roleLabel(info),
+                info.inputReportLength, info.featureReportLength, listed.path.c_str());
+    if (error == HidOpenError::PermissionDenied) printPermissionHint(listed.path);
+  }
+  if (found == 0) std::printf("no interface of the mouse found\n");
+  return found == 0 ? kExitFailure : kExitOk;
+}
+
+int runStatus(const Options& options, const Args& args) {
+  if (!args.empty()) {
+    std::fprintf(stderr, "usage: pelorinctl status\n");
+    return kExitUsage;
+  }
+  Session session(options);
+  if (!session.connect()) return kExitFailure;
+  const auto via = session.link().commandProduct();
+  if (!via) {
+    std::fprintf(stderr, "pelorinctl: no mouse found\n");
+    return kExitFailure;
+  }
+  const auto answer = session.link().exchangeStatus();
+  if (!answer || !isValidStatusAnswer(*answer)) {
+    std::fprintf(stderr, "pelorinctl: the mouse did not answer the status request\n");
+    return kExitFailure;
+  }
+  const StatusFields fields = decodeStatus(*answer);
+  const auto model = sensorModelForCode(fields.sensorCode);
+  std::printf("connection:     %s\n", productName(*via));
+  std::printf("identification: %s\n", fields.identification.c_str());
+  if (model) {
+    std::printf("sensor model:   0x%04X (code 0x%02X)\n", *model, fields.sensorCode);
+  } else {
+    std::printf("sensor model:   unknown (code 0x%02X)\n", fields.sensorCode);
+  }
+  std::printf("battery:        %u%%\n", fields.batteryPercent);
+  std::printf("charge state:   %s\n", chargeLabel(fields.chargeState));
+  std::printf("link flag:      %u\n", fields.linkFlag);
+  return kExitOk;
+}
+
+}  // namespace pelorin::ctl

@@ -1,0 +1,69 @@
+// pelorinctl: the command-line front end of Pelorin, for scripting and diagnosis.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "pelorinctl/commands.h"
+
+namespace pelorin::ctl {
+namespace {
+
+struct Command {
+  const char* name;
+  int (*run)(const Options&, const Args&);
+};
+
+constexpr Command kCommands[] = {
+    {"devices", runDevices},
+    {"status", runStatus},
+};
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: pelorinctl [--simulate] [--trace] [--data-dir DIR] COMMAND [ARGS]\n"
+               "commands:");
+  for (const auto& command : kCommands) std::fprintf(stderr, " %s", command.name);
+  std::fprintf(stderr, "\n");
+  return kExitUsage;
+}
+
+}  // namespace
+
+std::filesystem::path dataFolder(const Options& options) {
+  if (options.dataDir) return *options.dataDir;
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  const char* home = std::getenv("HOME");
+  std::filesystem::path base = (xdg && *xdg) ? std::filesystem::path(xdg)
+                               : home         ? std::filesystem::path(home) / ".local/share"
+                                              : std::filesystem::path(".");
+  return base / "PelorinData20231030A";
+}
+
+int main(int argc, char** argv) {
+  Options options;
+  int i = 1;
+  for (; i < argc && argv[i][0] == '-'; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--simulate") {
+      options.simulate = true;
+    } else if (arg == "--trace") {
+      options.trace = true;
+    } else if (arg == "--data-dir" && i + 1 < argc) {
+      options.dataDir = argv[++i];
+    } else {
+      return usage();
+    }
+  }
+  if (i >= argc) return usage();
+  const std::string_view name = argv[i];
+  const Args args(argv + i + 1, argv + argc);
+  for (const auto& command : kCommands) {
+    if (name == command.name) return command.run(options, args);
+  }
+  return usage();
+}
+
+}  // namespace pelorin::ctl
+
+int main(int argc, char** argv) { return pelorin::ctl::main(argc, argv); }

@@ -1,0 +1,118 @@
+#include "common/stdio_file_ex.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+#include "common/utf.h"
+
+namespace pelorin {
+namespace {
+
+std::string bytesOf(std::initializer_list<int> values) {
+  std::string s;
+  for (int v : values) s += static_cast<char>(v);
+  return s;
+}
+
+TEST(StdioFileEx, EncodesMarkThenLinesEachEndedByOneLineFeed) {
+  EXPECT_EQ(CStdioFileEx::encode({u"[A]", u"k=\u4E2D"}),
+            bytesOf({0xFF, 0xFE, '[', 0, 'A', 0, ']', 0, '\n', 0, 'k', 0, '=', 0, 0x2D, 0x4E,
+                     '\n', 0}));
+}
+
+struct DecodeCase {
+  const char* name;
+  std::string bytes;
+  CStdioFileEx::Lines expected;
+};
+
+class DecodeTest : public testing::TestWithParam<DecodeCase> {};
+
+TEST_P(DecodeTest, FollowsTheReadingRules) {
+  EXPECT_EQ(CStdioFileEx::decode(GetParam().bytes), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, DecodeTest,
+    testing::Values(
+        DecodeCase{"CarriageReturnStays",
+                   bytesOf({0xFF, 0xFE, 'a', 0, '\r', 0, '\n', 0, 'b', 0, '\n', 0}),
+                   {u"a\r", u"b"}},
+        DecodeCase{"EmptyLineEndsTheFile",
+                   bytesOf({0xFF, 0xFE, 'a', 0, '\n', 0, '\n', 0, 'b', 0, '\n', 0}),
+                   {u"a"}},
+        DecodeCase{"FirstTwoBytesSkippedWhateverTheyAre",
+                   bytesOf({'x', 0, 'a', 0, '\n', 0}),
+                   {u"a"}},
+        DecodeCase{"LastLineWithoutLineFeed", bytesOf({0xFF, 0xFE, 'a', 0, '\n', 0, 'b', 0}),
+                   {u"a", u"b"}},
+        DecodeCase{"OddTrailingByteDropped", bytesOf({0xFF, 0xFE, 'a', 0, 'b'}), {u"a"}},
+        DecodeCase{"LoneSurrogateKept", bytesOf({0xFF, 0xFE, 0x00, 0xD8, '\n', 0}),
+                   {std::u16string(1, char16_t{0xD800})}},
+        DecodeCase{"TooShort", bytesOf({0xFF}), {}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(StdioFileEx, ArbitraryBytesNeverCrashAndValidTextRoundTrips) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 300; ++round) {
+    std::string bytes(random() % 64, '\0');
+    for (auto& b : bytes) b = static_cast<char>(random());
+    const auto lines = CStdioFileEx::decode(bytes);
+    for (const auto& line : lines) {
+      EXPECT_FALSE(line.empty());
+      EXPECT_EQ(line.find(u'\n'), std::u16string::npos);
+    }
+    EXPECT_EQ(CStdioFileEx::decode(CStdioFileEx::encode(lines)), lines);
+  }
+}
+
+class StdioFileExOnDisk : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("pelorin_text_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::filesystem::path dir_;
+};
+
+TEST_F(StdioFileExOnDisk, ReplacesTheFileAndLeavesNoTemporaryBehind) {
+  const auto path = dir_ / "config.ini";
+  ASSERT_TRUE(CStdioFileEx::writeLines(path, {u"[Setting]", u"old=1"}));
+  ASSERT_TRUE(CStdioFileEx::writeLines(path, {u"[Setting]", u"new=\u5B8B\u4F53"}));
+  EXPECT_EQ(CStdioFileEx::readLines(path), (CStdioFileEx::Lines{u"[Setting]", u"new=\u5B8B\u4F53"}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
+}
+
+TEST_F(StdioFileExOnDisk, FailedWriteKeepsThePreviousFile) {
+  const auto path = dir_ / "default0.psf";
+  ASSERT_TRUE(CStdioFileEx::writeLines(path, {u"[Setting]"}));
+  // A directory where the temporary file would go cannot be written: the rename must not happen.
+  const auto blocked = dir_ / "sub" / "x.psf";
+  EXPECT_FALSE(CStdioFileEx::writeLines(blocked, {u"x"}));
+  std::filesystem::create_directories(dir_ / "target.psf");
+  EXPECT_FALSE(CStdioFileEx::writeLines(dir_ / "target.psf", {u"x"}));
+  EXPECT_EQ(CStdioFileEx::readLines(path), (CStdioFileEx::Lines{u"[Setting]"}));
+}
+
+TEST_F(StdioFileExOnDisk, MissingFileIsNotAnEmptyFile) {
+  EXPECT_FALSE(CStdioFileEx::readLines(dir_ / "absent.txt").has_value());
+  std::ofstream(dir_ / "empty.txt").close();
+  EXPECT_EQ(CStdioFileEx::readLines(dir_ / "empty.txt"), CStdioFileEx::Lines{});
+}
+
+TEST(Utf, ConvertsBothWaysAndReplacesWhatCannotBeEncoded) {
+  EXPECT_EQ(toUtf8(u"\u4E2D\u6587 \U0001F5B1"), "\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x96\xB1");
+  EXPECT_EQ(toUtf16("\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x96\xB1"), u"\u4E2D\u6587 \U0001F5B1");
+  EXPECT_EQ(toUtf8(std::u16string(1, char16_t{0xDC00})), "\xEF\xBF\xBD");
+  EXPECT_EQ(toUtf16("\xC0\xAF"), u"\uFFFD");  // overlong encoding of '/'
+  EXPECT_EQ(toUtf16("a\xE4\xB8"), u"a\uFFFD");  // truncated sequence
+}
+
+}  // namespace
+}  // namespace pelorin

@@ -1,0 +1,48 @@
+#pragma once
+// A device link wired to the simulated bus, a virtual clock and a queue that the test drains as
+// the UI thread would.
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "device/device_link.h"
+#include "platform/sim/sim_hid_bus.h"
+#include "platform/sim/virtual_clock.h"
+
+namespace pelorin::test {
+
+class RecordingHost final : public DeviceHost {
+ public:
+  void startTimer(TimerId id, unsigned periodMs) override { timers[id] = periodMs; }
+  void killTimer(TimerId id) override { timers.erase(id); }
+  void hideMainWindow() override { ++hides; }
+  void closePopups() override { ++popupCloses; }
+  void quit() override { ++quits; }
+  void refreshPages() override { ++refreshes; }
+
+  std::map<TimerId, unsigned> timers;
+  int hides = 0;
+  int popupCloses = 0;
+  int quits = 0;
+  int refreshes = 0;
+};
+
+struct DeviceFixture {
+  SimHidBus bus;
+  VirtualClock clock;
+  TaskQueue ui;
+  RecordingHost host;
+  std::shared_ptr<SimMouse> mouse = std::make_shared<SimMouse>();
+  std::unique_ptr<DeviceLink> link = std::make_unique<DeviceLink>(bus, clock, ui, host);
+
+  // Reports the mouse received, without the status requests.
+  std::vector<SimReceived> settingReports() const {
+    std::vector<SimReceived> out;
+    for (const auto& r : mouse->received()) {
+      if (r.bytes[2] != 0x20) out.push_back(r);
+    }
+    return out;
+  }
+};
+
+}  // namespace pelorin::test
