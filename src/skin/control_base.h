@@ -1,0 +1,76 @@
+#pragma once
+// The base of every windowless control: a rectangle of its dialog that draws itself, takes the
+// mouse when the dialog routes it there and notifies the dialog with the control id as message.
+#include <cstdint>
+#include <string>
+
+#include "platform/canvas.h"
+#include "platform/font.h"
+#include "platform/rect.h"
+#include "platform/window.h"
+#include "skin/skin_context.h"
+
+namespace pelorin {
+
+class CControlBase {
+ public:
+  // rect is in dialog client pixels, already scaled.
+  CControlBase(const SkinContext& context, WindowId parent, int id, const Rect& rect);
+  virtual ~CControlBase() = default;
+  CControlBase(const CControlBase&) = delete;
+  CControlBase& operator=(const CControlBase&) = delete;
+
+  virtual void draw(Canvas& canvas, const Rect& clip);
+  // Popup owners call this to drop a pressed look when a popup takes over; returns 0.
+  virtual int resetPressed(int state);
+
+  virtual void setRect(const Rect& rect) { rect_ = rect; }
+  const Rect& rect() const { return rect_; }
+  // Repaints only when the text changes.
+  virtual void setText(std::u16string text);
+  const std::u16string& text() const { return text_; }
+  virtual void setShown(bool shown) { shown_ = shown; }
+  virtual void setActive(bool active) { active_ = active; }
+  bool shown() const { return shown_; }
+  bool active() const { return active_; }
+  // Drawn and hit by the mouse only when both flags are set.
+  bool visible() const { return shown_ && active_; }
+  // A disabled control is still drawn but the dialog routes no input to it.
+  void setDisabled(bool disabled) { disabled_ = disabled; }
+  bool disabled() const { return disabled_; }
+  void setHoverable(bool hoverable) { hoverable_ = hoverable; }
+  bool hoverable() const { return hoverable_; }
+  void setFont(Font font) { font_ = std::move(font); }
+  const Font& font() const { return font_; }
+  int id() const { return id_; }
+  WindowId parent() const { return parent_; }
+
+  // Each returns true when the control must be repainted.
+  virtual bool onMouseMove(unsigned flags, int x, int y);
+  virtual bool onLButtonDown(unsigned flags, int x, int y);
+  virtual bool onLButtonUp(unsigned flags, int x, int y);
+  virtual bool onRButtonUp(unsigned flags, int x, int y);
+  virtual bool onLButtonDblClk(unsigned flags, int x, int y);
+  // Frees the control's pictures before its dialog ends.
+  virtual void releaseImages() {}
+
+ protected:
+  // Sends (id, wParam, code) to the dialog and returns its answer.
+  std::intptr_t notify(int code, std::intptr_t wParam = 0) const;
+  void invalidate() const;
+  const SkinContext& context() const { return context_; }
+
+ private:
+  const SkinContext& context_;
+  WindowId parent_;
+  int id_;
+  Rect rect_;
+  bool shown_ = true;
+  bool active_ = true;
+  bool disabled_ = false;
+  bool hoverable_ = true;
+  std::u16string text_;
+  Font font_;
+};
+
+}  // namespace pelorin

@@ -1,0 +1,317 @@
+#include "skin/dlg_base.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "skin/dialog_background.h"
+#include "skin/popup_kind.h"
+#include "skin/skin_images.h"
+#include "skin/ui_font.h"
+
+namespace pelorin {
+
+namespace {
+
+constexpr std::chrono::milliseconds kDialogHoverTime{1};
+
+// Releasing these repaints the whole window: tabs and group headers change what is shown.
+bool repaintsWholeWindow(int id) {
+  return id == 2040 || (id >= 2049 && id <= 2053) || (id >= 3001 && id <= 3004) ||
+         (id >= 3007 && id <= 3009);
+}
+
+Rect centredIn(const Rect& area, Size size) {
+  const int left = area.left + std::max(0, (area.width() - size.width) / 2);
+  const int top = area.top + std::max(0, (area.height() - size.height) / 2);
+  return Rect::ofSize(left, top, size.width, size.height);
+}
+
+}  // namespace
+
+CDlgBase::CDlgBase(SkinContext& context, Size size) : context_(context), size_(size) {}
+
+CDlgBase::~CDlgBase() {
+  closing_.clear();
+  for (auto& popup : popups_) popup.reset();
+  if (window_ != kNoWindow) context_.host.destroy(window_);
+}
+
+bool CDlgBase::create(WindowKind kind, WindowId owner) {
+  if (window_ != kNoWindow) return false;
+  Window& created = context_.host.createWindow(
+      WindowSpec{kind, Rect{0, 0, size_.width, size_.height}, owner, u"Pelorin"}, *this);
+  window_ = created.id();
+  context_.openDialogs.add(window_);
+  onInitDialog();
+  Window* w = window();
+  if (w == nullptr) return false;
+  icon_ = loadResourceImage(context_, resource_id::kIcon);
+  if (icon_ != nullptr) w->setIcon(*icon_);
+  w->setTitle(u"Pelorin");
+  font_ = dialogFont(context_.uiFont, context_.host.screen().dpiRatio);
+  w->setFrame(Rect::ofSize(w->frame().left, w->frame().top, size_.width, size_.height));
+  w->show(ShowMode::Normal);
+  layout(Rect{0, 0, size_.width, size_.height});
+  const Window* ownerWindow = context_.host.find(owner);
+  w->setFrame(centredIn(
+      ownerWindow != nullptr ? ownerWindow->frame() : context_.host.screen().workArea, size_));
+  return true;
+}
+
+int CDlgBase::doModal(WindowKind kind, WindowId owner) {
+  if (!create(kind, owner)) return -1;
+  modal_ = true;
+  Window* w = window();
+  const int result = w != nullptr ? w->runModal() : -1;
+  modal_ = false;
+  if (window_ != kNoWindow) context_.host.destroy(window_);
+  return result;
+}
+
+void CDlgBase::endDialog(int result) {
+  Window* w = window();
+  if (w == nullptr) return;
+  if (modal_) {
+    w->endModal(result);
+  } else {
+    context_.host.destroy(window_);
+  }
+}
+
+void CDlgBase::onDestroyed() {
+  context_.openDialogs.remove(window_);
+  window_ = kNoWindow;
+  hover_ = nullptr;
+  pressed_ = nullptr;
+}
+
+template <typename F>
+void CDlgBase::forEachControl(F&& f) const {
+  for (const auto& layer : layers_) {
+    for (const auto& control : layer) f(*control);
+  }
+}
+
+CControlBase* CDlgBase::findControl(int id) const {
+  for (const auto& layer : layers_) {
+    for (const auto& control : layer) {
+      if (control->id() == id) return control.get();
+    }
+  }
+  return nullptr;
+}
+
+CControlBase* CDlgBase::addControl(int layer, std::unique_ptr<CControlBase> control) {
+  if (layer < 0 || layer >= kLayerCount || control == nullptr) return nullptr;
+  layers_[static_cast<std::size_t>(layer)].push_back(std::move(control));
+  return layers_[static_cast<std::size_t>(layer)].back().get();
+}
+
+CControlBase* CDlgBase::controlAt(int x, int y) const {
+  CControlBase* found = nullptr;
+  forEachControl([&](CControlBase& c) {
+    if (c.visible() && c.rect().contains(x, y)) found = &c;
+  });
+  return found;
+}
+
+bool CDlgBase::loadBackground(int resourceId) {
+  return applyBackground(loadResourceImage(context_, resourceId));
+}
+
+bool CDlgBase::loadBackground(std::string_view fileName) {
+  return applyBackground(loadSkinImage(context_, fileName));
+}
+
+bool CDlgBase::applyBackground(std::unique_ptr<Image> picture) {
+  if (picture == nullptr) return false;
+  Graphics& graphics = context_.host.graphics();
+  // Transparent parts count as black, as they would on an opaque bitmap.
+  auto opaque = graphics.createImage(picture->width(), picture->height());
+  if (auto canvas = graphics.paintOn(*opaque)) {
+    canvas->fillRect(Rect{0, 0, opaque->width(), opaque->height()}, 0);
+    canvas->drawImage(*picture, Rect{0, 0, opaque->width(), opaque->height()});
+  }
+  backgroundSize_ = Size{opaque->width(), opaque->height()};
+  fill_ = averageColour(*opaque);
+  margin_ = backgroundMargin(backgroundSize_, size_);
+  background_ = scaleBackground(graphics, *opaque, margin_, context_.scale);
+  if (Window* w = window()) w->invalidateAll();
+  return true;
+}
+
+void CDlgBase::pruneClosedPopups() {
+  std::erase_if(closing_, [](const auto& popup) { return !popup->isOpen(); });
+}
+
+CWndPopup* CDlgBase::openPopup(int slot, std::unique_ptr<CWndPopup> popup,
+                               const PopupPlacement& placement) {
+  if (slot < 0 || slot >= kPopupSlotCount || popup == nullptr) return nullptr;
+  closePopup(slot);
+  PopupPlacement owned = placement;
+  owned.parent = window_;
+  popup->create(owned);
+  popups_[static_cast<std::size_t>(slot)] = std::move(popup);
+  return popups_[static_cast<std::size_t>(slot)].get();
+}
+
+CWndPopup* CDlgBase::popup(int slot) const {
+  if (slot < 0 || slot >= kPopupSlotCount) return nullptr;
+  return popups_[static_cast<std::size_t>(slot)].get();
+}
+
+void CDlgBase::closePopup(int slot) {
+  if (slot < 0 || slot >= kPopupSlotCount) return;
+  pruneClosedPopups();
+  if (pressed_ != nullptr && pressed_ != hover_) pressed_->resetPressed(0);
+  auto& held = popups_[static_cast<std::size_t>(slot)];
+  if (held == nullptr) return;
+  // The popup object stays alive until its window has handled the close.
+  context_.host.post(held->windowId(), Message{msg::kClose, 0, 0, {}});
+  closing_.push_back(std::move(held));
+}
+
+void CDlgBase::releaseAll() {
+  forEachControl([](CControlBase& c) { c.releaseImages(); });
+}
+
+void CDlgBase::invalidate(const Rect& rect) const {
+  if (Window* w = window()) w->invalidate(rect);
+}
+
+void CDlgBase::onPaint(Canvas& canvas, const Rect& dirty) {
+  const Rect client{0, 0, size_.width, size_.height};
+  drawBackground(canvas, client);
+  drawControls(canvas, dirty);
+}
+
+void CDlgBase::drawBackground(Canvas& canvas, const Rect& client) {
+  canvas.fillRect(client, fill_);
+  if (background_ != nullptr) {
+    canvas.drawImage(*background_, Rect{0, 0, background_->width(), background_->height()});
+  }
+}
+
+void CDlgBase::drawControls(Canvas& canvas, const Rect& clip) {
+  forEachControl([&](CControlBase& c) {
+    if (c.visible() && c.rect().intersects(clip)) c.draw(canvas, clip);
+  });
+}
+
+std::intptr_t CDlgBase::onMessage(const Message& message) {
+  if (message.id == msg::kClose) {
+    onClose();
+    return 0;
+  }
+  return handleMessage(message);
+}
+
+void CDlgBase::onMouse(const MouseEvent& event) {
+  switch (event.action) {
+    case MouseAction::Move:
+      mouseMove(event);
+      break;
+    case MouseAction::Leave:
+      mouseLeave();
+      break;
+    case MouseAction::LeftDown:
+      leftDown(event);
+      break;
+    case MouseAction::LeftUp:
+      leftUp(event);
+      break;
+    case MouseAction::RightUp:
+    case MouseAction::LeftDoubleClick:
+      toControlUnderPointer(event);
+      break;
+    default:
+      break;
+  }
+}
+
+void CDlgBase::mouseMove(const MouseEvent& event) {
+  Window* w = window();
+  if (w == nullptr) return;
+  if (!tracking_) {
+    w->trackMouse(kDialogHoverTime);
+    tracking_ = true;
+  }
+  lastMouse_ = Point{event.x, event.y};
+  if (hover_ != nullptr && hover_->visible() && hover_->rect().contains(event.x, event.y)) {
+    if (!hover_->disabled() && hover_->onMouseMove(event.flags, event.x, event.y)) {
+      invalidate(hover_->rect());
+    }
+    return;
+  }
+  CControlBase* found = nullptr;
+  forEachControl([&](CControlBase& c) {
+    if (!c.visible() || !c.hoverable()) return;
+    if (!c.disabled() && c.onMouseMove(event.flags, event.x, event.y)) invalidate(c.rect());
+    if (c.rect().contains(event.x, event.y)) found = &c;
+  });
+  if (hover_ != nullptr) invalidate(hover_->rect());
+  if (found != nullptr) invalidate(found->rect());
+  hover_ = found;
+}
+
+void CDlgBase::mouseLeave() {
+  tracking_ = false;
+  if (hover_ == nullptr) return;
+  const Window* w = window();
+  const bool stillInside = w != nullptr && w->isMaximised() && hover_->rect().contains(lastMouse_);
+  const Point at = stillInside ? lastMouse_ : Point{-1, -1};
+  if (!hover_->disabled()) hover_->onMouseMove(0, at.x, at.y);
+  invalidate(hover_->rect());
+  hover_ = nullptr;
+}
+
+void CDlgBase::leftDown(const MouseEvent& event) {
+  if (pressed_ != nullptr && pressed_ != hover_) pressed_->resetPressed(0);
+  Window* w = window();
+  if (w == nullptr) return;
+  if (hover_ != nullptr && hover_->rect().contains(event.x, event.y)) {
+    pressed_ = hover_;
+    w->captureMouse();
+    if (!pressed_->disabled() && pressed_->onLButtonDown(event.flags, event.x, event.y)) {
+      invalidate(pressed_->rect());
+    }
+  } else if (controlAt(event.x, event.y) == nullptr) {
+    const Rect frame = w->frame();
+    w->beginMoveDrag(Point{frame.left + event.x, frame.top + event.y});
+  }
+}
+
+void CDlgBase::leftUp(const MouseEvent& event) {
+  if (Window* w = window()) w->releaseMouse();
+  // With the pointer off every control the release still reaches the pressed one, so a press
+  // that wanders off ends in the normal look without a click.
+  CControlBase* target = hover_ != nullptr ? hover_ : pressed_;
+  if (target != nullptr && !target->disabled() &&
+      target->onLButtonUp(event.flags, event.x, event.y)) {
+    repaintAfterRelease(*target);
+  }
+  const bool onPressed = pressed_ != nullptr && pressed_->rect().contains(event.x, event.y);
+  const bool onHover = hover_ != nullptr && hover_->rect().contains(event.x, event.y);
+  if (!onPressed && !onHover) hover_ = nullptr;
+}
+
+void CDlgBase::repaintAfterRelease(const CControlBase& control) const {
+  if (Window* w = window()) {
+    if (repaintsWholeWindow(control.id())) {
+      w->invalidateAll();
+    } else {
+      w->invalidate(control.rect());
+    }
+  }
+}
+
+void CDlgBase::toControlUnderPointer(const MouseEvent& event) {
+  CControlBase* control = controlAt(event.x, event.y);
+  if (control == nullptr || control->disabled()) return;
+  const bool repaint = event.action == MouseAction::RightUp
+                           ? control->onRButtonUp(event.flags, event.x, event.y)
+                           : control->onLButtonDblClk(event.flags, event.x, event.y);
+  if (repaint) invalidate(control->rect());
+}
+
+}  // namespace pelorin

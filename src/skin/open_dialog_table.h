@@ -1,0 +1,27 @@
+#pragma once
+// The dialogs and popups that are open, so the main window can close them all when it must.
+#include <array>
+#include <span>
+
+#include "platform/window_system.h"
+
+namespace pelorin {
+
+class OpenDialogTable {
+ public:
+  static constexpr int kCapacity = 10;
+
+  // False when the table is full: an eleventh window goes unrecorded.
+  bool add(WindowId id);
+  // Later entries move down so the used slots stay at the front.
+  void remove(WindowId id);
+  std::span<const WindowId> entries() const { return {slots_.data(), count_}; }
+  // Sends a close message to every recorded window; they remove themselves as they go.
+  void closeAll(WindowSystem& host) const;
+
+ private:
+  std::array<WindowId, kCapacity> slots_{};
+  std::size_t count_ = 0;
+};
+
+}  // namespace pelorin
