@@ -8,6 +8,7 @@ build system sees as stale. `gallery` lays every rendered image out on one sheet
 
 Commands:
   skinart.py manifest                     one line per image: path|width|height|frames|states|use
+  skinart.py paths                        the output path of every image, one a line
   skinart.py svg NAME                     print the SVG source of one image
   skinart.py render NAME BINDIR [SVGDIR]  render one image into BINDIR/NAME
   skinart.py render-all BINDIR SVGDIR JOBS render every image, JOBS at a time
@@ -972,6 +973,8 @@ def render_all(bindir, svgdir, jobs):
 def main(argv):
     if len(argv) >= 2 and argv[1] == "manifest":
         manifest()
+    elif len(argv) >= 2 and argv[1] == "paths":
+        sys.stdout.write("".join(p + "\n" for p in IMAGES))
     elif len(argv) == 3 and argv[1] == "svg":
         sys.stdout.write(IMAGES[argv[2]].draw())
     elif len(argv) in (4, 5) and argv[1] == "render":
