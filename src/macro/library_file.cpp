@@ -27,12 +27,15 @@ std::u16string locationText(const LibraryLocation& location) {
 }
 
 std::u16string actionLine(const std::u16string& indent, const MacroKey& macro) {
-  std::u16string line = indent + u"AllAction=";
-  line.reserve(line.size() + kActionDigits);
+  constexpr std::u16string_view kKey = u"AllAction=";
+  std::u16string line(indent.size() + kKey.size() + kActionDigits, u'0');
+  char16_t* out = line.data();
+  out = std::copy(indent.begin(), indent.end(), out);
+  out = std::copy(kKey.begin(), kKey.end(), out);
   for (const MacroAction& action : macro.actions) {
     for (std::uint8_t byte : {action.b0, action.b1, action.b2, action.b3}) {
-      line += kHexDigits[byte >> 4];
-      line += kHexDigits[byte & 0x0F];
+      *out++ = kHexDigits[byte >> 4];
+      *out++ = kHexDigits[byte & 0x0F];
     }
   }
   return line;
