@@ -1,7 +1,9 @@
 # Script mode: writes a C++ source that carries the program's resource pictures.
-#   -DOUTPUT=<file.cpp> -DIDS=<id;id;..> -DDIRS=<dir;dir;..>
+#   -DOUTPUT=<file.cpp> -DIDS=<id,id,..> -DDIRS=<dir,dir,..>
 # For each id the first <dir>/<id>.png or <dir>/<id>.bmp found is embedded; ids without a file
 # are left out, so the program runs without them and shows those controls without a picture.
+string(REPLACE "," ";" IDS "${IDS}")
+string(REPLACE "," ";" DIRS "${DIRS}")
 set(arrays "")
 set(adds "")
 foreach(id IN LISTS IDS)
