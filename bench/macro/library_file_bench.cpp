@@ -63,8 +63,8 @@ void BM_ReadLibrary(benchmark::State& state) {
   std::filesystem::remove(path);
 }
 
-BENCHMARK(BM_WriteLibrary)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReadLibrary)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WriteLibrary)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(5);
+BENCHMARK(BM_ReadLibrary)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(5);
 
 }  // namespace
 }  // namespace pelorin
