@@ -1,6 +1,8 @@
 #pragma once
 // What the device link needs from the main window. The window implements it; pelorinctl and the
 // tests have their own small hosts.
+#include <cstdint>
+
 namespace pelorin {
 
 enum class TimerId : int {
@@ -22,6 +24,25 @@ class DeviceHost {
   // Ends the program: the last device of the mouse has gone.
   virtual void quit() = 0;
   virtual void refreshPages() = 0;
+
+  // Brings the window to the front, shown normally.
+  virtual void showMainWindow() = 0;
+  virtual void minimiseMainWindow() = 0;
+  // The modal progress animation after a transfer, with a language text.
+  virtual void showProgress(int textId) = 0;
+  // A modeless, topmost attention notice; both ids are language texts.
+  virtual void showNotice(int titleTextId, int messageTextId) = 0;
+  // The mouse changed its DPI level or polling rate itself (the on-screen display).
+  virtual void showOnScreenDisplay() = 0;
+  virtual void updateBattery(std::uint8_t percent, int chargeState) = 0;
+  // The mouse reports another sensor and every profile's DPI group was reset for it: store the
+  // model and the current profile in the configuration, save the profiles, rebuild the DPI step
+  // table and redraw.
+  virtual void sensorChanged(std::uint16_t sensorModel) = 0;
+  // A refreshed macro copy changed the current profile.
+  virtual void markCurrentProfileModified() = 0;
+  // After a factory reset: save the current profile and forget its pending-change marks.
+  virtual void currentProfileReset() = 0;
 };
 
 }  // namespace pelorin

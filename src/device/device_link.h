@@ -16,6 +16,7 @@
 
 #include "device/device_host.h"
 #include "device/feature_report.h"
+#include "device/last_sent_images.h"
 #include "platform/clock.h"
 #include "platform/hid_bus.h"
 #include "platform/ui_dispatcher.h"
@@ -108,8 +109,18 @@ class DeviceLink {
   std::uint8_t sequence() const { return sequence_; }
 
   PendingSends pending;
+  LastSentImages lastSent;
+  bool relinkMacros = false;  // the next slot numbering refreshes the buttons' macro copies
   bool firstReadPending = true;
+
+  // Status, as the last valid answer and event report left it.
   bool windowShown = true;
+  bool linkActive = false;
+  bool shownByLink = false;
+  std::uint8_t batteryPercent = 10;
+  int chargeState = 0;
+  int rawSensorCode = -1;  // none read yet
+  int deviceLevel = 2;
   int pollTick = 0;
 
  private:

@@ -22,6 +22,15 @@ class CtlHost final : public DeviceHost {
   void closePopups() override {}
   void quit() override { quitRequested = true; }
   void refreshPages() override {}
+  void showMainWindow() override {}
+  void minimiseMainWindow() override {}
+  void showProgress(int) override {}
+  void showNotice(int, int) override {}
+  void showOnScreenDisplay() override {}
+  void updateBattery(std::uint8_t, int) override {}
+  void sensorChanged(std::uint16_t) override {}
+  void markCurrentProfileModified() override {}
+  void currentProfileReset() override {}
 
   std::map<TimerId, unsigned> timers;
   bool quitRequested = false;

@@ -19,8 +19,30 @@ class RecordingHost final : public DeviceHost {
   void closePopups() override { ++popupCloses; }
   void quit() override { ++quits; }
   void refreshPages() override { ++refreshes; }
+  void showMainWindow() override { ++shows; }
+  void minimiseMainWindow() override { ++minimises; }
+  void showProgress(int textId) override { progress.push_back(textId); }
+  void showNotice(int titleTextId, int messageTextId) override {
+    notices.emplace_back(titleTextId, messageTextId);
+  }
+  void showOnScreenDisplay() override { ++osds; }
+  void updateBattery(std::uint8_t percent, int chargeState) override {
+    battery.emplace_back(percent, chargeState);
+  }
+  void sensorChanged(std::uint16_t model) override { sensorChanges.push_back(model); }
+  void markCurrentProfileModified() override { ++modifiedMarks; }
+  void currentProfileReset() override { ++profileResets; }
 
   std::map<TimerId, unsigned> timers;
+  int shows = 0;
+  int minimises = 0;
+  std::vector<int> progress;
+  std::vector<std::pair<int, int>> notices;
+  int osds = 0;
+  std::vector<std::pair<int, int>> battery;
+  std::vector<std::uint16_t> sensorChanges;
+  int modifiedMarks = 0;
+  int profileResets = 0;
   int hides = 0;
   int popupCloses = 0;
   int quits = 0;

@@ -1,0 +1,183 @@
+#include "device/macro_upload.h"
+
+#include <gtest/gtest.h>
+
+#include "support/device_fixture.h"
+#include "support/profile_fixture.h"
+
+namespace pelorin {
+namespace {
+
+MacroKey macroOf(std::uint32_t keyIndex, std::initializer_list<MacroAction> actions,
+                 std::uint8_t commandCount) {
+  MacroKey key = MacroKey::create(u"M" + std::u16string(1, char16_t(u'0' + keyIndex)));
+  key.keyIndex = keyIndex;
+  for (const auto& a : actions) key.insertAction(key.actionCount, a);
+  key.commandCount = commandCount;
+  return key;
+}
+
+std::vector<std::uint8_t> entries(const MacroKey& key) {
+  const auto image = buildMacroImage(key, 1);
+  std::vector<std::uint8_t> out(image.begin() + 4, image.begin() + 4 + 3 * key.commandCount);
+  return out;
+}
+
+using Bytes = std::vector<std::uint8_t>;
+
+TEST(MacroImage, HeaderThenOneEntryPerNonDelayAction) {
+  const auto key = macroOf(1, {MacroAction::press(0x41), MacroAction::delay(50),
+                               MacroAction::release(0x41)},
+                           2);
+  const auto image = buildMacroImage(key, 3);
+  EXPECT_EQ(Bytes(image.begin(), image.begin() + 4), (Bytes{0x09, 0x90, 0x03, 0x02}));
+  EXPECT_EQ(entries(key), (Bytes{0x30, 0x32, 0x04, 0xB0, 0x00, 0x04}));
+}
+
+struct EntryCase {
+  const char* name;
+  MacroKey macro;
+  Bytes expected;
+};
+
+class MacroEntries : public testing::TestWithParam<EntryCase> {};
+
+TEST_P(MacroEntries, EncodeKindDelayAndValue) {
+  EXPECT_EQ(entries(GetParam().macro), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MacroEntries,
+    testing::Values(
+        EntryCase{"LongDelayIsCapped",
+                  macroOf(1, {MacroAction::press(0x41), MacroAction::delay(5000)}, 1),
+                  {0x3F, 0xFF, 0x04}},
+        EntryCase{"LeftButtonPress", macroOf(1, {MacroAction::press(0xE0)}, 1), {0x10, 0, 0x01}},
+        EntryCase{"FifthButtonRelease",
+                  macroOf(1, {MacroAction::release(0xE4), MacroAction::delay(0x123)}, 1),
+                  {0x91, 0x23, 0x10}},
+        EntryCase{"MoveLeftOne", macroOf(1, {MacroAction::move(0xE5, -1)}, 1), {0x40, 0, 0xFF}},
+        EntryCase{"MoveDown", macroOf(1, {MacroAction::move(0xE6, 3)}, 1), {0x50, 0, 0x03}},
+        EntryCase{"WheelStep", macroOf(1, {MacroAction::move(0xE7, 1)}, 1), {0x60, 0, 0x01}},
+        EntryCase{"LeftShift", macroOf(1, {MacroAction::press(0xA0)}, 1), {0x20, 0, 0x02}},
+        EntryCase{"RightAlt", macroOf(1, {MacroAction::press(0xA5)}, 1), {0x20, 0, 0x40}},
+        EntryCase{"UnmappedKeyIsUsageZero", macroOf(1, {MacroAction::press(0xFF)}, 1),
+                  {0x30, 0, 0x00}},
+        EntryCase{"LeadingAndDoubleDelaysDropped",
+                  macroOf(1,
+                          {MacroAction::delay(10), MacroAction::press(0x41), MacroAction::delay(7),
+                           MacroAction::delay(9), MacroAction::release(0x41)},
+                          2),
+                  {0x30, 0x07, 0x04, 0xB0, 0x00, 0x04}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+class MacroUpload : public testing::Test, public test::DeviceFixture {
+ protected:
+  void SetUp() override {
+    bus.plug(SimProduct::Cable, mouse);
+    link->scanDevices();
+    mouse->clearReceived();
+  }
+  void assignMacro(std::size_t button, const MacroKey& macro) {
+    auto& slot = p.keys[button];
+    slot.Value = {0x90, 0, 0};
+    slot.MacroKeyIndex = macro.keyIndex;
+    slot.Macro.copyFrom(macro);
+  }
+  LanguageTable texts = test::sampleTexts();
+  ProfileTable table = test::factoryProfiles(texts);
+  ProfileRecord& p = *table.record(0);
+  MacroLibrary library;
+};
+
+TEST_F(MacroUpload, NineCommandsGoInTwoChunks) {
+  auto m = macroOf(7, {}, 9);
+  for (int i = 0; i < 9; ++i) m.insertAction(m.actionCount, MacroAction::press(0x41));
+  library.putMacro(LibraryLocation::top(0), u"M", m);
+  assignMacro(0, m);
+  assignMacroSlots(*link, p, library, texts);
+  uploadMacros(*link, p, true);
+  const auto sent = mouse->received();
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0].bytes[2], 0x0E);
+  EXPECT_EQ(sent[0].bytes[5], 0x02);
+  EXPECT_EQ(sent[0].bytes[6], 26);
+  EXPECT_EQ(sent[0].bytes[7], 1);
+  EXPECT_EQ(sent[1].bytes[5], 0x12);
+  EXPECT_EQ(sent[1].bytes[6], 3);
+  EXPECT_EQ(mouse->settings().macroSlots.at(1).size(), 27u);
+}
+
+TEST_F(MacroUpload, EmptyMacroSendsOneEmptyChunk) {
+  const auto m = macroOf(3, {}, 0);
+  library.putMacro(LibraryLocation::top(0), u"M", m);
+  assignMacro(2, m);
+  assignMacroSlots(*link, p, library, texts);
+  uploadMacros(*link, p, true);
+  const auto sent = mouse->received();
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].bytes[5], 0x01);
+  EXPECT_EQ(sent[0].bytes[6], 1);
+}
+
+TEST_F(MacroUpload, SharedMacroSharesASlotAndIsSentOnce) {
+  const auto m = macroOf(1, {MacroAction::press(0x41)}, 1);
+  const auto n = macroOf(2, {MacroAction::press(0x42)}, 1);
+  library.putFolder(LibraryLocation::top(0), u"F", true);
+  library.putMacro(LibraryLocation::top(1), u"M", m);
+  library.putMacro(LibraryLocation::child(0, 0), u"N", n);
+  assignMacro(0, m);
+  assignMacro(3, m);
+  assignMacro(1, n);
+  assignMacroSlots(*link, p, library, texts);
+  EXPECT_EQ(p.keys[0].Value, (AssignmentCode{0x90, 0x21, 0x01}));  // loop type 2, count 1
+  EXPECT_EQ(p.keys[3].Value.param1 & 0x0F, 1);
+  EXPECT_EQ(p.keys[1].Value.param1 & 0x0F, 2);
+  uploadMacros(*link, p, true);
+  EXPECT_EQ(mouse->received().size(), 2u);
+  mouse->clearReceived();
+  uploadMacros(*link, p, true);
+  EXPECT_TRUE(mouse->received().empty());
+}
+
+TEST_F(MacroUpload, DeletedMacroTurnsTheButtonOff) {
+  const auto m = macroOf(9, {MacroAction::press(0x41)}, 1);
+  assignMacro(4, m);
+  assignMacroSlots(*link, p, library, texts);
+  EXPECT_EQ(p.keys[4].Value, AssignmentCode{});
+  EXPECT_EQ(p.keys[4].Name, u"Disabled");
+}
+
+TEST_F(MacroUpload, RelinkRefreshesTheCopyOnceAndLoopSettingsReachTheCode) {
+  auto m = macroOf(4, {MacroAction::press(0x41)}, 1);
+  assignMacro(0, m);
+  m.insertAction(1, MacroAction::release(0x41));
+  m.commandCount = 2;
+  m.loopType = loop_type::kSecond;
+  library.putMacro(LibraryLocation::top(0), u"M", m);
+  EXPECT_FALSE(assignMacroSlots(*link, p, library, texts));
+  EXPECT_EQ(p.keys[0].Macro.actionCount, 1u);
+  link->relinkMacros = true;
+  EXPECT_TRUE(assignMacroSlots(*link, p, library, texts));
+  EXPECT_FALSE(link->relinkMacros);
+  EXPECT_EQ(p.keys[0].Macro.actionCount, 2u);
+  EXPECT_EQ(p.keys[0].Value, (AssignmentCode{0x90, 0x41, 0x00}));
+}
+
+TEST_F(MacroUpload, WithoutHandleImagesAreStoredAndSequenceConsumed) {
+  const auto m = macroOf(1, {MacroAction::press(0x41)}, 1);
+  library.putMacro(LibraryLocation::top(0), u"M", m);
+  assignMacro(0, m);
+  link->connection(Product::Cable).handle.reset();
+  assignMacroSlots(*link, p, library, texts);
+  const auto before = link->sequence();
+  uploadMacros(*link, p, true);
+  EXPECT_EQ(link->sequence(), before + 1);
+  EXPECT_FALSE(link->pending.sentSomething);
+  link->scanDevices();
+  uploadMacros(*link, p, true);
+  EXPECT_TRUE(mouse->received().empty());  // unchanged since it was stored
+}
+
+}  // namespace
+}  // namespace pelorin
