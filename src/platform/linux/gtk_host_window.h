@@ -1,0 +1,89 @@
+#pragma once
+// One top-level GTK window and the translation of its events for the program's client.
+#include <cairo.h>
+
+#include <map>
+#include <optional>
+
+#include "platform/window.h"
+#include "platform/window_client.h"
+#include "platform/window_system.h"
+
+typedef struct _GtkWidget GtkWidget;
+typedef struct _GtkIMContext GtkIMContext;
+typedef union _GdkEvent GdkEvent;
+typedef struct _GMainLoop GMainLoop;
+
+namespace pelorin {
+
+class GtkWindowSystem;
+
+class GtkHostWindow final : public Window {
+ public:
+  GtkHostWindow(GtkWindowSystem& system, WindowId id, const WindowSpec& spec, WindowClient& client);
+  ~GtkHostWindow() override;
+  GtkHostWindow(const GtkHostWindow&) = delete;
+  GtkHostWindow& operator=(const GtkHostWindow&) = delete;
+
+  WindowId id() const override { return id_; }
+  WindowKind kind() const override { return kind_; }
+  Rect frame() const override { return frame_; }
+  void setFrame(const Rect& frame) override;
+  void show(ShowMode mode) override;
+  void bringToFront() override;
+  bool isVisible() const override;
+  bool isMinimised() const override { return minimised_; }
+  bool isMaximised() const override { return false; }
+  void setTitle(std::u16string_view title) override;
+  void setIcon(const Image& icon) override;
+  void invalidate(const Rect& rect) override;
+  Colour pixel(int x, int y) const override;
+  void captureMouse() override { captured_ = true; }
+  void releaseMouse() override { captured_ = false; }
+  void trackMouse(std::chrono::milliseconds hoverTime) override;
+  void beginMoveDrag(Point screenPosition) override;
+  void focus() override;
+  bool hasFocus() const override;
+  void setTimer(int timerId, std::chrono::milliseconds period) override;
+  void killTimer(int timerId) override;
+  int runModal() override;
+  void endModal(int result) override;
+
+  WindowClient& client() { return client_; }
+  bool takesFocus() const { return kind_ != WindowKind::Osd; }
+  // Signal handlers; each returns true when the event is used up.
+  bool onDraw(cairo_t* cr);
+  bool onEvent(GdkEvent* event);
+  void onCommit(const char* utf8);
+  void onConfigure(int x, int y, int width, int height);
+  bool fireTimer(int timerId);
+  void fireHover();
+
+ private:
+  void resizePicture();
+  void mouse(MouseAction action, double x, double y, unsigned state, int wheelDelta = 0);
+  void press(GdkEvent* event);
+  void grabForPopup();
+  void releaseGrab();
+
+  GtkWindowSystem& system_;
+  WindowId id_;
+  WindowKind kind_;
+  WindowClient& client_;
+  GtkWidget* widget_ = nullptr;
+  GtkIMContext* im_ = nullptr;
+  cairo_surface_t* picture_ = nullptr;
+  Rect frame_;
+  Rect dirty_;
+  bool minimised_ = false;
+  bool captured_ = false;
+  bool tracking_ = false;
+  bool grabbed_ = false;
+  std::chrono::milliseconds hoverTime_{0};
+  unsigned hoverSource_ = 0;
+  std::map<int, unsigned> timers_;
+  GMainLoop* modalLoop_ = nullptr;
+  std::optional<int> modalResult_;
+};
+
+}  // namespace pelorin
