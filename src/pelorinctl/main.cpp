@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "pelorinctl/commands.h"
+#include "pelorinctl/ctl_profile.h"
 
 namespace pelorin::ctl {
 namespace {
@@ -17,6 +18,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"devices", runDevices},
     {"status", runStatus},
+    {"profile", runProfile},
+    {"config", runConfig},
 };
 
 int usage() {
