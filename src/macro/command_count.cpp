@@ -22,4 +22,10 @@ void apply(MacroKey& macro, int change) {
   macro.commandCount = static_cast<std::uint8_t>(std::clamp(macro.commandCount + change, 0, 255));
 }
 
+void restart(MacroKey& macro) {
+  macro.actions.fill({});
+  macro.actionCount = 0;
+  macro.commandCount = 0;
+}
+
 }  // namespace pelorin::command_count

@@ -24,5 +24,7 @@ int forDeletion(MacroAction deleted);
 bool fits(const MacroKey& macro, int added);
 // Applies a change, never going below zero.
 void apply(MacroKey& macro, int change);
+// A new recording starts from an empty list and a zero count.
+void restart(MacroKey& macro);
 
 }  // namespace pelorin::command_count

@@ -160,5 +160,18 @@ TEST(CommandCount, LimitAndApply) {
   EXPECT_EQ(macro.commandCount, 0);
 }
 
+TEST(CommandCount, RestartEmptiesListAndCountButKeepsTheRest) {
+  MacroKey macro = withActions({0x41, 0x42});
+  macro.keyIndex = 5;
+  macro.loopType = loop_type::kFirst;
+  macro.commandCount = 2;
+  command_count::restart(macro);
+  EXPECT_EQ(macro.actionCount, 0U);
+  EXPECT_EQ(macro.commandCount, 0);
+  EXPECT_EQ(macro.actions[1], MacroAction{});
+  EXPECT_EQ(macro.keyIndex, 5U);
+  EXPECT_EQ(macro.loopType, loop_type::kFirst);
+}
+
 }  // namespace
 }  // namespace pelorin
