@@ -209,7 +209,7 @@ int HidrawFuseServer::open(const std::string& name, FuseHandle** handle) {
   auto owned = std::make_unique<FuseHandle>(std::move(device));
   *handle = owned.get();
   std::lock_guard lock(mutex_);
-  opens_.emplace(owned.get(), Open{name, std::move(owned)});
+  opens_.emplace(*handle, Open{name, std::move(owned)});
   return 0;
 }
 
