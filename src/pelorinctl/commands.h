@@ -26,5 +26,8 @@ std::filesystem::path dataFolder(const Options& options);
 int runDevices(const Options& options, const Args& args);
 int runStatus(const Options& options, const Args& args);
 int runMacro(const Options& options, const Args& args);
+int runApply(const Options& options, const Args& args);
+int runResetDevice(const Options& options, const Args& args);
+int runWatch(const Options& options, const Args& args);
 
 }  // namespace pelorin::ctl

@@ -20,6 +20,9 @@ constexpr Command kCommands[] = {
     {"status", runStatus},
     {"profile", runProfile},
     {"config", runConfig},
+    {"apply", runApply},
+    {"reset-device", runResetDevice},
+    {"watch", runWatch},
 };
 
 int usage() {

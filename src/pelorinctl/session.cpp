@@ -25,23 +25,68 @@ void printTrace(char kind, Product via, std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
+void CtlHost::startTimer(TimerId id, unsigned periodMs) {
+  timers[id] = {periodMs, clock_.nowMs() + periodMs};
+}
+
+void CtlHost::showNotice(int titleTextId, int messageTextId) {
+  if (onNotice) onNotice(titleTextId, messageTextId);
+}
+
+void CtlHost::showOnScreenDisplay() {
+  if (onEvent) onEvent();
+}
+
+void CtlHost::sensorChanged(std::uint16_t sensorModel) {
+  if (data == nullptr) return;
+  data->config.setSensor(SensorModel{sensorModel});
+  data->config.setPreST(static_cast<std::uint16_t>(~sensorModel));
+  data->dpiSteps.rebuild(sensorModel);
+  data->saveAll();
+}
+
+void CtlHost::currentProfileReset() {
+  if (data == nullptr) return;
+  data->saveAll();
+}
+
 Session::Session(const Options& options) {
   if (options.simulate) {
     auto sim = std::make_unique<SimHidBus>();
-    auto mouse = std::make_shared<SimMouse>();
-    simCable_ = sim->plug(SimProduct::Cable, mouse);
-    simReceiver_ = sim->plug(SimProduct::Receiver, mouse);
     sim_ = sim.get();
+    simMouse_ = std::make_shared<SimMouse>();
     bus_ = std::move(sim);
+    simPlug(SimProduct::Cable);
+    simPlug(SimProduct::Receiver);
   } else {
     bus_ = nativeBus();
   }
   if (!bus_) return;
   link_ = std::make_unique<DeviceLink>(*bus_, clock_, queue_, host_);
-  if (options.trace) link_->setTraceSink(printTrace);
+  const bool trace = options.trace;
+  link_->setTraceSink([this, trace](char kind, Product via, std::span<const std::uint8_t> bytes) {
+    if (kind == '>') ++reportsSent_;
+    if (trace) printTrace(kind, via, bytes);
+  });
 }
 
 Session::~Session() = default;
+
+void Session::simPlug(SimProduct product) {
+  if (sim_ == nullptr || simPlugs_.count(product) != 0) return;
+  simPlugs_[product] = sim_->plug(product, simMouse_);
+}
+
+void Session::simUnplug(SimProduct product) {
+  if (sim_ == nullptr || simPlugs_.count(product) == 0) return;
+  sim_->unplug(simPlugs_[product]);
+  simPlugs_.erase(product);
+}
+
+int Session::simPlugId(SimProduct product) const {
+  const auto found = simPlugs_.find(product);
+  return found == simPlugs_.end() ? 0 : found->second;
+}
 
 bool Session::connect() {
   if (!bus_) {

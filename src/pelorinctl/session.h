@@ -1,9 +1,11 @@
 #pragma once
 // One run of pelorinctl against the mouse: the HID bus (simulated or the machine's), the device
 // link, and a small host standing in for the main window.
+#include <functional>
 #include <map>
 #include <memory>
 
+#include "app/app_data.h"
 #include "device/device_link.h"
 #include "pelorinctl/commands.h"
 #include "platform/clock.h"
@@ -13,10 +15,13 @@
 
 namespace pelorin::ctl {
 
-// The command line counts as a shown window: timers are recorded, quitting ends the run.
+// The command line counts as a shown window. Timers are kept with their due times for the run
+// loop; what the window would show is passed to optional callbacks.
 class CtlHost final : public DeviceHost {
  public:
-  void startTimer(TimerId id, unsigned periodMs) override { timers[id] = periodMs; }
+  explicit CtlHost(Clock& clock) : clock_(clock) {}
+
+  void startTimer(TimerId id, unsigned periodMs) override;
   void killTimer(TimerId id) override { timers.erase(id); }
   void hideMainWindow() override {}
   void closePopups() override {}
@@ -25,15 +30,26 @@ class CtlHost final : public DeviceHost {
   void showMainWindow() override {}
   void minimiseMainWindow() override {}
   void showProgress(int) override {}
-  void showNotice(int, int) override {}
-  void showOnScreenDisplay() override {}
+  void showNotice(int titleTextId, int messageTextId) override;
+  void showOnScreenDisplay() override;
   void updateBattery(std::uint8_t, int) override {}
-  void sensorChanged(std::uint16_t) override {}
-  void markCurrentProfileModified() override {}
-  void currentProfileReset() override {}
+  void sensorChanged(std::uint16_t sensorModel) override;
+  void markCurrentProfileModified() override { profileModified = true; }
+  void currentProfileReset() override;
 
-  std::map<TimerId, unsigned> timers;
+  struct Timer {
+    unsigned periodMs;
+    std::uint64_t dueMs;
+  };
+  std::map<TimerId, Timer> timers;
   bool quitRequested = false;
+  bool profileModified = false;
+  AppData* data = nullptr;  // where sensor changes and resets are saved, when loaded
+  std::function<void()> onEvent;
+  std::function<void(int, int)> onNotice;
+
+ private:
+  Clock& clock_;
 };
 
 class Session {
@@ -48,23 +64,30 @@ class Session {
   TaskQueue& queue() { return queue_; }
   CtlHost& host() { return host_; }
   Clock& clock() { return clock_; }
-  // The simulated bus and the plug ids of its cable and receiver, when simulating.
+  // The simulated bus and its mouse, when simulating. Plugging a product that is plugged, or
+  // unplugging one that is not, does nothing.
   SimHidBus* sim() { return sim_; }
-  int simCablePlug() const { return simCable_; }
-  int simReceiverPlug() const { return simReceiver_; }
+  SimMouse* simMouse() { return simMouse_.get(); }
+  void simPlug(SimProduct product);
+  void simUnplug(SimProduct product);
+  // The plug id of a simulated product; 0 when it is not plugged.
+  int simPlugId(SimProduct product) const;
 
   // Registers for device changes and scans; false (with a message) when no bus exists.
   bool connect();
+  // Feature reports sent so far.
+  int reportsSent() const { return reportsSent_; }
 
  private:
   std::unique_ptr<HidBus> bus_;
   SimHidBus* sim_ = nullptr;
-  int simCable_ = 0;
-  int simReceiver_ = 0;
+  std::shared_ptr<SimMouse> simMouse_;
+  std::map<SimProduct, int> simPlugs_;
   SteadyClock clock_;
   TaskQueue queue_;
-  CtlHost host_;
+  CtlHost host_{clock_};
   std::unique_ptr<DeviceLink> link_;
+  int reportsSent_ = 0;
 };
 
 }  // namespace pelorin::ctl

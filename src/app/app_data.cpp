@@ -1,0 +1,43 @@
+#include "app/app_data.h"
+
+#include "lang/change_language.h"
+#include "lang/language_seed.h"
+#include "macro/library_file.h"
+#include "profile/config_loader.h"
+#include "profile/data_folder.h"
+
+namespace pelorin {
+
+std::size_t AppData::currentProfile() const {
+  const int current = config.currentProfile();
+  return current >= 0 && current < static_cast<int>(kProfileCount)
+             ? static_cast<std::size_t>(current)
+             : 0;
+}
+
+bool AppData::saveAll() {
+  config.setCurrentProfile(static_cast<int>(currentProfile()));
+  const bool configSaved = config.save();
+  return saveAllProfiles(profiles, config) && configSaved;
+}
+
+std::unique_ptr<AppData> loadAppData(const std::filesystem::path& dataFolder,
+                                     const std::filesystem::path& programFolder, double scale,
+                                     std::string& error) {
+  if (dataFolder.empty() || !prepareDataFolder(dataFolder)) {
+    error = "cannot create the data folder " + dataFolder.string();
+    return nullptr;
+  }
+  auto data = std::make_unique<AppData>(dataFolder);
+  const auto shipped = shippedLanguageFolder(programFolder);
+  if (!shipped.empty()) {
+    seedLanguageFiles(shipped, configFolder(dataFolder), isChineseLocale(userLocaleName()));
+  }
+  changeLanguage(configFolder(dataFolder), scale, data->texts, data->font);
+  data->library.read(libraryFilePath(dataFolder));
+  loadConfigurationAndProfiles(data->config, data->profiles, data->texts);
+  data->dpiSteps.rebuild(data->profiles.sensorModel.word);
+  return data;
+}
+
+}  // namespace pelorin
