@@ -148,9 +148,11 @@ void uploadMacros(DeviceLink& link, const ProfileRecord& profile, bool send) {
     const MacroArea area = buildMacroImage(button.Macro, slot);
     MacroImage kept{};
     std::copy_n(area.begin(), kept.size(), kept.begin());
-    // A button not yet numbered has no slot to compare with, so nothing goes out for it.
+    // A button not yet numbered has no slot to compare with, so nothing goes out for it. A macro
+    // that could not be sent is not recorded as sent, so it goes out once a handle is back.
     const bool changed = slot >= 1 && kept != link.lastSent.macros[slot - 1];
-    if (slot >= 1) link.lastSent.macros[slot - 1] = kept;
+    const bool reachesMouse = !send || link.hasCommandHandle();
+    if (slot >= 1 && reachesMouse) link.lastSent.macros[slot - 1] = kept;
     if (send && changed) sendMacroChunks(link, area, slot, button.Macro.commandCount);
     if (send) link.pace(kReportPacingMs);
   }

@@ -27,7 +27,8 @@ constexpr std::size_t kMacroAreaSize = 1024;
 using MacroArea = std::array<std::uint8_t, kMacroAreaSize>;
 MacroArea buildMacroImage(const MacroKey& macro, std::uint8_t slot);
 
-// Stores every macro button's image as last sent; sends the changed ones when asked to.
+// Stores every macro button's image as last sent; sends the changed ones when asked to. Without
+// a command handle a send stores nothing, so the macro goes out at a later dispatch.
 void uploadMacros(DeviceLink& link, const ProfileRecord& profile, bool send);
 
 }  // namespace pelorin

@@ -26,8 +26,12 @@ void DeviceSession::dispatchPendingSends() {
   if (pending.performance) sendPerformanceGroup(link_, current());
   if (pending.power) sendPower(link_, current());
   if (pending.motionWakeup) sendMotionWakeup(link_, current());
-  pending.buttons = pending.performance = pending.power = false;
-  pending.motionWakeup = pending.slider = false;
+  // Without a handle nothing went out, so the groups stay pending for the next dispatch instead
+  // of waiting for another edit of the same group.
+  if (link_.hasCommandHandle()) {
+    pending.buttons = pending.performance = pending.power = false;
+    pending.motionWakeup = pending.slider = false;
+  }
   uploadMacros(link_, current(), true);
   if (pending.sentSomething && !pending.suppressProgress) {
     link_.pollTick = 0;

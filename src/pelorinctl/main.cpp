@@ -20,6 +20,7 @@ constexpr Command kCommands[] = {
     {"status", runStatus},
     {"profile", runProfile},
     {"config", runConfig},
+    {"macro", runMacro},
     {"apply", runApply},
     {"reset-device", runResetDevice},
     {"watch", runWatch},

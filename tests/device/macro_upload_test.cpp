@@ -164,7 +164,7 @@ TEST_F(MacroUpload, RelinkRefreshesTheCopyOnceAndLoopSettingsReachTheCode) {
   EXPECT_EQ(p.keys[0].Value, (AssignmentCode{0x90, 0x41, 0x00}));
 }
 
-TEST_F(MacroUpload, WithoutHandleImagesAreStoredAndSequenceConsumed) {
+TEST_F(MacroUpload, WithoutHandleTheMacroGoesOutOnceTheHandleIsBack) {
   const auto m = macroOf(1, {MacroAction::press(0x41)}, 1);
   library.putMacro(LibraryLocation::top(0), u"M", m);
   assignMacro(0, m);
@@ -176,7 +176,8 @@ TEST_F(MacroUpload, WithoutHandleImagesAreStoredAndSequenceConsumed) {
   EXPECT_FALSE(link->pending.sentSomething);
   link->scanDevices();
   uploadMacros(*link, p, true);
-  EXPECT_TRUE(mouse->received().empty());  // unchanged since it was stored
+  EXPECT_EQ(mouse->received().size(), 1u);
+  EXPECT_EQ(mouse->settings().macroSlots.at(1), (std::vector<std::uint8_t>{0x30, 0x00, 0x04}));
 }
 
 }  // namespace
