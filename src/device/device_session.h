@@ -44,6 +44,7 @@ class DeviceSession {
 
  private:
   void applySensorCode(std::uint8_t code);
+  void noteMouseChange();
 
   DeviceLink& link_;
   DeviceHost& host_;

@@ -3,6 +3,7 @@
 
 #include "device/device_session.h"
 #include "device/sensor_codes.h"
+#include "device/setting_images.h"
 
 namespace pelorin {
 namespace {
@@ -94,7 +95,18 @@ void DeviceSession::onDeviceEvent(const Report& event) {
   profile.PollingRateName = rate.name;
   host_.showOnScreenDisplay();
   host_.refreshPages();
-  primeLastSent();
+  noteMouseChange();
+}
+
+// What the mouse now holds is recorded as sent, so the new level and polling rate are not sent
+// back. Only those bytes are recorded: an edit still waiting for the dispatcher must not be taken
+// for sent just because the mouse reported something else in the meantime.
+void DeviceSession::noteMouseChange() {
+  auto& last = link_.lastSent;
+  const ProfileRecord& profile = current();
+  last.dpiLevels[0] = static_cast<std::uint8_t>(((profile.CurrentDPILevel + 1u) << 4) |
+                                                (last.dpiLevels[0] & 0x0F));
+  last.pollingInterval = buildPollingInterval(profile);
 }
 
 void DeviceSession::onNoDeviceCheck() {
