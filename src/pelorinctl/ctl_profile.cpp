@@ -1,50 +1,24 @@
 #include "pelorinctl/ctl_profile.h"
 
+#include <memory>
+
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <system_error>
 
 #include "common/utf.h"
-#include "lang/change_language.h"
-#include "lang/language_seed.h"
 #include "profile/config_loader.h"
 #include "profile/data_folder.h"
 #include "profile/profile_file.h"
+#include "pelorinctl/device_context.h"
 
 namespace pelorin::ctl {
 namespace {
 
-// Everything the program's start-up loads before it fills its pages.
-struct Loaded {
-  explicit Loaded(const std::filesystem::path& folder) : config(folder) {}
-  AppConfig config;
-  ProfileTable profiles;
-  LanguageTable texts;
-  UiFont font;
-};
+using Loaded = AppData;
 
-std::filesystem::path programFolder() {
-  std::error_code error;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::path() : self.parent_path();
-}
-
-std::optional<Loaded> load(const Options& options) {
-  const auto folder = dataFolder(options);
-  if (folder.empty() || !prepareDataFolder(folder)) {
-    std::fprintf(stderr, "cannot create the data folder %s\n", folder.string().c_str());
-    return std::nullopt;
-  }
-  std::optional<Loaded> loaded(std::in_place, folder);
-  const auto shipped = shippedLanguageFolder(programFolder());
-  if (!shipped.empty()) {
-    seedLanguageFiles(shipped, configFolder(folder), isChineseLocale(userLocaleName()));
-  }
-  changeLanguage(configFolder(folder), 1, loaded->texts, loaded->font);
-  loadConfigurationAndProfiles(loaded->config, loaded->profiles, loaded->texts);
-  return loaded;
-}
+std::unique_ptr<AppData> load(const Options& options) { return loadDataFolder(options); }
 
 std::string text(std::u16string_view value) {
   return toUtf8(value);

@@ -6,15 +6,18 @@
 
 namespace pelorin::ctl {
 
+std::unique_ptr<AppData> loadDataFolder(const Options& options) {
+  std::string error;
+  auto data = loadAppData(dataFolder(options), programFolder(), 1.0, error);
+  if (!data) std::fprintf(stderr, "pelorinctl: %s\n", error.c_str());
+  return data;
+}
+
 DeviceContext::DeviceContext(const Options& options) : options_(options), session_(options) {}
 
 bool DeviceContext::open() {
-  std::string error;
-  data_ = loadAppData(dataFolder(options_), programFolder(), 1.0, error);
-  if (!data_) {
-    std::fprintf(stderr, "pelorinctl: %s\n", error.c_str());
-    return false;
-  }
+  data_ = loadDataFolder(options_);
+  if (!data_) return false;
   if (!session_.hasBus()) return session_.connect();  // says why
   session_.host().data = data_.get();
   device_ = std::make_unique<DeviceSession>(session_.link(), session_.host(), data_->profiles,

@@ -9,6 +9,9 @@
 
 namespace pelorin::ctl {
 
+// The data folder loaded as the program's start-up loads it; nullptr after saying why not.
+std::unique_ptr<AppData> loadDataFolder(const Options& options);
+
 class DeviceContext {
  public:
   explicit DeviceContext(const Options& options);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "pelorinctl/commands.h"
+#include "profile/data_folder.h"
 #include "pelorinctl/ctl_profile.h"
 
 namespace pelorin::ctl {
@@ -38,13 +39,7 @@ int usage() {
 }  // namespace
 
 std::filesystem::path dataFolder(const Options& options) {
-  if (options.dataDir) return *options.dataDir;
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  const char* home = std::getenv("HOME");
-  std::filesystem::path base = (xdg && *xdg) ? std::filesystem::path(xdg)
-                               : home         ? std::filesystem::path(home) / ".local/share"
-                                              : std::filesystem::path(".");
-  return base / "PelorinData20231030A";
+  return options.dataDir ? *options.dataDir : userDataFolder();
 }
 
 int main(int argc, char** argv) {
