@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <fuse3/fuse.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -144,9 +145,15 @@ HidrawFuseServer::~HidrawFuseServer() {
     std::lock_guard lock(mutex_);
     for (auto& [raw, open] : opens_) open.handle->end();
   }
-  fuse_exit(fuse_);
-  fuse_unmount(fuse_);
+  // Unmounting first ends the kernel side, so the loop's readers of /dev/fuse return before the
+  // descriptor is closed under them. Without the right to unmount, libfuse does both at once.
+  bool detached = ::umount2(mountPoint_.c_str(), MNT_DETACH) == 0;
+  if (!detached) {
+    fuse_exit(fuse_);
+    fuse_unmount(fuse_);
+  }
   loop_.join();
+  if (detached) fuse_unmount(fuse_);
   opens_.clear();  // handles the kernel never released, now that no request can come
   fuse_destroy(fuse_);
 }

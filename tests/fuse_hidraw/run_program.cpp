@@ -14,8 +14,7 @@ extern char** environ;
 namespace pelorin::testing {
 namespace {
 
-std::vector<std::string> mergedEnvironment(
-    const std::vector<std::pair<std::string, std::string>>& extra) {
+std::vector<std::string> mergedEnvironment(const Environment& extra) {
   std::vector<std::string> result;
   for (char** entry = environ; *entry != nullptr; ++entry) result.emplace_back(*entry);
   for (const auto& [name, value] : extra) result.push_back(name + "=" + value);
@@ -46,12 +45,10 @@ bool collect(int fd, std::string& output, std::chrono::steady_clock::time_point 
 
 }  // namespace
 
-ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::pair<std::string, std::string>>& environment,
-                         std::chrono::milliseconds timeout) {
-  ProgramResult result;
+RunningProgram::RunningProgram(const std::string& program, const std::vector<std::string>& args,
+                               const Environment& environment) {
   int pipeFds[2];
-  if (::pipe2(pipeFds, O_CLOEXEC) != 0) return result;
+  if (::pipe2(pipeFds, O_CLOEXEC) != 0) return;
   std::vector<std::string> argStrings{program};
   argStrings.insert(argStrings.end(), args.begin(), args.end());
   auto envStrings = mergedEnvironment(environment);
@@ -62,21 +59,38 @@ ProgramResult runProgram(const std::string& program, const std::vector<std::stri
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
   posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
-  pid_t child = -1;
-  int spawned = ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+  int spawned =
+      ::posix_spawn(&child_, program.c_str(), &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   ::close(pipeFds[1]);
   if (spawned != 0) {
+    child_ = -1;
     ::close(pipeFds[0]);
-    return result;
+    return;
   }
-  bool finished = collect(pipeFds[0], result.output, std::chrono::steady_clock::now() + timeout);
-  ::close(pipeFds[0]);
-  if (!finished) ::kill(child, SIGKILL);
+  output_ = pipeFds[0];
+}
+
+RunningProgram::~RunningProgram() {
+  finish(std::chrono::milliseconds(0));
+}
+
+ProgramResult RunningProgram::finish(std::chrono::milliseconds timeout) {
+  ProgramResult result;
+  if (child_ < 0) return result;
+  bool finished = collect(output_, result.output, std::chrono::steady_clock::now() + timeout);
+  ::close(output_);
+  if (!finished) ::kill(child_, SIGKILL);
   int status = 0;
-  ::waitpid(child, &status, 0);
+  ::waitpid(child_, &status, 0);
+  child_ = -1;
   if (finished && WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
   return result;
+}
+
+ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                         const Environment& environment, std::chrono::milliseconds timeout) {
+  return RunningProgram(program, args, environment).finish(timeout);
 }
 
 }  // namespace pelorin::testing
