@@ -25,7 +25,7 @@ class WindowSystem {
   virtual ~WindowSystem() = default;
 
   // The host owns the window until destroy(); the client must outlive it.
-  virtual Window& createWindow(const WindowSpec& spec, WindowClient& client) = 0;
+  virtual Window& createWindow(const WindowSpec& params, WindowClient& client) = 0;
   // Calls onDestroyed and forgets the window; pending messages for it are dropped.
   virtual void destroy(WindowId id) = 0;
   // Null once the window is destroyed.

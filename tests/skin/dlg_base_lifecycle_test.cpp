@@ -23,6 +23,7 @@ TEST_F(DialogLifecycleTest, CreationTitlesShowsCentresAndRecordsTheDialog) {
   ASSERT_TRUE(dialog.create(WindowKind::Main, kNoWindow));
   EXPECT_TRUE(windowExistedDuringInit);
   SimWindow& w = simWindow(dialog);
+  const WindowId id = w.id();
   EXPECT_EQ(w.title(), u"Pelorin");
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(w.frame(), (Rect{760, 370, 1160, 670})) << "centred in the 1920 x 1040 work area";
@@ -32,7 +33,7 @@ TEST_F(DialogLifecycleTest, CreationTitlesShowsCentresAndRecordsTheDialog) {
   EXPECT_EQ(dialogs.entries()[0], dialog.windowId());
   dialog.endDialog(5);
   EXPECT_TRUE(dialogs.entries().empty());
-  EXPECT_EQ(host.find(w.id()), nullptr);
+  EXPECT_EQ(host.find(id), nullptr);
 }
 
 TEST_F(DialogLifecycleTest, OwnedDialogIsCentredOnItsOwner) {

@@ -89,9 +89,9 @@ void realizeSignal(GtkWidget* widget, gpointer im) {
 
 }  // namespace
 
-GtkHostWindow::GtkHostWindow(GtkWindowSystem& system, WindowId id, const WindowSpec& spec,
+GtkHostWindow::GtkHostWindow(GtkWindowSystem& system, WindowId id, const WindowSpec& params,
                              WindowClient& client)
-    : system_(system), id_(id), kind_(spec.kind), client_(client), frame_(spec.frame) {
+    : system_(system), id_(id), kind_(params.kind), client_(client), frame_(params.frame) {
   const bool floating = kind_ == WindowKind::Popup || kind_ == WindowKind::Osd;
   GtkWidget* widget = gtk_window_new(floating ? GTK_WINDOW_POPUP : GTK_WINDOW_TOPLEVEL);
   widget_ = GTK_WIDGET(g_object_ref_sink(widget));
@@ -100,7 +100,7 @@ GtkHostWindow::GtkHostWindow(GtkWindowSystem& system, WindowId id, const WindowS
   gtk_widget_set_app_paintable(widget_, TRUE);
   gtk_window_set_default_size(window, std::max(frame_.width(), 1), std::max(frame_.height(), 1));
   gtk_window_move(window, frame_.left, frame_.top);
-  if (GtkHostWindow* owner = system.findHost(spec.owner); owner != nullptr && !floating) {
+  if (GtkHostWindow* owner = system.findHost(params.owner); owner != nullptr && !floating) {
     gtk_window_set_transient_for(window, GTK_WINDOW(owner->widget_));
   }
   switch (kind_) {
@@ -135,7 +135,7 @@ GtkHostWindow::GtkHostWindow(GtkWindowSystem& system, WindowId id, const WindowS
     g_signal_connect(im_, "commit", G_CALLBACK(commitSignal), this);
     g_signal_connect(widget_, "realize", G_CALLBACK(realizeSignal), im_);
   }
-  if (!spec.title.empty()) setTitle(spec.title);
+  if (!params.title.empty()) setTitle(params.title);
   resizePicture();
 }
 

@@ -20,7 +20,8 @@ class GtkWindowSystem;
 
 class GtkHostWindow final : public Window {
  public:
-  GtkHostWindow(GtkWindowSystem& system, WindowId id, const WindowSpec& spec, WindowClient& client);
+  GtkHostWindow(GtkWindowSystem& system, WindowId id, const WindowSpec& params,
+                WindowClient& client);
   ~GtkHostWindow() override;
   GtkHostWindow(const GtkHostWindow&) = delete;
   GtkHostWindow& operator=(const GtkHostWindow&) = delete;
@@ -38,6 +39,8 @@ class GtkHostWindow final : public Window {
   void setIcon(const Image& icon) override;
   void invalidate(const Rect& rect) override;
   Colour pixel(int x, int y) const override;
+  // The X server already keeps the pointer with the window while the button that pressed
+  // stays down; the flag only holds back leave notifications meanwhile.
   void captureMouse() override { captured_ = true; }
   void releaseMouse() override { captured_ = false; }
   void trackMouse(std::chrono::milliseconds hoverTime) override;

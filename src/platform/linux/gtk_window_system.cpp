@@ -21,9 +21,9 @@ GtkWindowSystem::~GtkWindowSystem() {
   if (postSource_ != 0) g_source_remove(postSource_);
 }
 
-Window& GtkWindowSystem::createWindow(const WindowSpec& spec, WindowClient& client) {
+Window& GtkWindowSystem::createWindow(const WindowSpec& params, WindowClient& client) {
   const WindowId id = nextId_++;
-  auto window = std::make_unique<GtkHostWindow>(*this, id, spec, client);
+  auto window = std::make_unique<GtkHostWindow>(*this, id, params, client);
   GtkHostWindow& result = *window;
   windows_.emplace(id, std::move(window));
   return result;

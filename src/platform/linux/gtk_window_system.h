@@ -23,7 +23,7 @@ class GtkWindowSystem final : public WindowSystem {
   GtkWindowSystem(const GtkWindowSystem&) = delete;
   GtkWindowSystem& operator=(const GtkWindowSystem&) = delete;
 
-  Window& createWindow(const WindowSpec& spec, WindowClient& client) override;
+  Window& createWindow(const WindowSpec& params, WindowClient& client) override;
   void destroy(WindowId id) override;
   Window* find(WindowId id) override;
   bool post(WindowId target, Message message) override;

@@ -17,10 +17,11 @@ SimWindowSystem::SimWindowSystem(ScreenMetrics screen) : screen_(screen) {}
 // Clients are not told: when the host goes, everything on it has gone first or goes with it.
 SimWindowSystem::~SimWindowSystem() = default;
 
-Window& SimWindowSystem::createWindow(const WindowSpec& spec, WindowClient& client) {
+Window& SimWindowSystem::createWindow(const WindowSpec& params, WindowClient& client) {
   const WindowId id = nextId_++;
-  auto window = std::make_unique<SimWindow>(*this, id, spec.kind, spec.owner, spec.frame, client);
-  window->setTitle(spec.title);
+  auto window =
+      std::make_unique<SimWindow>(*this, id, params.kind, params.owner, params.frame, client);
+  window->setTitle(params.title);
   SimWindow& result = *window;
   windows_.emplace(id, std::move(window));
   stacking_.push_back(id);

@@ -23,7 +23,7 @@ class SimWindowSystem final : public WindowSystem {
   explicit SimWindowSystem(ScreenMetrics screen = defaultScreen());
   ~SimWindowSystem() override;
 
-  Window& createWindow(const WindowSpec& spec, WindowClient& client) override;
+  Window& createWindow(const WindowSpec& params, WindowClient& client) override;
   void destroy(WindowId id) override;
   Window* find(WindowId id) override { return findSim(id); }
   bool post(WindowId target, Message message) override;
@@ -75,7 +75,6 @@ class SimWindowSystem final : public WindowSystem {
   void deliverMouse(MouseAction action, int wheelDelta = 0);
   void press(MouseAction action, unsigned button);
   void updateHoverTarget(WindowId target);
-  unsigned buttonFlags() const { return buttons_; }
 
   struct Posted {
     WindowId target;
