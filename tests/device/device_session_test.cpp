@@ -130,6 +130,20 @@ TEST_F(Session, WithoutHandleTheChangeStaysPendingAndIsSentLater) {
   EXPECT_EQ(settingReports()[0].via, "receiver");
 }
 
+TEST_F(Session, RejectedSettingIsNotRepeated) {
+  session.primeLastSent();
+  mouse->setFaults({.failSet = true});
+  session.current().setKeyDebounce(6);
+  link->pending.performance = true;
+  session.dispatchPendingSends();
+  EXPECT_EQ(commandsSent(), std::vector<std::uint8_t>{0x0A});  // tried once
+  mouse->setFaults({});
+  mouse->clearReceived();
+  link->pending.performance = true;
+  session.dispatchPendingSends();
+  EXPECT_TRUE(mouse->received().empty());
+}
+
 TEST_F(Session, MouseButtonEventUpdatesProfileAndIsNeverEchoed) {
   session.forceFullSend();
   session.dispatchPendingSends();

@@ -68,11 +68,27 @@ class Soak : public testing::Test, public test::DeviceFixture {
   // Presses a button on a product whose reader is listening, and waits until the UI thread has
   // applied the report, so that the profile has caught up with the mouse before the next send.
   void pressOnMouse() {
-    const int plug = plugs[static_cast<std::size_t>(pick(2))];
-    if (plug == 0 || bus.waitingReaders(plug) == 0) return;
+    const auto which = static_cast<std::size_t>(pick(2));
+    const int plug = plugs[which];
+    if (plug == 0 || !readerListening(plug, which == 0 ? Product::Cable : Product::Receiver)) {
+      return;
+    }
     const int before = host.osds;
     pick(2) ? bus.pressDpiButton(plug) : bus.pressPollingButton(plug);
     while (host.osds == before) ui.waitAndRun(std::chrono::milliseconds(5));
+  }
+
+  // A reader that ended with its unplugged device is started again by the poll timer's rescan,
+  // as in the program; this runs that rescan until the new reader listens.
+  bool readerListening(int plug, Product product) {
+    for (int wait = 0; wait < 2000 && bus.waitingReaders(plug) == 0; ++wait) {
+      if (!link->readerRunning(product)) {
+        link->pollTick = 20;
+        session.onPollTimer();
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return bus.waitingReaders(plug) > 0;
   }
 
   void replug() {
