@@ -83,25 +83,26 @@ void SimWindowSystem::advance(milliseconds duration) {
   const milliseconds target = now_ + duration;
   for (;;) {
     SimWindow* next = nullptr;
-    std::optional<int> timerId;
+    bool isTimer = false;  // otherwise the hover delay of `next` is due
+    int timerId = 0;
     milliseconds due = target;
     for (const WindowId id : stacking_) {
       SimWindow* window = findSim(id);
       for (const auto& [tid, timer] : window->timers()) {
         if (timer.due <= due && (next == nullptr || timer.due < due)) {
-          next = window, timerId = tid, due = timer.due;
+          next = window, isTimer = true, timerId = tid, due = timer.due;
         }
       }
       if (window->hoverDue() && *window->hoverDue() <= due &&
           (next == nullptr || *window->hoverDue() < due)) {
-        next = window, timerId.reset(), due = *window->hoverDue();
+        next = window, isTimer = false, due = *window->hoverDue();
       }
     }
     if (next == nullptr) break;
     now_ = std::max(now_, due);
-    if (timerId) {
-      next->timerFired(*timerId);
-      next->client().onTimer(*timerId);
+    if (isTimer) {
+      next->timerFired(timerId);
+      next->client().onTimer(timerId);
     } else {
       next->hoverFired();
       const Rect frame = next->frame();
