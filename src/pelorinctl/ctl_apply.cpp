@@ -9,7 +9,7 @@ namespace {
 
 bool requireMouse(Session& session) {
   if (session.link().hasCommandHandle()) return true;
-  std::fprintf(stderr, "pelorinctl: no mouse found\n");
+  session.reportNoMouse();
   return false;
 }
 

@@ -5,6 +5,10 @@
 #include "pelorinctl/commands.h"
 #include "pelorinctl/session.h"
 
+#ifdef PELORIN_HAVE_NATIVE_HID
+#include "platform/native_hid_bus.h"
+#endif
+
 namespace pelorin::ctl {
 namespace {
 
@@ -30,12 +34,11 @@ const char* chargeLabel(std::uint8_t state) {
   }
 }
 
-void printPermissionHint(const std::string& path) {
-  std::printf(
-      "  cannot open %s: permission denied. Install packaging/linux/70-pelorin.rules into "
-      "/etc/udev/rules.d/, run 'udevadm control --reload && udevadm trigger', then re-plug "
-      "the mouse.\n",
-      path.c_str());
+// Said once, after the listing, however many nodes were refused.
+void printPermissionHint() {
+#ifdef PELORIN_HAVE_NATIVE_HID
+  std::printf("\n%s", nativePermissionHint().c_str());
+#endif
 }
 
 }  // namespace
@@ -48,6 +51,7 @@ int runDevices(const Options& options, const Args& args) {
   Session session(options);
   if (!session.connect()) return kExitFailure;
   int found = 0;
+  bool refused = false;
   for (const auto& listed : session.bus().enumerate()) {
     HidOpenError error = HidOpenError::None;
     auto device = session.bus().open(listed.path, &error);
@@ -56,8 +60,12 @@ int runDevices(const Options& options, const Args& args) {
     ++found;
     std::printf("%-8s %-7s input=%-3u feature=%-3u %s\n", productLabel(info), roleLabel(info),
                 info.inputReportLength, info.featureReportLength, listed.path.c_str());
-    if (error == HidOpenError::PermissionDenied) printPermissionHint(listed.path);
+    if (error == HidOpenError::PermissionDenied) {
+      std::printf("  cannot open %s: permission denied\n", listed.path.c_str());
+      refused = true;
+    }
   }
+  if (refused) printPermissionHint();
   if (found == 0) std::printf("no interface of the mouse found\n");
   return found == 0 ? kExitFailure : kExitOk;
 }
@@ -71,7 +79,7 @@ int runStatus(const Options& options, const Args& args) {
   if (!session.connect()) return kExitFailure;
   const auto via = session.link().commandProduct();
   if (!via) {
-    std::fprintf(stderr, "pelorinctl: no mouse found\n");
+    session.reportNoMouse();
     return kExitFailure;
   }
   const auto answer = session.link().exchangeStatus();

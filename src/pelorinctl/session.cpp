@@ -88,6 +88,26 @@ int Session::simPlugId(SimProduct product) const {
   return found == simPlugs_.end() ? 0 : found->second;
 }
 
+void Session::reportNoMouse() {
+  bool refused = false;
+  for (const auto& info : bus_->enumerate()) {
+    const bool mouse = info.vendorId == kVendorId &&
+                       (info.productId == kCableProductId || info.productId == kReceiverProductId);
+    HidOpenError error = HidOpenError::None;
+    if (mouse && !bus_->open(info.path, &error) && error == HidOpenError::PermissionDenied) {
+      refused = true;
+    }
+  }
+  if (!refused) {
+    std::fprintf(stderr, "pelorinctl: no mouse found\n");
+    return;
+  }
+  std::fprintf(stderr, "pelorinctl: the mouse is attached, but permission to open it is denied\n");
+#ifdef PELORIN_HAVE_NATIVE_HID
+  std::fprintf(stderr, "%s", nativePermissionHint().c_str());
+#endif
+}
+
 bool Session::connect() {
   if (!bus_) {
     std::fprintf(stderr,

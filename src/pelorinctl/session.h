@@ -75,6 +75,8 @@ class Session {
 
   // Registers for device changes and scans; false (with a message) when no bus exists.
   bool connect();
+  // Says that no mouse answered, and why when its nodes exist but may not be opened.
+  void reportNoMouse();
   // Feature reports sent so far.
   int reportsSent() const { return reportsSent_; }
 

@@ -72,6 +72,16 @@ TEST_F(PelorinctlOverFuseTest, ANodeWithoutPermissionNamesTheRule) {
   EXPECT_THAT(result.output, HasSubstr(kUdevRuleSource));
 }
 
+TEST_F(PelorinctlOverFuseTest, StatusOfARefusedMouseSaysWhyInsteadOfNoMouse) {
+  mirror.setDenyOpen(true);
+  plug(SimProduct::Receiver);
+  auto result = run({"status"});
+  EXPECT_NE(result.exitCode, 0);
+  EXPECT_THAT(result.output, HasSubstr("permission to open it is denied"));
+  EXPECT_THAT(result.output, HasSubstr(kUdevRuleSource));
+  EXPECT_THAT(result.output, Not(HasSubstr("no mouse found")));
+}
+
 TEST_F(PelorinctlOverFuseTest, ApplySendsTheProfileOverTheCable) {
   int receiver = plug(SimProduct::Receiver);
   int cable = plug(SimProduct::Cable);

@@ -1,4 +1,5 @@
 #include "platform/linux/hidraw_bus.h"
+#include "platform/linux/hidraw_permission.h"
 
 #include "platform/linux/hidraw_device.h"
 #include "platform/linux/hidraw_sysfs.h"
@@ -32,5 +33,7 @@ void HidrawBus::setChangeListener(ChangeListener listener) {
 std::unique_ptr<HidBus> createNativeHidBus() {
   return std::make_unique<HidrawBus>(HidrawRoots::fromEnvironment());
 }
+
+std::string nativePermissionHint() { return permissionHint(); }
 
 }  // namespace pelorin
