@@ -1,7 +1,7 @@
 #pragma once
-// The one text-file format of the program: UTF-16 little-endian, a byte-order mark, lines ended by a
-// single line feed. Every file the program stores (profiles, configuration, macro library, language
-// files) goes through here so that all of them share the same reading and writing rules.
+// The one text-file format of the program: UTF-16 little-endian, a byte-order mark, lines ended by
+// a single line feed. Every file the program stores (profiles, configuration, macro library,
+// language files) goes through here so that all of them share the same reading and writing rules.
 #include <filesystem>
 #include <optional>
 #include <string>

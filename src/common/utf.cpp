@@ -33,8 +33,12 @@ void appendUtf16(std::u16string& out, char32_t cp) {
   }
 }
 
-bool isHigh(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool isLow(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+bool isHigh(char16_t u) {
+  return u >= 0xD800 && u <= 0xDBFF;
+}
+bool isLow(char16_t u) {
+  return u >= 0xDC00 && u <= 0xDFFF;
+}
 
 // Decodes one UTF-8 sequence at text[i]; advances i past what was consumed.
 char32_t decodeUtf8(std::string_view text, std::size_t& i) {

@@ -19,10 +19,14 @@ struct PollingRate {
 
 PollingRate pollingRateForInterval(std::uint8_t interval) {
   switch (interval) {
-    case 8: return {0, u"125Hz"};
-    case 4: return {1, u"250Hz"};
-    case 2: return {2, u"500Hz"};
-    default: return {3, u"1000Hz"};
+    case 8:
+      return {0, u"125Hz"};
+    case 4:
+      return {1, u"250Hz"};
+    case 2:
+      return {2, u"500Hz"};
+    default:
+      return {3, u"1000Hz"};
   }
 }
 
@@ -104,8 +108,8 @@ void DeviceSession::onDeviceEvent(const Report& event) {
 void DeviceSession::noteMouseChange() {
   auto& last = link_.lastSent;
   const ProfileRecord& profile = current();
-  last.dpiLevels[0] = static_cast<std::uint8_t>(((profile.CurrentDPILevel + 1u) << 4) |
-                                                (last.dpiLevels[0] & 0x0F));
+  last.dpiLevels[0] =
+      static_cast<std::uint8_t>(((profile.CurrentDPILevel + 1u) << 4) | (last.dpiLevels[0] & 0x0F));
   last.pollingInterval = buildPollingInterval(profile);
 }
 

@@ -31,7 +31,9 @@ bool isValidStatusAnswer(const Report& answer) {
          answer[report_byte::kReserved] == 0x00;
 }
 
-bool statusCarriesData(const Report& answer) { return answer[report_byte::kLength] != 0; }
+bool statusCarriesData(const Report& answer) {
+  return answer[report_byte::kLength] != 0;
+}
 
 StatusFields decodeStatus(const Report& answer) {
   StatusFields fields;

@@ -11,7 +11,9 @@ namespace {
 constexpr std::uint8_t kDelayKind = 3;
 constexpr std::size_t kChunkData = 25;
 
-bool isMacroButton(const KeySlot& slot) { return slot.Value.type == kMacroCodeType; }
+bool isMacroButton(const KeySlot& slot) {
+  return slot.Value.type == kMacroCodeType;
+}
 
 // Searches one sibling list, stopping at its first free slot and skipping folders.
 const LibraryItem* findIn(const std::vector<LibraryItem>& list, std::uint32_t keyIndex) {
@@ -53,11 +55,14 @@ std::uint8_t entryKind(std::uint8_t d) {
 std::uint8_t entryValue(std::uint8_t kind, std::uint8_t d, const MacroAction& action) {
   switch (kind) {
     case 1:
-    case 2: return static_cast<std::uint8_t>(1u << (d & 7));
+    case 2:
+      return static_cast<std::uint8_t>(1u << (d & 7));
     case 4:
     case 5:
-    case 6: return action.b3;
-    default: return d;
+    case 6:
+      return action.b3;
+    default:
+      return d;
   }
 }
 
@@ -83,7 +88,8 @@ bool assignMacroSlots(DeviceLink& link, ProfileRecord& profile, const MacroLibra
       modified = true;
     }
     const MacroKey& macro = *item->macro;
-    button.Value = {kMacroCodeType, static_cast<std::uint8_t>((slot & 0x0F) | (macro.loopType << 4)),
+    button.Value = {kMacroCodeType,
+                    static_cast<std::uint8_t>((slot & 0x0F) | (macro.loopType << 4)),
                     macro.loopType == loop_type::kRepeatCount ? macro.loopCount : std::uint8_t{0}};
   }
   link.relinkMacros = false;

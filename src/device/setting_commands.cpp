@@ -24,8 +24,8 @@ void sendByte(DeviceLink& link, DeviceCommand command, std::uint8_t value) {
 // Replaces the stored image and says whether the new one differed in the compared bytes.
 template <typename T>
 bool replace(T& stored, const T& built, std::size_t compared) {
-  const bool differs = !std::equal(built.begin(), built.begin() + static_cast<long>(compared),
-                                   stored.begin());
+  const bool differs =
+      !std::equal(built.begin(), built.begin() + static_cast<long>(compared), stored.begin());
   stored = built;
   return differs;
 }

@@ -13,7 +13,9 @@ void putColour(std::uint8_t* at, ColourRef colour) {
 
 // Lighting values come from the profile file, so modes and slots are taken as they are and only
 // kept inside their tables.
-std::size_t lightingMode(const ProfileRecord& profile) { return profile.Lighting1ModeValue[0]; }
+std::size_t lightingMode(const ProfileRecord& profile) {
+  return profile.Lighting1ModeValue[0];
+}
 
 std::uint8_t lightingTiming(const ProfileRecord& profile, std::size_t mode) {
   const unsigned brightness = profile.Lighting1Brightness[mode] + 1u;
@@ -86,10 +88,14 @@ DpiColoursPayload buildDpiColours(const ProfileRecord& profile) {
 
 std::uint8_t buildPollingInterval(const ProfileRecord& profile) {
   switch (profile.PollingRateValue[0]) {
-    case 0: return 8;
-    case 1: return 4;
-    case 2: return 2;
-    default: return 1;
+    case 0:
+      return 8;
+    case 1:
+      return 4;
+    case 2:
+      return 2;
+    default:
+      return 1;
   }
 }
 
@@ -122,7 +128,9 @@ LightingImage buildLightingImage(const ProfileRecord& profile) {
       image[0] = 3;
       image[3] = profile.Lighting1Direction[1];
       break;
-    case 2: putColourList(image, profile); break;
+    case 2:
+      putColourList(image, profile);
+      break;
     case 3:
       image[0] = 5;
       putColour(&image[3], profile.Lighting1FixedColor[3][0]);
@@ -135,7 +143,9 @@ LightingImage buildLightingImage(const ProfileRecord& profile) {
       image[0] = 8;
       putFixedColours(image, profile, 7, 2);
       break;
-    default: image[0] = 2; break;
+    default:
+      image[0] = 2;
+      break;
   }
   return image;
 }

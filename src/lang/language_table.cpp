@@ -11,6 +11,8 @@ void LanguageTable::set(int id, std::u16string text) {
   if (id >= 0 && id < kSize) texts_[static_cast<std::size_t>(id)] = std::move(text);
 }
 
-void LanguageTable::clear() { texts_.fill({}); }
+void LanguageTable::clear() {
+  texts_.fill({});
+}
 
 }  // namespace pelorin

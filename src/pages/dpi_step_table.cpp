@@ -25,13 +25,9 @@ struct SensorSteps {
 
 const std::vector<SensorSteps>& sensorTable() {
   static const std::vector<SensorSteps> kTable{
-      {0x3104,
-       expand({{2, 80, 2}, {90, 90, 1}, {96, 96, 1}, {110, 160, 10}}),
-       false},
+      {0x3104, expand({{2, 80, 2}, {90, 90, 1}, {96, 96, 1}, {110, 160, 10}}), false},
       {0x3212, expand({{4, 48, 2}, {60, 96, 2}}), false},
-      {0x3325,
-       expand({{4, 100, 2}, {110, 120, 10}, {128, 128, 1}, {140, 200, 10}}),
-       false},
+      {0x3325, expand({{4, 100, 2}, {110, 120, 10}, {128, 128, 1}, {140, 200, 10}}), false},
       {0x3327, expand({{4, 124, 2}, {130, 240, 10}, {248, 248, 1}}), false},
       {0x3335, expand({{2, 320, 2}}), true},
       {0x3360, expand({{2, 240, 2}, {480, 480, 1}}), true},

@@ -28,9 +28,12 @@ const char* roleLabel(const HidInterfaceInfo& info) {
 
 const char* chargeLabel(std::uint8_t state) {
   switch (state) {
-    case 1: return "charging";
-    case 2: return "full";
-    default: return "discharging";
+    case 1:
+      return "charging";
+    case 2:
+      return "full";
+    default:
+      return "discharging";
   }
 }
 

@@ -8,17 +8,19 @@
 #include <system_error>
 
 #include "common/utf.h"
+#include "pelorinctl/device_context.h"
 #include "profile/config_loader.h"
 #include "profile/data_folder.h"
 #include "profile/profile_file.h"
-#include "pelorinctl/device_context.h"
 
 namespace pelorin::ctl {
 namespace {
 
 using Loaded = AppData;
 
-std::unique_ptr<AppData> load(const Options& options) { return loadDataFolder(options); }
+std::unique_ptr<AppData> load(const Options& options) {
+  return loadDataFolder(options);
+}
 
 std::string text(std::u16string_view value) {
   return toUtf8(value);

@@ -15,7 +15,9 @@ namespace {
 
 // Set by SIGINT and SIGTERM; the run loop looks at it between two waits.
 volatile std::sig_atomic_t gInterrupted = 0;
-void onInterrupt(int) { gInterrupted = 1; }
+void onInterrupt(int) {
+  gInterrupted = 1;
+}
 
 constexpr unsigned kNoDeviceCheckMs = 2000;
 constexpr auto kLoopWait = std::chrono::milliseconds(50);
@@ -130,12 +132,16 @@ void Watcher::fire(TimerId id) {
       host.killTimer(id);
       context_.device().dispatchPendingSends();
       break;
-    case TimerId::StatusPoll: context_.device().onPollTimer(); break;
+    case TimerId::StatusPoll:
+      context_.device().onPollTimer();
+      break;
     case TimerId::SaveProfiles:
       host.killTimer(id);
       context_.data().saveAll();
       break;
-    case TimerId::NoDeviceCheck: context_.device().onNoDeviceCheck(); break;
+    case TimerId::NoDeviceCheck:
+      context_.device().onNoDeviceCheck();
+      break;
   }
 }
 
@@ -155,17 +161,39 @@ void Watcher::runStep(const SimStep& step) {
   const auto value = static_cast<std::uint8_t>(step.value);
   using Action = SimStep::Action;
   switch (step.action) {
-    case Action::PressDpi: session.sim()->pressDpiButton(active); break;
-    case Action::PressPolling: session.sim()->pressPollingButton(active); break;
-    case Action::PlugCable: session.simPlug(SimProduct::Cable); break;
-    case Action::UnplugCable: session.simUnplug(SimProduct::Cable); break;
-    case Action::PlugReceiver: session.simPlug(SimProduct::Receiver); break;
-    case Action::UnplugReceiver: session.simUnplug(SimProduct::Receiver); break;
-    case Action::SetBattery: status.batteryPercent = value; break;
-    case Action::SetCharge: status.chargeState = value; break;
-    case Action::SetLink: status.linkFlag = value; break;
-    case Action::SetSensor: status.sensorCode = value; break;
-    case Action::RequestStatus: link().requestStatus(); break;
+    case Action::PressDpi:
+      session.sim()->pressDpiButton(active);
+      break;
+    case Action::PressPolling:
+      session.sim()->pressPollingButton(active);
+      break;
+    case Action::PlugCable:
+      session.simPlug(SimProduct::Cable);
+      break;
+    case Action::UnplugCable:
+      session.simUnplug(SimProduct::Cable);
+      break;
+    case Action::PlugReceiver:
+      session.simPlug(SimProduct::Receiver);
+      break;
+    case Action::UnplugReceiver:
+      session.simUnplug(SimProduct::Receiver);
+      break;
+    case Action::SetBattery:
+      status.batteryPercent = value;
+      break;
+    case Action::SetCharge:
+      status.chargeState = value;
+      break;
+    case Action::SetLink:
+      status.linkFlag = value;
+      break;
+    case Action::SetSensor:
+      status.sensorCode = value;
+      break;
+    case Action::RequestStatus:
+      link().requestStatus();
+      break;
   }
   mouse.setStatus(status);
 }

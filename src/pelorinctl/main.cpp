@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "pelorinctl/commands.h"
-#include "profile/data_folder.h"
 #include "pelorinctl/ctl_profile.h"
+#include "profile/data_folder.h"
 
 namespace pelorin::ctl {
 namespace {
@@ -68,4 +68,6 @@ int main(int argc, char** argv) {
 
 }  // namespace pelorin::ctl
 
-int main(int argc, char** argv) { return pelorin::ctl::main(argc, argv); }
+int main(int argc, char** argv) {
+  return pelorin::ctl::main(argc, argv);
+}

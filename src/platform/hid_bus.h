@@ -1,6 +1,6 @@
 #pragma once
-// The HID seam: how the device link sees the machine's HID interfaces. Backends: the simulated mouse
-// (tests and --simulate), Linux hidraw, and later Windows HID.DLL/SETUPAPI.
+// The HID seam: how the device link sees the machine's HID interfaces. Backends: the simulated
+// mouse (tests and --simulate), Linux hidraw, and later Windows HID.DLL/SETUPAPI.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -45,7 +45,8 @@ class HidBus {
   virtual ~HidBus() = default;
   virtual std::vector<HidInterfaceInfo> enumerate() = 0;
   // nullptr on failure; error (when given) says why, so a missing permission can be reported.
-  virtual std::unique_ptr<HidDevice> open(const std::string& path, HidOpenError* error = nullptr) = 0;
+  virtual std::unique_ptr<HidDevice> open(const std::string& path,
+                                          HidOpenError* error = nullptr) = 0;
   // The listener may be called on any thread; the receiver hands it to its own thread.
   using ChangeListener = std::function<void(HidChange)>;
   virtual void setChangeListener(ChangeListener listener) = 0;

@@ -17,9 +17,9 @@ std::string bytesOf(std::initializer_list<int> values) {
 }
 
 TEST(StdioFileEx, EncodesMarkThenLinesEachEndedByOneLineFeed) {
-  EXPECT_EQ(CStdioFileEx::encode({u"[A]", u"k=\u4E2D"}),
-            bytesOf({0xFF, 0xFE, '[', 0, 'A', 0, ']', 0, '\n', 0, 'k', 0, '=', 0, 0x2D, 0x4E,
-                     '\n', 0}));
+  EXPECT_EQ(
+      CStdioFileEx::encode({u"[A]", u"k=\u4E2D"}),
+      bytesOf({0xFF, 0xFE, '[', 0, 'A', 0, ']', 0, '\n', 0, 'k', 0, '=', 0, 0x2D, 0x4E, '\n', 0}));
 }
 
 struct DecodeCase {
@@ -43,13 +43,14 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"EmptyLineEndsTheFile",
                    bytesOf({0xFF, 0xFE, 'a', 0, '\n', 0, '\n', 0, 'b', 0, '\n', 0}),
                    {u"a"}},
-        DecodeCase{"FirstTwoBytesSkippedWhateverTheyAre",
-                   bytesOf({'x', 0, 'a', 0, '\n', 0}),
-                   {u"a"}},
-        DecodeCase{"LastLineWithoutLineFeed", bytesOf({0xFF, 0xFE, 'a', 0, '\n', 0, 'b', 0}),
+        DecodeCase{
+            "FirstTwoBytesSkippedWhateverTheyAre", bytesOf({'x', 0, 'a', 0, '\n', 0}), {u"a"}},
+        DecodeCase{"LastLineWithoutLineFeed",
+                   bytesOf({0xFF, 0xFE, 'a', 0, '\n', 0, 'b', 0}),
                    {u"a", u"b"}},
         DecodeCase{"OddTrailingByteDropped", bytesOf({0xFF, 0xFE, 'a', 0, 'b'}), {u"a"}},
-        DecodeCase{"LoneSurrogateKept", bytesOf({0xFF, 0xFE, 0x00, 0xD8, '\n', 0}),
+        DecodeCase{"LoneSurrogateKept",
+                   bytesOf({0xFF, 0xFE, 0x00, 0xD8, '\n', 0}),
                    {std::u16string(1, char16_t{0xD800})}},
         DecodeCase{"TooShort", bytesOf({0xFF}), {}}),
     [](const auto& p) { return std::string(p.param.name); });
@@ -85,7 +86,8 @@ TEST_F(StdioFileExOnDisk, ReplacesTheFileAndLeavesNoTemporaryBehind) {
   const auto path = dir_ / "config.ini";
   ASSERT_TRUE(CStdioFileEx::writeLines(path, {u"[Setting]", u"old=1"}));
   ASSERT_TRUE(CStdioFileEx::writeLines(path, {u"[Setting]", u"new=\u5B8B\u4F53"}));
-  EXPECT_EQ(CStdioFileEx::readLines(path), (CStdioFileEx::Lines{u"[Setting]", u"new=\u5B8B\u4F53"}));
+  EXPECT_EQ(CStdioFileEx::readLines(path),
+            (CStdioFileEx::Lines{u"[Setting]", u"new=\u5B8B\u4F53"}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
 }
 
@@ -110,7 +112,7 @@ TEST(Utf, ConvertsBothWaysAndReplacesWhatCannotBeEncoded) {
   EXPECT_EQ(toUtf8(u"\u4E2D\u6587 \U0001F5B1"), "\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x96\xB1");
   EXPECT_EQ(toUtf16("\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x96\xB1"), u"\u4E2D\u6587 \U0001F5B1");
   EXPECT_EQ(toUtf8(std::u16string(1, char16_t{0xDC00})), "\xEF\xBF\xBD");
-  EXPECT_EQ(toUtf16("\xC0\xAF"), u"\uFFFD");  // overlong encoding of '/'
+  EXPECT_EQ(toUtf16("\xC0\xAF"), u"\uFFFD");    // overlong encoding of '/'
   EXPECT_EQ(toUtf16("a\xE4\xB8"), u"a\uFFFD");  // truncated sequence
 }
 

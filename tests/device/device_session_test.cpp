@@ -285,7 +285,8 @@ struct NoticeCase {
   bool cable, receiver, linked;
   int notice;  // 0: none
 };
-class NoDeviceCheck : public testing::Test, public test::DeviceFixture,
+class NoDeviceCheck : public testing::Test,
+                      public test::DeviceFixture,
                       public testing::WithParamInterface<NoticeCase> {};
 TEST_P(NoDeviceCheck, ChoosesTheNotice) {
   LanguageTable texts;

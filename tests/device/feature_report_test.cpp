@@ -35,7 +35,8 @@ TEST_P(StatusAnswerCheck, UsesOnlyEchoedErrorFreeAnswers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, StatusAnswerCheck,
-                         testing::Values(AnswerCase{0x20, 0x00, true}, AnswerCase{0x21, 0x00, false},
+                         testing::Values(AnswerCase{0x20, 0x00, true},
+                                         AnswerCase{0x21, 0x00, false},
                                          AnswerCase{0x20, 0x01, false},
                                          AnswerCase{0xFF, 0xFF, false}));
 

@@ -26,9 +26,8 @@ std::vector<std::uint8_t> entries(const MacroKey& key) {
 using Bytes = std::vector<std::uint8_t>;
 
 TEST(MacroImage, HeaderThenOneEntryPerNonDelayAction) {
-  const auto key = macroOf(1, {MacroAction::press(0x41), MacroAction::delay(50),
-                               MacroAction::release(0x41)},
-                           2);
+  const auto key =
+      macroOf(1, {MacroAction::press(0x41), MacroAction::delay(50), MacroAction::release(0x41)}, 2);
   const auto image = buildMacroImage(key, 3);
   EXPECT_EQ(Bytes(image.begin(), image.begin() + 4), (Bytes{0x09, 0x90, 0x03, 0x02}));
   EXPECT_EQ(entries(key), (Bytes{0x30, 0x32, 0x04, 0xB0, 0x00, 0x04}));
@@ -61,8 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"WheelStep", macroOf(1, {MacroAction::move(0xE7, 1)}, 1), {0x60, 0, 0x01}},
         EntryCase{"LeftShift", macroOf(1, {MacroAction::press(0xA0)}, 1), {0x20, 0, 0x02}},
         EntryCase{"RightAlt", macroOf(1, {MacroAction::press(0xA5)}, 1), {0x20, 0, 0x40}},
-        EntryCase{"UnmappedKeyIsUsageZero", macroOf(1, {MacroAction::press(0xFF)}, 1),
-                  {0x30, 0, 0x00}},
+        EntryCase{
+            "UnmappedKeyIsUsageZero", macroOf(1, {MacroAction::press(0xFF)}, 1), {0x30, 0, 0x00}},
         EntryCase{"LeadingAndDoubleDelaysDropped",
                   macroOf(1,
                           {MacroAction::delay(10), MacroAction::press(0x41), MacroAction::delay(7),

@@ -23,7 +23,8 @@ class Soak : public testing::Test, public test::DeviceFixture {
       MacroKey m = MacroKey::create(u"soak");
       m.keyIndex = k;
       for (std::uint32_t a = 0; a < 6 * k; ++a) {
-        m.insertAction(m.actionCount, a % 2 ? MacroAction::delay(a * 40) : MacroAction::press(0x41));
+        m.insertAction(m.actionCount,
+                       a % 2 ? MacroAction::delay(a * 40) : MacroAction::press(0x41));
       }
       m.commandCount = static_cast<std::uint8_t>(3 * k);
       library.putMacro(LibraryLocation::top(static_cast<int>(k - 1)), u"M", m);
@@ -35,10 +36,18 @@ class Soak : public testing::Test, public test::DeviceFixture {
 
   void edit(ProfileRecord& p) {
     switch (pick(9)) {
-      case 0: p.XYSetting[static_cast<std::size_t>(pick(8))] = static_cast<DpiStepIndex>(pick(60)); break;
-      case 1: p.DPIOffOnFlag = static_cast<std::uint8_t>(1 + pick(255)); break;
-      case 2: p.DPILevelIndication[static_cast<std::size_t>(pick(8))] = random() & 0xFFFFFF; break;
-      case 3: p.PollingRateValue[0] = static_cast<std::uint8_t>(pick(4)); break;
+      case 0:
+        p.XYSetting[static_cast<std::size_t>(pick(8))] = static_cast<DpiStepIndex>(pick(60));
+        break;
+      case 1:
+        p.DPIOffOnFlag = static_cast<std::uint8_t>(1 + pick(255));
+        break;
+      case 2:
+        p.DPILevelIndication[static_cast<std::size_t>(pick(8))] = random() & 0xFFFFFF;
+        break;
+      case 3:
+        p.PollingRateValue[0] = static_cast<std::uint8_t>(pick(4));
+        break;
       case 4: {
         p.Lighting1ModeValue[0] = static_cast<std::uint8_t>(pick(11));
         const auto mode = static_cast<std::size_t>(pick(10));
@@ -48,9 +57,17 @@ class Soak : public testing::Test, public test::DeviceFixture {
         p.Lighting1Speed[mode] = static_cast<std::uint8_t>(pick(5));
         break;
       }
-      case 5: p.setKeyDebounce(pick(40)); p.setLiftDetectionHeight(pick(3)); break;
-      case 6: p.setPowerDownTime(pick(30)); p.setMotionWakeup(pick(2)); break;
-      case 7: p.keys[static_cast<std::size_t>(pick(5))].Value = {0x70, byte(), byte()}; break;
+      case 5:
+        p.setKeyDebounce(pick(40));
+        p.setLiftDetectionHeight(pick(3));
+        break;
+      case 6:
+        p.setPowerDownTime(pick(30));
+        p.setMotionWakeup(pick(2));
+        break;
+      case 7:
+        p.keys[static_cast<std::size_t>(pick(5))].Value = {0x70, byte(), byte()};
+        break;
       default: {
         auto& key = p.keys[static_cast<std::size_t>(pick(5))];
         const auto index = static_cast<std::uint32_t>(1 + pick(5));  // 5 is not in the library

@@ -24,14 +24,17 @@ TEST_P(StepTable, HasTheSensorsCountEndsAndFlag) {
   EXPECT_EQ(table.extendedSensor(), GetParam().extended);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sensors, StepTable,
-    testing::Values(SensorCase{0x3104, 48, 100, 8000, false}, SensorCase{0x3212, 42, 200, 4800, false},
-                    SensorCase{0x3325, 59, 200, 10000, false},
-                    SensorCase{0x3327, 74, 200, 12400, false}, SensorCase{0x3335, 160, 100, 16000, true},
-                    SensorCase{0x3360, 121, 100, 24000, true}, SensorCase{0x3370, 290, 50, 19000, true},
-                    SensorCase{0x3389, 160, 100, 16000, true}, SensorCase{0x3395, 520, 50, 26000, true},
-                    SensorCase{0x3399, 400, 50, 20000, true}));
+INSTANTIATE_TEST_SUITE_P(Sensors, StepTable,
+                         testing::Values(SensorCase{0x3104, 48, 100, 8000, false},
+                                         SensorCase{0x3212, 42, 200, 4800, false},
+                                         SensorCase{0x3325, 59, 200, 10000, false},
+                                         SensorCase{0x3327, 74, 200, 12400, false},
+                                         SensorCase{0x3335, 160, 100, 16000, true},
+                                         SensorCase{0x3360, 121, 100, 24000, true},
+                                         SensorCase{0x3370, 290, 50, 19000, true},
+                                         SensorCase{0x3389, 160, 100, 16000, true},
+                                         SensorCase{0x3395, 520, 50, 26000, true},
+                                         SensorCase{0x3399, 400, 50, 20000, true}));
 
 TEST(StepTableRebuild, UnknownSensorKeepsTheTable) {
   DpiStepTable table;

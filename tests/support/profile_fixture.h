@@ -14,7 +14,8 @@ inline LanguageTable sampleTexts() {
   LanguageTable texts;
   texts.set(34, u"Disabled");
   for (int i = 0; i < 5; ++i) texts.set(20 + i, u"Button " + std::u16string(1, char16_t(u'1' + i)));
-  for (int i = 0; i < 5; ++i) texts.set(85 + i, u"Profile " + std::u16string(1, char16_t(u'1' + i)));
+  for (int i = 0; i < 5; ++i)
+    texts.set(85 + i, u"Profile " + std::u16string(1, char16_t(u'1' + i)));
   texts.set(100, u"Lighting");
   return texts;
 }
@@ -37,7 +38,8 @@ inline testing::AssertionResult firmwareMatches(const SimSettings& fw, const Pro
   }
   if (fw.dpiLevels != buildDpiLevels(p)) return testing::AssertionFailure() << "DPI levels";
   if (fw.dpiColors != buildDpiColours(p)) return testing::AssertionFailure() << "DPI colours";
-  if (fw.pollingInterval != buildPollingInterval(p)) return testing::AssertionFailure() << "polling";
+  if (fw.pollingInterval != buildPollingInterval(p))
+    return testing::AssertionFailure() << "polling";
   if (fw.liftOff != buildLiftOff(p)) return testing::AssertionFailure() << "lift-off";
   if (fw.debounce != buildDebounce(p)) return testing::AssertionFailure() << "debounce";
   if (fw.power != buildPower(p)) return testing::AssertionFailure() << "power";

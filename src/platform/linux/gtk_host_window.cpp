@@ -136,7 +136,7 @@ GtkHostWindow::GtkHostWindow(GtkWindowSystem& system, WindowId id, const WindowS
     g_signal_connect(widget_, "realize", G_CALLBACK(realizeSignal), im_);
   }
   if (!params.title.empty()) setTitle(params.title);
-  resizePicture();
+  picture_.resize(frame_.width(), frame_.height());
 }
 
 GtkHostWindow::~GtkHostWindow() {
@@ -151,14 +151,6 @@ GtkHostWindow::~GtkHostWindow() {
   }
   gtk_widget_destroy(widget_);
   g_object_unref(widget_);
-  cairo_surface_destroy(picture_);
-}
-
-void GtkHostWindow::resizePicture() {
-  if (picture_ != nullptr) cairo_surface_destroy(picture_);
-  picture_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(frame_.width(), 1),
-                                        std::max(frame_.height(), 1));
-  dirty_ = Rect{0, 0, frame_.width(), frame_.height()};
 }
 
 void GtkHostWindow::setFrame(const Rect& frame) {
@@ -167,7 +159,7 @@ void GtkHostWindow::setFrame(const Rect& frame) {
   GtkWindow* window = GTK_WINDOW(widget_);
   if (resized) {
     gtk_window_resize(window, std::max(frame.width(), 1), std::max(frame.height(), 1));
-    resizePicture();
+    picture_.resize(frame_.width(), frame_.height());
     gtk_widget_queue_draw(widget_);
   }
   gtk_window_move(window, frame.left, frame.top);
@@ -225,29 +217,20 @@ void GtkHostWindow::setIcon(const Image& icon) {
 }
 
 void GtkHostWindow::invalidate(const Rect& rect) {
-  const Rect clipped{std::max(rect.left, 0), std::max(rect.top, 0),
-                     std::min(rect.right, frame_.width()), std::min(rect.bottom, frame_.height())};
+  const Rect clipped = picture_.invalidate(rect);
   if (clipped.empty()) return;
-  dirty_ = dirty_.unite(clipped);
   gtk_widget_queue_draw_area(widget_, clipped.left, clipped.top, clipped.width(), clipped.height());
 }
 
 Colour GtkHostWindow::pixel(int x, int y) const {
-  return surfacePixel(picture_, x, y);
+  return picture_.pixel(x, y);
 }
 
 bool GtkHostWindow::onDraw(cairo_t* cr) {
-  if (!dirty_.empty()) {
-    const Rect dirty = dirty_;
-    dirty_ = Rect{};
-    CairoCanvas canvas(picture_, system_.fontMap());
-    canvas.pushClip(dirty);
-    client_.onPaint(canvas, dirty);
-    canvas.popClip();
-  }
+  picture_.paint(client_, system_.fontMap());
   // The back buffer reaches the screen in one operation.
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_surface(cr, picture_, 0, 0);
+  cairo_set_source_surface(cr, picture_.surface(), 0, 0);
   cairo_paint(cr);
   return TRUE;
 }
@@ -255,7 +238,7 @@ bool GtkHostWindow::onDraw(cairo_t* cr) {
 void GtkHostWindow::onConfigure(int x, int y, int width, int height) {
   const bool resized = width != frame_.width() || height != frame_.height();
   frame_ = Rect::ofSize(x, y, width, height);
-  if (resized) resizePicture();
+  if (resized) picture_.resize(frame_.width(), frame_.height());
 }
 
 void GtkHostWindow::mouse(MouseAction action, double x, double y, unsigned state, int wheelDelta) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "platform/sim/back_buffer.h"
 #include "platform/window.h"
 #include "platform/window_client.h"
 #include "platform/window_system.h"
@@ -63,7 +64,6 @@ class GtkHostWindow final : public Window {
   void fireHover();
 
  private:
-  void resizePicture();
   void mouse(MouseAction action, double x, double y, unsigned state, int wheelDelta = 0);
   void press(GdkEvent* event);
   void grabForPopup();
@@ -75,9 +75,8 @@ class GtkHostWindow final : public Window {
   WindowClient& client_;
   GtkWidget* widget_ = nullptr;
   GtkIMContext* im_ = nullptr;
-  cairo_surface_t* picture_ = nullptr;
+  BackBuffer picture_;
   Rect frame_;
-  Rect dirty_;
   bool minimised_ = false;
   bool captured_ = false;
   bool tracking_ = false;

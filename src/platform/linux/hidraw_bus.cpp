@@ -34,6 +34,8 @@ std::unique_ptr<HidBus> createNativeHidBus() {
   return std::make_unique<HidrawBus>(HidrawRoots::fromEnvironment());
 }
 
-std::string nativePermissionHint() { return permissionHint(); }
+std::string nativePermissionHint() {
+  return permissionHint();
+}
 
 }  // namespace pelorin

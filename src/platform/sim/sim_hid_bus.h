@@ -21,7 +21,7 @@ constexpr std::uint16_t kSimVendorId = 0x248A;
 struct SimPlugOptions {
   bool eventInterfaceHasFeature33 = false;  // the event interface also reports feature length 33
   std::uint16_t vendorId = kSimVendorId;
-  bool denyOpen = false;                    // opening any interface fails as without permission
+  bool denyOpen = false;  // opening any interface fails as without permission
 };
 
 class SimHidBus final : public HidBus {

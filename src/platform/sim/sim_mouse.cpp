@@ -67,17 +67,33 @@ void SimMouse::apply(std::span<const std::uint8_t> report) {
     case kSetButton:
       if (report[7] < 5) std::copy_n(report.begin() + 8, 3, settings_.buttons[report[7]].begin());
       break;
-    case kSetDpiLevels: copyPayload(report, settings_.dpiLevels); break;
-    case kSetDpiColors: copyPayload(report, settings_.dpiColors); break;
-    case kSetPollingRate: settings_.pollingInterval = report[7]; break;
+    case kSetDpiLevels:
+      copyPayload(report, settings_.dpiLevels);
+      break;
+    case kSetDpiColors:
+      copyPayload(report, settings_.dpiColors);
+      break;
+    case kSetPollingRate:
+      settings_.pollingInterval = report[7];
+      break;
     case kSetLighting:
       settings_.lighting.assign(report.begin() + kPayload, report.begin() + kPayload + length);
       break;
-    case kSetLiftOff: copyPayload(report, settings_.liftOff); break;
-    case kSetDebounce: settings_.debounce = report[7]; break;
-    case kSetPower: copyPayload(report, settings_.power); break;
-    case kSetMotionWakeup: settings_.motionWakeup = report[7]; break;
-    case kMacroChunk: applyMacroChunk(report); break;
+    case kSetLiftOff:
+      copyPayload(report, settings_.liftOff);
+      break;
+    case kSetDebounce:
+      settings_.debounce = report[7];
+      break;
+    case kSetPower:
+      copyPayload(report, settings_.power);
+      break;
+    case kSetMotionWakeup:
+      settings_.motionWakeup = report[7];
+      break;
+    case kMacroChunk:
+      applyMacroChunk(report);
+      break;
     case kFactoryReset: {
       const int resets = settings_.factoryResets + 1;
       settings_ = factorySettings();
@@ -85,8 +101,11 @@ void SimMouse::apply(std::span<const std::uint8_t> report) {
       currentLevel_ = 0;
       break;
     }
-    case kGetStatus: pendingAnswer_ = statusAnswer(); break;
-    default: break;
+    case kGetStatus:
+      pendingAnswer_ = statusAnswer();
+      break;
+    default:
+      break;
   }
 }
 

@@ -42,8 +42,8 @@ struct SimSettings {
   std::uint8_t debounce = 0;
   std::array<std::uint8_t, 2> power{};
   std::uint8_t motionWakeup = 0;
-  std::vector<std::uint8_t> lighting;                    // the lighting payload as sent
-  std::map<int, std::vector<std::uint8_t>> macroSlots;   // slot -> entry bytes from the chunks
+  std::vector<std::uint8_t> lighting;                   // the lighting payload as sent
+  std::map<int, std::vector<std::uint8_t>> macroSlots;  // slot -> entry bytes from the chunks
   int factoryResets = 0;
   bool operator==(const SimSettings&) const = default;
 };

@@ -9,24 +9,15 @@ namespace pelorin {
 SimWindow::SimWindow(SimWindowSystem& system, WindowId id, WindowKind kind, WindowId owner,
                      const Rect& frame, WindowClient& client)
     : system_(system), id_(id), kind_(kind), owner_(owner), frame_(frame), client_(client) {
-  resizePicture();
+  picture_.resize(frame_.width(), frame_.height());
 }
 
-SimWindow::~SimWindow() {
-  cairo_surface_destroy(picture_);
-}
-
-void SimWindow::resizePicture() {
-  if (picture_ != nullptr) cairo_surface_destroy(picture_);
-  picture_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(frame_.width(), 1),
-                                        std::max(frame_.height(), 1));
-  dirty_ = Rect{0, 0, frame_.width(), frame_.height()};
-}
+SimWindow::~SimWindow() = default;
 
 void SimWindow::setFrame(const Rect& frame) {
   const bool resized = frame.width() != frame_.width() || frame.height() != frame_.height();
   frame_ = frame;
-  if (resized) resizePicture();
+  if (resized) picture_.resize(frame_.width(), frame_.height());
 }
 
 void SimWindow::show(ShowMode mode) {
@@ -57,14 +48,11 @@ void SimWindow::bringToFront() {
 }
 
 void SimWindow::invalidate(const Rect& rect) {
-  const Rect client{0, 0, frame_.width(), frame_.height()};
-  const Rect clipped{std::max(rect.left, 0), std::max(rect.top, 0),
-                     std::min(rect.right, client.right), std::min(rect.bottom, client.bottom)};
-  if (!clipped.empty()) dirty_ = dirty_.unite(clipped);
+  picture_.invalidate(rect);
 }
 
 Colour SimWindow::pixel(int x, int y) const {
-  return surfacePixel(picture_, x, y);
+  return picture_.pixel(x, y);
 }
 
 void SimWindow::captureMouse() {
@@ -123,20 +111,14 @@ void SimWindow::endModal(int result) {
 }
 
 bool SimWindow::paintIfDirty() {
-  if (!visible_ || minimised_ || dirty_.empty()) return false;
-  const Rect dirty = dirty_;
-  dirty_ = Rect{};
-  CairoCanvas canvas(picture_, system_.fontMap());
-  canvas.pushClip(dirty);
-  client_.onPaint(canvas, dirty);
-  canvas.popClip();
+  if (!visible_ || minimised_ || !picture_.paint(client_, system_.fontMap())) return false;
   ++paintCount_;
   return true;
 }
 
 bool SimWindow::savePng(const std::filesystem::path& path) const {
-  cairo_surface_flush(picture_);
-  return cairo_surface_write_to_png(picture_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+  cairo_surface_flush(picture_.surface());
+  return cairo_surface_write_to_png(picture_.surface(), path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
 }  // namespace pelorin

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/sim/back_buffer.h"
 #include "platform/window.h"
 #include "platform/window_client.h"
 
@@ -75,8 +76,6 @@ class SimWindow final : public Window {
   void hoverFired() { hoverDue_.reset(); }
 
  private:
-  void resizePicture();
-
   SimWindowSystem& system_;
   WindowId id_;
   WindowKind kind_;
@@ -91,8 +90,7 @@ class SimWindow final : public Window {
   std::chrono::milliseconds hoverTime_{0};
   std::optional<std::chrono::milliseconds> hoverDue_;
   std::map<int, Timer> timers_;
-  cairo_surface_t* picture_ = nullptr;
-  Rect dirty_;
+  BackBuffer picture_;
   int paintCount_ = 0;
 };
 

@@ -4,6 +4,7 @@ find_package(PkgConfig REQUIRED)
 pkg_check_modules(PELORIN_CAIRO REQUIRED IMPORTED_TARGET cairo pangocairo gdk-pixbuf-2.0)
 
 add_library(pelorin_cairo_render STATIC
+  ${CMAKE_CURRENT_SOURCE_DIR}/back_buffer.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/cairo_canvas.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/cairo_graphics.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/cairo_image.cpp
