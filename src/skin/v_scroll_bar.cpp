@@ -102,6 +102,7 @@ void CVScrollBar::dragTo(int y) {
 
 bool CVScrollBar::onLButtonDown(unsigned, int x, int y) {
   pressed_ = partAt(x, y);
+  hovered_ = pressed_;
   switch (pressed_) {
     case Part::UpArrow:
       notify(notify::kPressed, notify::kScrollLineUp);
