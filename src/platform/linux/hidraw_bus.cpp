@@ -1,7 +1,7 @@
 #include "platform/linux/hidraw_bus.h"
-#include "platform/linux/hidraw_permission.h"
 
 #include "platform/linux/hidraw_device.h"
+#include "platform/linux/hidraw_permission.h"
 #include "platform/linux/hidraw_sysfs.h"
 #include "platform/native_hid_bus.h"
 
