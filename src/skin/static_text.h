@@ -1,5 +1,6 @@
 #pragma once
 // A label: its caption in a fixed colour, never taking the mouse.
+#include "platform/text_format.h"
 #include "skin/control_base.h"
 
 namespace pelorin {
