@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/skin_images.h"
+#include "skin/strip_frame.h"
 
 namespace pelorin {
 
@@ -43,12 +44,11 @@ void ButtonImages::release() {
   down_.reset();
 }
 
+// A frame the strip does not have draws nothing rather than borrowing a neighbour's look.
 void ButtonImages::drawFrame(Canvas& canvas, const Rect& dest, int frame) const {
   if (strip_ == nullptr || frame < 0 || frame >= frames_) return;
-  const int frameWidth = strip_->width() / frames_;
-  if (frameWidth <= 0) return;
-  canvas.drawImage(*strip_, dest,
-                   Rect::ofSize(frame * frameWidth, 0, frameWidth, strip_->height()));
+  if (stripFrameWidth(*strip_, frames_) <= 0) return;
+  drawStripFrame(canvas, *strip_, frames_, frame, dest);
 }
 
 void ButtonImages::drawLook(Canvas& canvas, const Rect& dest, ButtonState look) const {
