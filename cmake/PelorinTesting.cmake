@@ -13,6 +13,6 @@ function(pelorin_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} pelorin_warnings GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
                        PROPERTIES ENVIRONMENT "PELORIN_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
