@@ -22,4 +22,5 @@ export TSAN_OPTIONS="suppressions=$PWD/tests/support/tsan.supp ${TSAN_OPTIONS:-}
 
 cmake -S . -B "$build" "${args[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# A test that hangs fails after five minutes instead of holding the run.
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300
