@@ -66,10 +66,13 @@ int listProfiles(const Loaded& loaded) {
   return kExitOk;
 }
 
-void showDpi(const ProfileRecord& record) {
-  std::printf("DPI levels (current %u):\n", record.CurrentDPILevel + 1u);
+// The step is what the mouse stores; the DPI it stands for depends on the sensor.
+void showDpi(const ProfileRecord& record, const DpiStepTable& steps) {
+  std::printf("DPI levels (current: enabled level %u):\n", record.CurrentDPILevel + 1u);
   for (std::size_t level = 0; level < kDpiLevelCount; ++level) {
-    std::printf("  %zu  step %-4u %s  %s\n", level + 1, record.XYSetting[level],
+    const auto dpi = steps.dpiOfStep(record.XYSetting[level]);
+    std::printf("  %zu  step %-4u %6s DPI  %s  %s\n", level + 1, record.XYSetting[level],
+                dpi ? std::to_string(*dpi).c_str() : "?",
                 rgb(record.DPILevelIndication[level]).c_str(),
                 (record.DPIOffOnFlag >> level) & 1 ? "on" : "off");
   }
@@ -105,7 +108,7 @@ int showProfile(const Loaded& loaded, std::size_t index) {
       "Polling rate: %s (%s)\n", text(record.PollingRateName).c_str(),
       hexBytes({record.PollingRateValue[0], record.PollingRateValue[1], record.PollingRateValue[2]})
           .c_str());
-  showDpi(record);
+  showDpi(record, loaded.dpiSteps);
   showLighting(record);
   std::printf("Buttons:\n");
   for (std::size_t k = 0; k < record.keys.size(); ++k) {
