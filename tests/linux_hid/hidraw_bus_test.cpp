@@ -13,7 +13,7 @@
 
 #include "linux_hid/fake_sysfs.h"
 #include "linux_hid/known_descriptors.h"
-#include "linux_hid/temp_dir.h"
+#include "support/temp_dir.h"
 #include "platform/linux/hidraw_device.h"
 
 namespace pelorin {

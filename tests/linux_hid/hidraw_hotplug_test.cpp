@@ -9,7 +9,7 @@
 #include <mutex>
 #include <vector>
 
-#include "linux_hid/temp_dir.h"
+#include "support/temp_dir.h"
 #include "platform/linux/hidraw_bus.h"
 
 namespace pelorin {

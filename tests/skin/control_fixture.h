@@ -16,15 +16,10 @@ class ControlTest : public SkinTest {
   ProbeDialog dialog{context, kDialogSize};
 
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    context.programFolder = std::filesystem::temp_directory_path() /
-                            ("pelorin_controls_" + std::string(info->test_suite_name()) + "_" +
-                             std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     ASSERT_TRUE(dialog.create(WindowKind::Main, kNoWindow));
     host.runPending();
     dialog.received.clear();
   }
-  void TearDown() override { std::filesystem::remove_all(context.programFolder); }
 
   WindowId parent() const { return dialog.windowId(); }
 

@@ -11,10 +11,7 @@ namespace {
 
 using testing::ProbeDialog;
 
-class DialogLifecycleTest : public testing::SkinTest {
- protected:
-  void TearDown() override { std::filesystem::remove_all(context.programFolder); }
-};
+class DialogLifecycleTest : public testing::SkinTest {};
 
 TEST_F(DialogLifecycleTest, CreationTitlesShowsCentresAndRecordsTheDialog) {
   ProbeDialog dialog{context, Size{400, 300}};

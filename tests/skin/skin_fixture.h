@@ -11,6 +11,7 @@
 #include "skin/control_base.h"
 #include "skin/dlg_base.h"
 #include "skin/notify_code.h"
+#include "support/temp_dir.h"
 
 namespace pelorin::testing {
 
@@ -87,14 +88,12 @@ class ProbeDialog : public CDlgBase {
 
 class SkinTest : public ::testing::Test {
  protected:
+  // Each test process gets its own program folder: tests run in parallel.
+  TempDir programFolder;
   OpenDialogTable dialogs;
   ResourceTable resources;
   SimWindowSystem host;
-  SkinContext context{host,
-                      resources,
-                      std::filesystem::temp_directory_path() / "pelorin_skin",
-                      1.0f,
-                      Font{u"Tahoma", 16, 400, ""},
+  SkinContext context{host,   resources, programFolder.path(), 1.0f, Font{u"Tahoma", 16, 400, ""},
                       dialogs};
 
   SimWindow& simWindow(const CDlgBase& dialog) { return *host.findSim(dialog.windowId()); }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/sim/cairo_graphics.h"
+#include "support/temp_dir.h"
 #include "window/test_pictures.h"
 
 namespace pelorin {
@@ -33,12 +34,12 @@ TEST(CairoGraphics, MissingOrBrokenPicturesAreNull) {
 
 TEST(CairoGraphics, LoadsFileFromDisk) {
   CairoGraphics graphics;
-  const auto path = std::filesystem::temp_directory_path() / "pelorin_window_test" / "a.png";
+  const testing::TempDir folder;
+  const auto path = folder.path() / "a.png";
   testing::writePng(path, {8, 8}, {{{0, 0, 8, 8}, 0x0000FF}});
   const auto image = graphics.loadFile(path);
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(image->pixel(7, 7), 0x0000FFu);
-  std::filesystem::remove_all(path.parent_path());
 }
 
 TEST(CairoGraphics, PaintsOnlyOnItsOwnImages) {
