@@ -10,9 +10,9 @@
 #include "fuse_hidraw/hidraw_fuse_server.h"
 #include "fuse_hidraw/hidraw_mirror.h"
 #include "linux_hid/fake_sysfs.h"
-#include "support/temp_dir.h"
 #include "platform/linux/hidraw_roots.h"
 #include "platform/sim/sim_hid_bus.h"
+#include "support/temp_dir.h"
 
 namespace pelorin::testing {
 

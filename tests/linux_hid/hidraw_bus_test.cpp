@@ -13,8 +13,8 @@
 
 #include "linux_hid/fake_sysfs.h"
 #include "linux_hid/known_descriptors.h"
-#include "support/temp_dir.h"
 #include "platform/linux/hidraw_device.h"
+#include "support/temp_dir.h"
 
 namespace pelorin {
 namespace {

@@ -9,8 +9,8 @@
 #include <mutex>
 #include <vector>
 
-#include "support/temp_dir.h"
 #include "platform/linux/hidraw_bus.h"
+#include "support/temp_dir.h"
 
 namespace pelorin {
 namespace {
