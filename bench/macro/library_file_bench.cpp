@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
+#include "keys/decimal_text.h"
 #include "macro/library_file.h"
-#include "profile/decimal_text.h"
 
 namespace pelorin {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "profile/vk_to_usage_table.h"
+#include "keys/vk_to_usage_table.h"
 
 namespace pelorin {
 namespace {

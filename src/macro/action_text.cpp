@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "profile/decimal_text.h"
-#include "profile/key_name_table.h"
+#include "keys/decimal_text.h"
+#include "keys/key_name_table.h"
 
 namespace pelorin {
 namespace {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "profile/decimal_text.h"
+#include "keys/decimal_text.h"
 
 namespace pelorin {
 namespace {

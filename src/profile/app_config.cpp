@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "keys/decimal_text.h"
 #include "profile/data_folder.h"
-#include "profile/decimal_text.h"
 #include "profile/hex_text.h"
 
 namespace pelorin {

@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "profile/key_name_table.h"
+#include "keys/key_name_table.h"
+#include "keys/vk_to_usage_table.h"
 #include "profile/value_captions.h"
-#include "profile/vk_to_usage_table.h"
 
 namespace pelorin {
 namespace {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "profile/decimal_text.h"
+#include "keys/decimal_text.h"
 #include "profile/hex_text.h"
 
 namespace pelorin {

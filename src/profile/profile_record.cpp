@@ -1,6 +1,6 @@
 #include "profile/profile_record.h"
 
-#include "profile/decimal_text.h"
+#include "keys/decimal_text.h"
 
 namespace pelorin {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
+#include "keys/decimal_text.h"
 #include "profile/assignment_code.h"
-#include "profile/decimal_text.h"
 
 namespace pelorin {
 namespace {

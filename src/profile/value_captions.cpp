@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "profile/decimal_text.h"
+#include "keys/decimal_text.h"
 
 namespace pelorin {
 namespace {

@@ -2,8 +2,8 @@
 // A language table whose text n reads "T<n>", so a test can see which text a caption took.
 #include <string>
 
+#include "keys/decimal_text.h"
 #include "lang/language_table.h"
-#include "profile/decimal_text.h"
 
 namespace pelorin::testing {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/sim/cairo_graphics.h"
+#include "platform/cairo/cairo_graphics.h"
 #include "skin/dialog_background.h"
 #include "skin/ui_font.h"
 #include "window/test_pictures.h"

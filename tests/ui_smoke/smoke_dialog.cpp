@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/cairo/cairo_image.h"
 #include "platform/linux/gtk_window_system.h"
 #include "platform/resource_table.h"
-#include "platform/sim/cairo_image.h"
 #include "platform/text_format.h"
 #include "skin/dlg_base.h"
 #include "skin/notify_code.h"

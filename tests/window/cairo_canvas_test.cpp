@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/sim/cairo_graphics.h"
+#include "platform/cairo/cairo_graphics.h"
 #include "platform/text_format.h"
 #include "window/test_pictures.h"
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/sim/cairo_graphics.h"
+#include "platform/cairo/cairo_graphics.h"
 #include "support/temp_dir.h"
 #include "window/test_pictures.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/cairo/font_family.h"
 #include "platform/resource_table.h"
-#include "platform/sim/font_family.h"
 
 namespace pelorin {
 namespace {

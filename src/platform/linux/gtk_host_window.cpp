@@ -6,10 +6,10 @@
 #include <string>
 
 #include "common/utf.h"
+#include "platform/cairo/cairo_canvas.h"
+#include "platform/cairo/cairo_image.h"
 #include "platform/linux/gtk_window_system.h"
 #include "platform/linux/keysym_to_vk.h"
-#include "platform/sim/cairo_canvas.h"
-#include "platform/sim/cairo_image.h"
 
 namespace pelorin {
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <optional>
 
-#include "platform/sim/back_buffer.h"
+#include "platform/cairo/back_buffer.h"
 #include "platform/window.h"
 #include "platform/window_client.h"
 #include "platform/window_system.h"

@@ -6,7 +6,7 @@
 #include <map>
 #include <memory>
 
-#include "platform/sim/cairo_graphics.h"
+#include "platform/cairo/cairo_graphics.h"
 #include "platform/window_system.h"
 
 namespace pelorin {

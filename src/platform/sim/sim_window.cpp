@@ -1,7 +1,7 @@
 #include "platform/sim/sim_window.h"
 
-#include "platform/sim/cairo_canvas.h"
-#include "platform/sim/cairo_image.h"
+#include "platform/cairo/cairo_canvas.h"
+#include "platform/cairo/cairo_image.h"
 #include "platform/sim/sim_window_system.h"
 
 namespace pelorin {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/sim/back_buffer.h"
+#include "platform/cairo/back_buffer.h"
 #include "platform/window.h"
 #include "platform/window_client.h"
 

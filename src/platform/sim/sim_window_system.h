@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/sim/cairo_graphics.h"
+#include "platform/cairo/cairo_graphics.h"
 #include "platform/sim/sim_window.h"
 #include "platform/window_system.h"
 

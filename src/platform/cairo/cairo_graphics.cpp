@@ -1,12 +1,12 @@
-#include "platform/sim/cairo_graphics.h"
+#include "platform/cairo/cairo_graphics.h"
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "platform/sim/cairo_canvas.h"
-#include "platform/sim/cairo_image.h"
+#include "platform/cairo/cairo_canvas.h"
+#include "platform/cairo/cairo_image.h"
 
 namespace pelorin {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "profile/key_name_table.h"
-#include "profile/vk_to_usage_table.h"
+#include "keys/key_name_table.h"
+#include "keys/vk_to_usage_table.h"
 
 namespace pelorin {
 namespace {

@@ -1,4 +1,4 @@
-#include "profile/decimal_text.h"
+#include "keys/decimal_text.h"
 
 #include <algorithm>
 #include <limits>

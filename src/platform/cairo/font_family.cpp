@@ -1,4 +1,4 @@
-#include "platform/sim/font_family.h"
+#include "platform/cairo/font_family.h"
 
 #include <array>
 #include <string_view>

@@ -1,9 +1,9 @@
-#include "platform/sim/back_buffer.h"
+#include "platform/cairo/back_buffer.h"
 
 #include <algorithm>
 
-#include "platform/sim/cairo_canvas.h"
-#include "platform/sim/cairo_image.h"
+#include "platform/cairo/cairo_canvas.h"
+#include "platform/cairo/cairo_image.h"
 
 namespace pelorin {
 

@@ -1,4 +1,4 @@
-#include "profile/vk_to_usage_table.h"
+#include "keys/vk_to_usage_table.h"
 
 #include <array>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "platform/sim/cairo_image.h"
+#include "platform/cairo/cairo_image.h"
 
 #include <cstdint>
 #include <cstring>

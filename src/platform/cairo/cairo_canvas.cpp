@@ -1,11 +1,11 @@
-#include "platform/sim/cairo_canvas.h"
+#include "platform/cairo/cairo_canvas.h"
 
 #include <memory>
 #include <string>
 
 #include "common/utf.h"
-#include "platform/sim/cairo_image.h"
-#include "platform/sim/font_family.h"
+#include "platform/cairo/cairo_image.h"
+#include "platform/cairo/font_family.h"
 #include "platform/text_format.h"
 
 namespace pelorin {

@@ -1,4 +1,4 @@
-#include "profile/key_name_table.h"
+#include "keys/key_name_table.h"
 
 #include <array>
 #include <string>
