@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "common/hex_text.h"
 #include "keys/decimal_text.h"
 #include "profile/data_folder.h"
-#include "profile/hex_text.h"
 
 namespace pelorin {
 namespace {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "common/hex_text.h"
 #include "keys/decimal_text.h"
-#include "profile/hex_text.h"
 
 namespace pelorin {
 namespace {

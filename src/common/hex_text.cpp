@@ -1,4 +1,4 @@
-#include "profile/hex_text.h"
+#include "common/hex_text.h"
 
 namespace pelorin {
 
