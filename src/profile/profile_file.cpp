@@ -5,6 +5,7 @@
 
 #include "common/hex_text.h"
 #include "keys/decimal_text.h"
+#include "macro/command_count.h"
 
 namespace pelorin {
 namespace {
@@ -286,6 +287,8 @@ bool readKey(LineReader& reader, KeySlot& slot) {
     slot.Macro.actions[i] = {byteAt(*value, i * 8), byteAt(*value, i * 8 + 2),
                              byteAt(*value, i * 8 + 4), byteAt(*value, i * 8 + 6)};
   }
+  // The file keeps no command count, and the upload announces the macro's entries by it.
+  slot.Macro.commandCount = command_count::ofActions(slot.Macro);
   return true;
 }
 

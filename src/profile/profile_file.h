@@ -20,7 +20,8 @@ CStdioFileEx::Lines formatProfile(const ProfileRecord& record);
 
 // Fills the record line by line; false at the first line that breaks the rules, with the fields
 // before it already changed. Of each macro only the name, the action count and the action slots
-// are taken; its library index and loop settings keep their values.
+// are taken, and its command count is counted from the actions; its library index and loop
+// settings keep their values.
 bool parseProfile(const CStdioFileEx::Lines& lines, ProfileRecord& record);
 
 // False when the file could not be written; the previous file then stays as it was.

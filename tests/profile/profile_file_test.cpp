@@ -35,6 +35,8 @@ ProfileRecord fullyChangedRecord() {
       slot.Macro.actions[i] = {v, static_cast<std::uint8_t>(v ^ 0xFF), static_cast<std::uint8_t>(k),
                                static_cast<std::uint8_t>(i)};
     }
+    // Each used action counts: the few delays among them are far longer than 127 ms.
+    slot.Macro.commandCount = static_cast<std::uint8_t>(7 + k);
   }
   record.PollingRateName = u"500HZ";
   record.PollingRateValue = {2, 0xAB, 0xCD};
@@ -92,14 +94,29 @@ TEST(ProfileFile, ReadKeepsTheMacroFieldsTheFileDoesNotCarry) {
   target.keys[1].Macro.keyIndex = 77;
   target.keys[1].Macro.loopType = 4;
   target.keys[1].Macro.loopCount = 9;
-  target.keys[1].Macro.commandCount = 12;
   stored.keys[1].Macro.keyIndex = 1;
   ASSERT_TRUE(parseProfile(formatProfile(stored), target));
   EXPECT_EQ(target.keys[1].Macro.keyIndex, 77u);
   EXPECT_EQ(target.keys[1].Macro.loopType, 4);
   EXPECT_EQ(target.keys[1].Macro.loopCount, 9);
-  EXPECT_EQ(target.keys[1].Macro.commandCount, 12);
   EXPECT_EQ(target.keys[1].Macro.actions, stored.keys[1].Macro.actions);
+}
+
+// The file keeps no command count; a copy read from it must still announce its real entries when
+// it is uploaded, so the count comes from the actions: short delays ride along, long ones count.
+TEST(ProfileFile, MacroCopyGetsTheCommandCountOfItsActions) {
+  ProfileRecord stored;
+  auto& macro = stored.keys[2].Macro;
+  for (const auto action : {MacroAction::press(0x41), MacroAction::delay(50),
+                            MacroAction::release(0x41), MacroAction::delay(128),
+                            MacroAction::press(0xE0), MacroAction::delay(127)}) {
+    macro.insertAction(macro.actionCount, action);
+  }
+  ProfileRecord target;
+  target.keys[2].Macro.commandCount = 99;
+  ASSERT_TRUE(parseProfile(formatProfile(stored), target));
+  EXPECT_EQ(target.keys[2].Macro.commandCount, 4);
+  EXPECT_EQ(target.keys[0].Macro.commandCount, 0);
 }
 
 TEST(ProfileFile, LinesHaveTheirKeysTabsAndWidths) {
