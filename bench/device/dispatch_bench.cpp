@@ -54,7 +54,8 @@ void BM_DispatchWithNothingChanged(benchmark::State& state) {
   Setup setup;
   setup.session.primeLastSent();
   for (auto _ : state) {
-    setup.link->pending.buttons = setup.link->pending.performance = true;
+    setup.session.markPending(SettingGroup::Buttons);
+    setup.session.markPending(SettingGroup::Performance);
     setup.session.dispatchPendingSends();
   }
 }

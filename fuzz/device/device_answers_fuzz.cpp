@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       session.onDeviceEvent(report);
     }
     session.onPollTimer();
-    if (fixture.link->batteryPercent > 100 || fixture.link->chargeState > 2 ||
+    if (session.status().batteryPercent > 100 || session.status().chargeState > 2 ||
         session.current().CurrentDPILevel > 7 || session.current().PollingRateValue[0] > 3) {
       std::abort();
     }

@@ -1,6 +1,7 @@
 #pragma once
-// What the device link needs from the main window. The window implements it; pelorinctl and the
-// tests have their own small hosts.
+// What the device session needs from the main window. The window implements it; pelorinctl and
+// the tests have their own small hosts. Events are named by what happened; the host picks the
+// language texts.
 #include <cstdint>
 
 namespace pelorin {
@@ -10,6 +11,11 @@ enum class TimerId : int {
   SaveProfiles = 70,
   NoDeviceCheck = 80,
   StatusPoll = 110,
+};
+
+enum class DeviceNotice {
+  NoDevice,              // neither the mouse nor its receiver is attached
+  ReceiverWithoutMouse,  // the receiver is attached but no mouse is linked to it
 };
 
 class DeviceHost {
@@ -28,10 +34,10 @@ class DeviceHost {
   // Brings the window to the front, shown normally.
   virtual void showMainWindow() = 0;
   virtual void minimiseMainWindow() = 0;
-  // The modal progress animation after a transfer, with a language text.
-  virtual void showProgress(int textId) = 0;
-  // A modeless, topmost attention notice; both ids are language texts.
-  virtual void showNotice(int titleTextId, int messageTextId) = 0;
+  // A transfer reached the mouse: the modal progress animation.
+  virtual void showProgress() = 0;
+  // A modeless, topmost attention notice; the host words it.
+  virtual void showNotice(DeviceNotice notice) = 0;
   // The mouse changed its DPI level or polling rate itself (the on-screen display).
   virtual void showOnScreenDisplay() = 0;
   virtual void updateBattery(std::uint8_t percent, int chargeState) = 0;

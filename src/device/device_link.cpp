@@ -2,16 +2,8 @@
 
 namespace pelorin {
 
-const char* productName(Product product) {
-  return product == Product::Cable ? "cable" : "receiver";
-}
-
-std::uint16_t productId(Product product) {
-  return product == Product::Cable ? kCableProductId : kReceiverProductId;
-}
-
-DeviceLink::DeviceLink(HidBus& bus, Clock& clock, UiDispatcher& ui, DeviceHost& host)
-    : bus_(bus), clock_(clock), ui_(ui), host_(host) {}
+DeviceLink::DeviceLink(HidBus& bus, Clock& clock, UiDispatcher& ui)
+    : bus_(bus), clock_(clock), ui_(ui) {}
 
 // The readers are stopped before the handles close: the cable handle first, then the receiver's.
 DeviceLink::~DeviceLink() {
@@ -35,7 +27,6 @@ void DeviceLink::registerDeviceNotifications() {
     auto& c = connection(p);
     c.handle.reset();
   }
-  firstReadPending = true;
   // Arrivals and removals may be reported on any thread; they are handled on the UI thread.
   bus_.setChangeListener([this, alive = alive_](HidChange change) {
     ui_.post([this, alive, change] {

@@ -1,9 +1,9 @@
 #pragma once
-// The device-side state of the main window for the life of the process: the two command handles
-// (the mouse on its cable and the receiver), the reader threads on the event interfaces, the
-// rolling sequence byte and the report framing. Everything but the readers runs on the UI thread;
-// every event report is handed to that thread before it touches anything.
-#include <array>
+// What talks to the mouse: the two command handles (the mouse on its cable and the receiver), the
+// reader threads on the event interfaces, the rolling sequence byte, the report framing and the
+// status exchange. It decides nothing about settings: what it finds and receives it hands to its
+// handlers, on the UI thread, where the session decides. Everything but the readers runs on the
+// UI thread.
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -14,25 +14,17 @@
 #include <string>
 #include <thread>
 
-#include "device/device_host.h"
+#include "device/device_facts.h"
 #include "device/feature_report.h"
-#include "device/last_sent_images.h"
 #include "platform/clock.h"
 #include "platform/hid_bus.h"
 #include "platform/ui_dispatcher.h"
 
 namespace pelorin {
 
-constexpr std::uint16_t kVendorId = 0x248A;
-constexpr std::uint16_t kCableProductId = 0x5B2E;
-constexpr std::uint16_t kReceiverProductId = 0x5B2F;
 constexpr int kMaxMemberIndex = 100;
 constexpr unsigned kReportPacingMs = 60;
 constexpr unsigned kStatusReadDelayMs = 10;
-
-enum class Product { Cable, Receiver };
-const char* productName(Product product);
-std::uint16_t productId(Product product);
 
 // Connection state of one product. The reader fields are shared with its reader thread.
 struct ProductConnection {
@@ -53,24 +45,23 @@ struct ProductConnection {
   std::thread reader;
 };
 
-// The setting groups waiting for the send dispatcher, and its progress-dialog flags.
-struct PendingSends {
-  bool buttons = false;
-  bool performance = false;
-  bool power = false;
-  bool motionWakeup = false;
-  bool slider = false;
-  bool suppressProgress = false;
-  bool sentSomething = false;
+// What the link reports. Every handler runs on the UI thread; an empty one ignores the report.
+struct LinkHandlers {
+  std::function<void(const Report&)> event;   // a settings-changed event report
+  std::function<void(const Report&)> status;  // a status answer that carries data
+  std::function<void()> scanned;              // after every scan
+  std::function<void(HidChange)> changed;     // an arrival or removal that was rescanned
 };
 
 class DeviceLink {
  public:
   // '>' feature report sent, '<' answer read, '!' event report received.
   using TraceSink = std::function<void(char kind, Product via, std::span<const std::uint8_t>)>;
-  using ReportHandler = std::function<void(const Report&)>;
+  // A report the device did not take, or a read-back that failed, and the system's reason.
+  using FailureSink = std::function<void(Product via, std::span<const std::uint8_t> report,
+                                         const std::string& why)>;
 
-  DeviceLink(HidBus& bus, Clock& clock, UiDispatcher& ui, DeviceHost& host);
+  DeviceLink(HidBus& bus, Clock& clock, UiDispatcher& ui);
   ~DeviceLink();
   DeviceLink(const DeviceLink&) = delete;
   DeviceLink& operator=(const DeviceLink&) = delete;
@@ -86,11 +77,11 @@ class DeviceLink {
   // Takes the next sequence value; every report built consumes one, sent or not.
   Report buildReport(DeviceCommand command, std::uint8_t part, std::uint8_t length,
                      std::span<const std::uint8_t> payload);
-  // Sends on the chosen handle; false when no handle is open or the device refused it.
-  bool sendBuilt(const Report& report);
-  // Builds and sends; the caller sleeps for the pacing.
-  bool sendReport(DeviceCommand command, std::uint8_t part, std::uint8_t length,
-                  std::span<const std::uint8_t> payload);
+  // Sends on the chosen handle; fails, saying why, when no handle is open or the device refused.
+  HidResult sendBuilt(const Report& report);
+  // Builds and sends; without a handle nothing is built. The caller sleeps for the pacing.
+  HidResult sendReport(DeviceCommand command, std::uint8_t part, std::uint8_t length,
+                       std::span<const std::uint8_t> payload);
   void pace(unsigned milliseconds) { clock_.sleepMs(milliseconds); }
 
   // The status exchange with its one retry; the answer, when one carries data, goes to the
@@ -98,30 +89,16 @@ class DeviceLink {
   void requestStatus();
   std::optional<Report> exchangeStatus();
 
-  void setEventHandler(ReportHandler handler) { eventHandler_ = std::move(handler); }
-  void setStatusHandler(ReportHandler handler) { statusHandler_ = std::move(handler); }
+  void setHandlers(LinkHandlers handlers) { handlers_ = std::move(handlers); }
+  LinkHandlers& handlers() { return handlers_; }
   void setTraceSink(TraceSink sink) { trace_ = std::move(sink); }
+  void setFailureSink(FailureSink sink) { failure_ = std::move(sink); }
 
   ProductConnection& connection(Product product);
   const ProductConnection& connection(Product product) const;
   bool anyPresent() const { return anyPresent_; }
   bool readerRunning(Product product) const;
   std::uint8_t sequence() const { return sequence_; }
-
-  PendingSends pending;
-  LastSentImages lastSent;
-  bool relinkMacros = false;  // the next slot numbering refreshes the buttons' macro copies
-  bool firstReadPending = true;
-
-  // Status, as the last valid answer and event report left it.
-  bool windowShown = true;
-  bool linkActive = false;
-  bool shownByLink = false;
-  std::uint8_t batteryPercent = 10;
-  int chargeState = 0;
-  int rawSensorCode = -1;  // none read yet
-  int deviceLevel = 2;
-  int pollTick = 0;
 
  private:
   void probe(const HidInterfaceInfo& listed);
@@ -130,22 +107,23 @@ class DeviceLink {
   void openCommandHandle(Product product);
   void startReader(Product product);
   void readerLoop(Product product);
+  void handOver(Product product, std::span<const std::uint8_t> read);
   std::unique_ptr<HidDevice> openAtIndex(int memberIndex, std::uint16_t product);
   std::optional<Report> statusOnce(HidDevice& device, Product via);
+  HidResult setFeature(HidDevice& device, Product via, const Report& report);
   void traceReport(char kind, Product via, std::span<const std::uint8_t> bytes);
   void stopReaders();
 
   HidBus& bus_;
   Clock& clock_;
   UiDispatcher& ui_;
-  DeviceHost& host_;
   ProductConnection cable_;
   ProductConnection receiver_;
   bool anyPresent_ = false;
   std::uint8_t sequence_ = 1;
-  ReportHandler eventHandler_;
-  ReportHandler statusHandler_;
+  LinkHandlers handlers_;
   TraceSink trace_;
+  FailureSink failure_;
   std::mutex traceMutex_;
   // Tasks posted to the UI thread check this so none runs after the link is gone.
   std::shared_ptr<std::atomic<bool>> alive_ = std::make_shared<std::atomic<bool>>(true);

@@ -1,5 +1,6 @@
 // The reader threads: one per product, blocked on its event interface. They only read; every event
 // report goes to the UI thread, which applies it between two sends, never during one.
+#include <algorithm>
 #include <vector>
 
 #include "device/device_link.h"
@@ -36,23 +37,31 @@ void DeviceLink::readerLoop(Product product) {
     c.readerDevice = device;
   }
   if (device) {
-    std::vector<std::uint8_t> buffer(device->info().inputReportLength, 0xFF);
-    if (!buffer.empty()) buffer[0] = kEventReportId;
+    std::vector<std::uint8_t> buffer(device->info().inputReportLength);
     c.readerRun = true;
-    while (c.readerRun.load() && !buffer.empty() && device->readInput(buffer)) {
-      if (!isSettingsChangedEvent(buffer)) continue;
-      Report report{};
-      std::copy_n(buffer.begin(), std::min(buffer.size(), report.size()), report.begin());
-      traceReport('!', product, report);
-      ui_.post([this, alive = alive_, report] {
-        if (alive->load() && eventHandler_) eventHandler_(report);
-      });
+    while (c.readerRun.load() && !buffer.empty()) {
+      // Cleared before every read, so nothing of an earlier report survives a short one.
+      std::fill(buffer.begin(), buffer.end(), 0);
+      const HidResult read = device->readInput(buffer);
+      if (!read) break;
+      handOver(product, std::span(buffer).first(std::min(read.bytes, buffer.size())));
     }
   }
   std::lock_guard lock(c.readerMutex);
   c.readerDevice.reset();
   c.eventPath.clear();
   c.readerBusy = false;
+}
+
+// Only a whole event report counts: one that ends before the level byte says nothing usable.
+void DeviceLink::handOver(Product product, std::span<const std::uint8_t> read) {
+  if (read.size() <= kEventLevelByte || !isSettingsChangedEvent(read)) return;
+  Report report{};
+  std::copy_n(read.begin(), std::min(read.size(), report.size()), report.begin());
+  traceReport('!', product, report);
+  ui_.post([this, alive = alive_, report] {
+    if (alive->load() && handlers_.event) handlers_.event(report);
+  });
 }
 
 void DeviceLink::stopReaders() {

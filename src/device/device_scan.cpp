@@ -7,9 +7,6 @@ namespace {
 
 constexpr std::uint16_t kEventLength = 33;
 constexpr std::uint16_t kCommandLength = 33;
-constexpr int kPollTickAfterChange = 19;
-constexpr unsigned kPollPeriodMs = 1000;
-constexpr unsigned kDispatchDelayMs = 20;
 
 }  // namespace
 
@@ -38,9 +35,9 @@ void DeviceLink::probe(const HidInterfaceInfo& listed) {
   HidInterfaceInfo info = device->info();
   info.memberIndex = listed.memberIndex;
   info.path = listed.path;
-  if (info.vendorId != kVendorId) return;
-  if (info.productId == kCableProductId) probeProduct(cable_, info);
-  if (info.productId == kReceiverProductId) probeProduct(receiver_, info);
+  if (const auto product = productOf(info.vendorId, info.productId)) {
+    probeProduct(connection(*product), info);
+  }
 }
 
 void DeviceLink::scanDevices() {
@@ -53,7 +50,6 @@ void DeviceLink::scanDevices() {
   anyPresent_ = cable_.present || receiver_.present;
   updateProduct(Product::Cable);
   updateProduct(Product::Receiver);
-  if (anyPresent_) host_.startTimer(TimerId::StatusPoll, kPollPeriodMs);
   for (Product p : {Product::Receiver, Product::Cable}) {
     auto& c = connection(p);
     if (c.present != c.lastPresent) {
@@ -61,10 +57,7 @@ void DeviceLink::scanDevices() {
       c.changed = true;
     }
   }
-  // Everything is compared with what was last sent, so this sends only what differs.
-  pending.buttons = pending.performance = pending.power = true;
-  pending.suppressProgress = true;
-  host_.startTimer(TimerId::SendDispatch, kDispatchDelayMs);
+  if (handlers_.scanned) handlers_.scanned();
 }
 
 void DeviceLink::updateProduct(Product product) {
@@ -97,28 +90,13 @@ void DeviceLink::openCommandHandle(Product product) {
   c.handle = openAtIndex(c.commandIndex, productId(product));
 }
 
+// An arrival while both products are present, or a removal while neither is, changes nothing.
 void DeviceLink::onDeviceChange(HidChange change) {
-  if (change == HidChange::Arrival) {
-    if (cable_.present && receiver_.present) return;
-    scanDevices();
-    pollTick = kPollTickAfterChange;
-    if (anyPresent_ && firstReadPending) {
-      firstReadPending = false;
-      requestStatus();
-      host_.refreshPages();
-    }
-    host_.refreshPages();
-    return;
-  }
-  if (!cable_.present && !receiver_.present) return;
+  const bool both = cable_.present && receiver_.present;
+  const bool none = !cable_.present && !receiver_.present;
+  if (change == HidChange::Arrival ? both : none) return;
   scanDevices();
-  pollTick = kPollTickAfterChange;
-  if (anyPresent_) return;
-  firstReadPending = true;
-  windowShown = false;
-  host_.hideMainWindow();
-  host_.closePopups();
-  host_.quit();
+  if (handlers_.changed) handlers_.changed(change);
 }
 
 }  // namespace pelorin

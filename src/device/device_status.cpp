@@ -1,9 +1,8 @@
 // The status poll, the status answer, the mouse's own event reports and the missing-device notice.
-#include <cstring>
+#include <algorithm>
 
+#include "device/device_facts.h"
 #include "device/device_session.h"
-#include "device/sensor_codes.h"
-#include "device/setting_images.h"
 
 namespace pelorin {
 namespace {
@@ -11,6 +10,7 @@ namespace {
 constexpr int kPollTicksPerStatus = 20;
 constexpr int kPollTickAfterRescan = 19;
 constexpr std::uint8_t kMaxDpiLevels = 8;
+constexpr std::uint8_t kLevelNibble = 0xF0;
 
 struct PollingRate {
   std::uint8_t index;
@@ -32,69 +32,66 @@ PollingRate pollingRateForInterval(std::uint8_t interval) {
 
 }  // namespace
 
+// At the status point a setting the mouse refused earlier gets its next chance: a refusal is
+// retried at most every 21 seconds, never in a loop.
 void DeviceSession::onPollTimer() {
-  if (link_.pollTick < kPollTicksPerStatus) {
-    ++link_.pollTick;
+  if (pollTick_ < kPollTicksPerStatus) {
+    ++pollTick_;
   } else {
-    link_.pollTick = 0;
+    pollTick_ = 0;
     for (Product p : {Product::Cable, Product::Receiver}) {
       if (link_.connection(p).present && !link_.readerRunning(p)) {
         link_.scanDevices();
-        link_.pollTick = kPollTickAfterRescan;
+        pollTick_ = kPollTickAfterRescan;
       }
     }
-    if (!link_.windowShown) return;
+    if (!windowShown_) return;
     link_.requestStatus();
+    if (std::find(pending_.begin(), pending_.end(), true) != pending_.end()) scheduleTransfer();
   }
-  if (!link_.windowShown) return;
-  if (link_.batteryPercent > 100) link_.batteryPercent = 0;
-  host_.updateBattery(link_.batteryPercent, link_.chargeState);
+  if (!windowShown_) return;
+  host_.updateBattery(status_.batteryPercent, status_.chargeState);
 }
 
 void DeviceSession::parseStatus(const Report& answer) {
   if (!isValidStatusAnswer(answer)) return;
-  if (std::memcmp(&answer[8], kLinkIdentification, 4) == 0) {
-    link_.linkActive = answer[21] != 0;
-    if (!link_.windowShown && link_.linkActive) {
-      link_.shownByLink = link_.windowShown = true;
+  const StatusFields fields = decodeStatus(answer);
+  if (fields.linkReported) {
+    status_.linkActive = fields.linkActive;
+    if (!windowShown_ && status_.linkActive) {
+      status_.shownByLink = windowShown_ = true;
       host_.showMainWindow();
-    } else if (link_.windowShown && !link_.linkActive && link_.shownByLink) {
-      link_.shownByLink = false;
+    } else if (windowShown_ && !status_.linkActive && status_.shownByLink) {
+      status_.shownByLink = false;
       host_.minimiseMainWindow();
     }
   }
-  applySensorCode(answer[15]);
-  link_.batteryPercent = answer[18];
-  if (answer[19] == 1) {
-    link_.chargeState = 1;
-  } else if (answer[19] == 2) {
-    link_.chargeState = 2;
-    link_.batteryPercent = 100;
-  } else {
-    link_.chargeState = 0;
-  }
+  applySensorCode(fields.sensorCode);
+  status_.batteryPercent = fields.batteryPercent;
+  status_.chargeState = fields.chargeState;
 }
 
 // An unlisted code keeps the model and the profiles as they are: the DPI steps of an unknown
 // sensor are unknown, and a reload at every answer would rewrite every profile file each time.
 void DeviceSession::applySensorCode(std::uint8_t code) {
-  link_.rawSensorCode = code;
-  const auto model = sensorModelForCode(code);
-  if (!model || *model == profiles_.sensorModel.word) return;
-  profiles_.sensorModel.word = *model;
+  status_.rawSensorCode = code;
+  const SensorFacts* sensor = sensorByCode(code);
+  if (sensor == nullptr || sensor->model == profiles_.sensorModel.word) return;
+  profiles_.sensorModel.word = sensor->model;
   profiles_.applySensorDpiDefaults();
-  host_.sensorChanged(*model);
+  host_.sensorChanged(sensor->model);
 }
 
 // A level outside 1..8 cannot name an enabled level; the polling part of such a report still
 // counts.
 void DeviceSession::onDeviceEvent(const Report& event) {
   ProfileRecord& profile = current();
-  if (event[4] >= 1 && event[4] <= kMaxDpiLevels) {
-    link_.deviceLevel = event[4] - 1;
-    profile.CurrentDPILevel = static_cast<std::uint8_t>(link_.deviceLevel);
+  const std::uint8_t level = event[kEventLevelByte];
+  if (level >= 1 && level <= kMaxDpiLevels) {
+    status_.deviceLevel = level - 1;
+    profile.CurrentDPILevel = static_cast<std::uint8_t>(status_.deviceLevel);
   }
-  const PollingRate rate = pollingRateForInterval(event[3]);
+  const PollingRate rate = pollingRateForInterval(event[kEventPollingByte]);
   profile.PollingRateValue = {rate.index, 0, 0};
   profile.PollingRateName = rate.name;
   host_.showOnScreenDisplay();
@@ -106,20 +103,20 @@ void DeviceSession::onDeviceEvent(const Report& event) {
 // back. Only those bytes are recorded: an edit still waiting for the dispatcher must not be taken
 // for sent just because the mouse reported something else in the meantime.
 void DeviceSession::noteMouseChange() {
-  auto& last = link_.lastSent;
   const ProfileRecord& profile = current();
-  last.dpiLevels[0] =
-      static_cast<std::uint8_t>(((profile.CurrentDPILevel + 1u) << 4) | (last.dpiLevels[0] & 0x0F));
-  last.pollingInterval = buildPollingInterval(profile);
+  if (auto& levels = lastSent_.settings[settingRow(DeviceCommand::SetDpiLevels)]) {
+    const auto current = buildDpiLevels(profile).bytes[0] & kLevelNibble;
+    levels->bytes[0] = static_cast<std::uint8_t>(current | (levels->bytes[0] & ~kLevelNibble));
+  }
+  lastSent_.settings[settingRow(DeviceCommand::SetPollingRate)] = buildPollingRate(profile);
 }
 
 void DeviceSession::onNoDeviceCheck() {
   host_.killTimer(TimerId::NoDeviceCheck);
   const bool cable = link_.connection(Product::Cable).handle != nullptr;
   const bool receiver = link_.connection(Product::Receiver).handle != nullptr;
-  if (cable || (receiver && link_.linkActive)) return;
-  host_.showNotice(session_text::kAttentionTitle,
-                   receiver ? session_text::kReceiverWithoutMouse : session_text::kNoDevice);
+  if (cable || (receiver && status_.linkActive)) return;
+  host_.showNotice(receiver ? DeviceNotice::ReceiverWithoutMouse : DeviceNotice::NoDevice);
 }
 
 }  // namespace pelorin

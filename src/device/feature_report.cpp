@@ -38,10 +38,15 @@ bool statusCarriesData(const Report& answer) {
 StatusFields decodeStatus(const Report& answer) {
   StatusFields fields;
   fields.identification.assign(answer.begin() + 8, answer.begin() + 12);
+  fields.linkReported = fields.identification == kLinkIdentification;
+  fields.linkActive = answer[21] != 0;
   fields.sensorCode = answer[15];
-  fields.batteryPercent = answer[18];
-  fields.chargeState = answer[19];
-  fields.linkFlag = answer[21];
+  fields.batteryPercent = answer[18] > 100 ? 0 : answer[18];
+  if (answer[19] == kCharging) fields.chargeState = kCharging;
+  if (answer[19] == kFull) {
+    fields.chargeState = kFull;
+    fields.batteryPercent = 100;
+  }
   return fields;
 }
 

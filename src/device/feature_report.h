@@ -15,6 +15,8 @@ using Report = std::array<std::uint8_t, kReportSize>;
 constexpr std::uint8_t kCommandReportId = 0x0C;
 constexpr std::uint8_t kEventReportId = 0x05;
 constexpr std::uint8_t kSettingsChangedEvent = 0x06;
+constexpr std::size_t kEventPollingByte = 3;
+constexpr std::size_t kEventLevelByte = 4;
 
 enum class DeviceCommand : std::uint8_t {
   SetButton = 0x04,
@@ -54,13 +56,17 @@ bool isValidStatusAnswer(const Report& answer);
 // Byte 6 non-zero: the answer carries data (otherwise the request is repeated once).
 bool statusCarriesData(const Report& answer);
 
-// What a status answer says, decoded for display; meaning is given to it by the session.
+enum ChargeState : int { kDischarging = 0, kCharging = 1, kFull = 2 };
+
+// What a status answer says, decoded once for the session and for pelorinctl alike.
 struct StatusFields {
   std::string identification;  // bytes 8..11 as ASCII
+  bool linkReported = false;   // the identification is the one whose link flag counts
+  bool linkActive = false;
   std::uint8_t sensorCode = 0;
+  // As shown: a full battery is 100 %, and a level past 100 cannot be one, so it shows as 0.
   std::uint8_t batteryPercent = 0;
-  std::uint8_t chargeState = 0;
-  std::uint8_t linkFlag = 0;
+  int chargeState = kDischarging;
 };
 StatusFields decodeStatus(const Report& answer);
 constexpr const char* kLinkIdentification = "T7K4";

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "keys/vk_to_usage_table.h"
+#include "lang/text_ids.h"
 
 namespace pelorin {
 namespace {
@@ -68,22 +69,22 @@ std::uint8_t entryValue(std::uint8_t kind, std::uint8_t d, const MacroAction& ac
 
 }  // namespace
 
-bool assignMacroSlots(DeviceLink& link, ProfileRecord& profile, const MacroLibrary& library,
-                      const LanguageTable& texts) {
+bool assignMacroSlots(ProfileRecord& profile, const MacroLibrary& library,
+                      const LanguageTable& texts, bool relink) {
   std::vector<const LibraryItem*> numbered;  // slot n belongs to numbered[n - 1]
   bool modified = false;
   for (auto& button : profile.keys) {
     if (!isMacroButton(button)) continue;
     const LibraryItem* item = findMacro(library, button.MacroKeyIndex);
     if (item == nullptr) {
-      button.Name = texts[kUnassignedButtonText];
+      button.Name = texts[text_id::kDisable];
       button.Value = {};
       continue;
     }
     auto at = std::find(numbered.begin(), numbered.end(), item);
     if (at == numbered.end()) at = numbered.insert(numbered.end(), item);
     const auto slot = static_cast<std::uint8_t>(at - numbered.begin() + 1);
-    if (link.relinkMacros) {
+    if (relink) {
       button.Macro.copyFrom(*item->macro);
       modified = true;
     }
@@ -92,7 +93,6 @@ bool assignMacroSlots(DeviceLink& link, ProfileRecord& profile, const MacroLibra
                     static_cast<std::uint8_t>((slot & 0x0F) | (macro.loopType << 4)),
                     macro.loopType == loop_type::kRepeatCount ? macro.loopCount : std::uint8_t{0}};
   }
-  link.relinkMacros = false;
   return modified;
 }
 
@@ -122,11 +122,14 @@ MacroArea buildMacroImage(const MacroKey& macro, std::uint8_t slot) {
 
 namespace {
 
-void sendMacroChunks(DeviceLink& link, const MacroArea& image, std::uint8_t slot,
-                     std::uint8_t commandCount) {
+// Stops at the first chunk the device refuses: the rest would only fill a slot that is already
+// wrong, and the whole macro goes again at the next dispatch.
+UploadOutcome sendMacroChunks(DeviceLink& link, const MacroArea& image, std::uint8_t slot,
+                              std::uint8_t commandCount) {
   const std::size_t total = std::size_t{commandCount} * 3;
   const std::size_t chunks = std::max<std::size_t>(1, (total + kChunkData - 1) / kChunkData);
   std::size_t remaining = total;
+  UploadOutcome outcome;
   for (std::size_t k = 0; k < chunks; ++k) {
     std::array<std::uint8_t, 1 + kChunkData> payload{};
     payload[0] = slot;
@@ -137,31 +140,43 @@ void sendMacroChunks(DeviceLink& link, const MacroArea& image, std::uint8_t slot
     remaining = remaining > kChunkData ? remaining - kChunkData : 0;
     // A chunk consumes a sequence value even without a handle.
     const Report report = link.buildReport(DeviceCommand::MacroChunk, part, length, payload);
-    if (link.hasCommandHandle()) {
-      link.sendBuilt(report);
-      link.pending.sentSomething = true;
-    }
+    const bool went = link.hasCommandHandle() && link.sendBuilt(report).ok();
+    outcome.sent |= went;
     link.pace(kReportPacingMs);
+    if (!went) {
+      outcome.refused = true;
+      break;
+    }
   }
+  return outcome;
 }
 
 }  // namespace
 
-void uploadMacros(DeviceLink& link, const ProfileRecord& profile, bool send) {
+UploadOutcome uploadMacros(DeviceLink& link, const ProfileRecord& profile,
+                           std::array<std::optional<MacroImage>, kMacroSlotCount>& lastSent,
+                           bool send) {
+  UploadOutcome outcome;
   for (const auto& button : profile.keys) {
     if (!isMacroButton(button)) continue;
     const std::uint8_t slot = button.Value.param1 & 0x0F;
+    // A button not yet numbered has no slot to compare with, so nothing goes out for it.
+    if (slot < 1) continue;
     const MacroArea area = buildMacroImage(button.Macro, slot);
     MacroImage kept{};
     std::copy_n(area.begin(), kept.size(), kept.begin());
-    // A button not yet numbered has no slot to compare with, so nothing goes out for it. A macro
-    // that could not be sent is not recorded as sent, so it goes out once a handle is back.
-    const bool changed = slot >= 1 && kept != link.lastSent.macros[slot - 1];
-    const bool reachesMouse = !send || link.hasCommandHandle();
-    if (slot >= 1 && reachesMouse) link.lastSent.macros[slot - 1] = kept;
-    if (send && changed) sendMacroChunks(link, area, slot, button.Macro.commandCount);
+    auto& last = lastSent[slot - 1];
+    if (send && last != kept) {
+      const UploadOutcome chunks = sendMacroChunks(link, area, slot, button.Macro.commandCount);
+      outcome.sent |= chunks.sent;
+      outcome.refused |= chunks.refused;
+      if (!chunks.refused) last = kept;
+    } else {
+      last = kept;
+    }
     if (send) link.pace(kReportPacingMs);
   }
+  return outcome;
 }
 
 }  // namespace pelorin

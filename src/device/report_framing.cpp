@@ -14,26 +14,46 @@ Report DeviceLink::buildReport(DeviceCommand command, std::uint8_t part, std::ui
   return buildFeatureReport(command, sequence_++, part, length, payload);
 }
 
-bool DeviceLink::sendBuilt(const Report& report) {
-  const auto via = commandProduct();
-  if (!via) return false;
-  traceReport('>', *via, report);
-  return connection(*via).handle->setFeature(report);
+namespace {
+
+const char* const kNoHandle = "no command handle is open";
+
+}  // namespace
+
+// A report the device refused is reported with the system's reason; a sent one is traced.
+HidResult DeviceLink::setFeature(HidDevice& device, Product via, const Report& report) {
+  HidResult result = device.setFeature(report);
+  if (result) {
+    traceReport('>', via, report);
+  } else if (failure_) {
+    std::lock_guard lock(traceMutex_);
+    failure_(via, report, result.error);
+  }
+  return result;
 }
 
-bool DeviceLink::sendReport(DeviceCommand command, std::uint8_t part, std::uint8_t length,
-                            std::span<const std::uint8_t> payload) {
-  if (!hasCommandHandle()) return false;
+HidResult DeviceLink::sendBuilt(const Report& report) {
+  const auto via = commandProduct();
+  if (!via) return HidResult::failed(kNoHandle);
+  return setFeature(*connection(*via).handle, *via, report);
+}
+
+HidResult DeviceLink::sendReport(DeviceCommand command, std::uint8_t part, std::uint8_t length,
+                                 std::span<const std::uint8_t> payload) {
+  if (!hasCommandHandle()) return HidResult::failed(kNoHandle);
   return sendBuilt(buildReport(command, part, length, payload));
 }
 
 std::optional<Report> DeviceLink::statusOnce(HidDevice& device, Product via) {
   const Report request = buildReport(DeviceCommand::GetStatus, 0x00, 0x00, {});
-  traceReport('>', via, request);
-  if (!device.setFeature(request)) return std::nullopt;
+  if (!setFeature(device, via, request)) return std::nullopt;
   clock_.sleepMs(kStatusReadDelayMs);
   Report answer = statusReadBuffer();
-  if (!device.getFeature(answer)) return std::nullopt;
+  if (const HidResult read = device.getFeature(answer); !read) {
+    std::lock_guard lock(traceMutex_);
+    if (failure_) failure_(via, answer, "status read-back: " + read.error);
+    return std::nullopt;
+  }
   traceReport('<', via, answer);
   return answer;
 }
@@ -53,7 +73,7 @@ std::optional<Report> DeviceLink::exchangeStatus() {
 
 void DeviceLink::requestStatus() {
   const auto answer = exchangeStatus();
-  if (answer && statusHandler_) statusHandler_(*answer);
+  if (answer && handlers_.status) handlers_.status(*answer);
 }
 
 }  // namespace pelorin

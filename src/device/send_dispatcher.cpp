@@ -1,77 +1,108 @@
-// The send dispatcher and the priming of what was last sent.
+// The send dispatcher and the priming of what was last sent, both walking the one table of
+// setting commands.
 #include "device/device_session.h"
+#include <vector>
+
 #include "device/macro_upload.h"
-#include "device/setting_commands.h"
-#include "device/setting_images.h"
 
 namespace pelorin {
 namespace {
 
 constexpr unsigned kSaveDelayMs = 10000;
 
-template <typename T>
-T complement(T image) {
-  for (auto& byte : image) byte = static_cast<std::uint8_t>(~byte);
-  return image;
+std::vector<SettingPayload> buildAll(const ProfileRecord& profile) {
+  std::vector<SettingPayload> built;
+  for (const auto& command : settingCommands()) built.push_back(command.build(profile));
+  return built;
 }
 
 }  // namespace
 
+bool DeviceSession::numberMacroSlots() {
+  const bool refreshed = assignMacroSlots(current(), library_, texts_, relink_);
+  relink_ = false;
+  if (refreshed) host_.markCurrentProfileModified();
+  return refreshed;
+}
+
+// Each group is walked once: a refused command marks its group pending again for the next
+// dispatch instead of being tried again now, so a device that refuses everything costs one
+// attempt per command and dispatch.
+DeviceSession::GroupOutcome DeviceSession::sendSettings(
+    const std::array<bool, kSettingGroupCount>& groups) {
+  GroupOutcome outcome;
+  const auto commands = settingCommands();
+  for (std::size_t row = 0; row < commands.size(); ++row) {
+    const SettingCommand& command = commands[row];
+    const auto group = static_cast<std::size_t>(command.group);
+    if (!groups[group]) continue;
+    const SettingPayload built = command.build(current());
+    auto& last = lastSent_.settings[row];
+    if (last && sameAsSent(command, built, *last)) {
+      if (command.pacedWhenUnchanged) link_.pace(kReportPacingMs);
+      continue;
+    }
+    if (link_.sendReport(command.code, 0x01, built.length, built.bytes)) {
+      last = built;
+      outcome.sent = true;
+    } else {
+      pending_[group] = true;
+      outcome.refused = true;
+    }
+    link_.pace(kReportPacingMs);
+  }
+  return outcome;
+}
+
 void DeviceSession::dispatchPendingSends() {
-  auto& pending = link_.pending;
-  pending.sentSomething = false;
-  if (!link_.windowShown) return;
-  if (assignMacroSlots(link_, current(), library_, texts_)) host_.markCurrentProfileModified();
-  if (pending.buttons) sendButtons(link_, current());
-  if (pending.performance) sendPerformanceGroup(link_, current());
-  if (pending.power) sendPower(link_, current());
-  if (pending.motionWakeup) sendMotionWakeup(link_, current());
-  // Without a handle nothing went out, so the groups stay pending for the next dispatch instead
-  // of waiting for another edit of the same group.
+  if (!windowShown_) return;
+  numberMacroSlots();
+  bool sent = false;
+  // Without a handle nothing can go out: the groups stay pending for the dispatch after the
+  // mouse is back.
   if (link_.hasCommandHandle()) {
-    pending.buttons = pending.performance = pending.power = false;
-    pending.motionWakeup = pending.slider = false;
+    const auto groups = pending_;
+    pending_ = {};
+    sent = sendSettings(groups).sent;
   }
-  uploadMacros(link_, current(), true);
-  if (pending.sentSomething && !pending.suppressProgress) {
-    link_.pollTick = 0;
-    host_.showProgress(session_text::kProgress);
+  sent |= uploadMacros(link_, current(), lastSent_.macros, true).sent;
+  if (sent && !suppressProgress_) {
+    pollTick_ = 0;
+    host_.showProgress();
   }
-  pending.suppressProgress = false;
+  suppressProgress_ = false;
   host_.killTimer(TimerId::SaveProfiles);
   host_.startTimer(TimerId::SaveProfiles, kSaveDelayMs);
   host_.refreshPages();
 }
 
-// Every stored image is made the complement of what the profile builds, so each command and
-// macro compares as changed whatever its bytes are.
 void DeviceSession::forceFullSend() {
-  const ProfileRecord& profile = current();
-  auto& last = link_.lastSent;
-  last.buttons = complement(buildButtonImage(profile));
-  last.dpiLevels = complement(buildDpiLevels(profile));
-  last.dpiColours = complement(buildDpiColours(profile));
-  last.pollingInterval = static_cast<std::uint8_t>(~buildPollingInterval(profile));
-  last.liftOff = static_cast<std::uint8_t>(~buildLiftOff(profile)[0]);
-  last.debounce = static_cast<std::uint8_t>(~buildDebounce(profile));
-  last.power = complement(buildPower(profile));
-  last.motionWakeup = static_cast<std::uint8_t>(~buildMotionWakeup(profile));
-  last.lighting = complement(buildLightingImage(profile));
-  for (auto& macro : last.macros) macro.fill(0xFF);  // byte 0 of a built image is always 0x09
-  auto& pending = link_.pending;
-  pending.buttons = pending.performance = pending.power = pending.motionWakeup = true;
+  lastSent_.forget();
+  for (std::size_t g = 0; g < kSettingGroupCount; ++g) pending_[g] = true;
 }
 
 // The slots are numbered before the images are built, so the primed button codes are the ones
-// the next dispatch would send and nothing goes out until the profile really changes.
+// the next dispatch would send and nothing goes out until the profile really changes. A code the
+// numbering changed (a macro deleted while the program was closed, a slot renumbered) is not on
+// the mouse yet, so it is left unknown and the buttons stay pending.
 void DeviceSession::primeLastSent() {
-  if (assignMacroSlots(link_, current(), library_, texts_)) host_.markCurrentProfileModified();
-  primeSettingImages(link_, current());
-  uploadMacros(link_, current(), false);
+  const auto before = buildAll(current());
+  numberMacroSlots();
+  const auto after = buildAll(current());
+  for (std::size_t row = 0; row < after.size(); ++row) {
+    if (before[row] == after[row]) {
+      lastSent_.settings[row] = after[row];
+    } else {
+      lastSent_.settings[row].reset();
+      markPending(settingCommands()[row].group);
+    }
+  }
+  uploadMacros(link_, current(), lastSent_.macros, false);
 }
 
 void DeviceSession::resetDeviceAndProfile() {
-  sendFactoryReset(link_);
+  const std::array<std::uint8_t, 1> payload{0xFF};
+  link_.sendReport(DeviceCommand::FactoryReset, 0x01, 1, payload);
   ProfileRecord& profile = current();
   const auto nameAt = static_cast<std::size_t>(Setting::ProfileName);
   const std::u16string name = profile.pairs[nameAt].value;
@@ -80,8 +111,8 @@ void DeviceSession::resetDeviceAndProfile() {
   host_.currentProfileReset();
   primeLastSent();
   host_.refreshPages();
-  link_.pollTick = 0;
-  host_.showProgress(session_text::kProgress);
+  pollTick_ = 0;
+  host_.showProgress();
 }
 
 }  // namespace pelorin

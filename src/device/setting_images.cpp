@@ -5,6 +5,19 @@
 namespace pelorin {
 namespace {
 
+template <typename... Bytes>
+SettingPayload payloadOf(Bytes... values) {
+  SettingPayload payload;
+  payload.length = static_cast<std::uint8_t>(sizeof...(values));
+  std::size_t at = 0;
+  ((payload.bytes[at++] = static_cast<std::uint8_t>(values)), ...);
+  return payload;
+}
+
+std::uint8_t low8(int value) {
+  return static_cast<std::uint8_t>(value & 0xFF);
+}
+
 void putColour(std::uint8_t* at, ColourRef colour) {
   at[0] = static_cast<std::uint8_t>(colour & 0xFF);
   at[1] = static_cast<std::uint8_t>((colour >> 8) & 0xFF);
@@ -24,24 +37,24 @@ std::uint8_t lightingTiming(const ProfileRecord& profile, std::size_t mode) {
 }
 
 // Mode 2 lists the selected, non-black colours of its first seven slots.
-void putColourList(LightingImage& image, const ProfileRecord& profile) {
+void putColourList(SettingPayload& image, const ProfileRecord& profile) {
   std::uint8_t count = 0;
   for (std::size_t slot = 0; slot < 7; ++slot) {
     const ColourRef colour = profile.Lighting1FixedColor[2][slot];
     if (profile.Lighting1ColorSelected[2][slot] == 0 || colour == 0) continue;
-    putColour(&image[4 + 3 * count], colour);
+    putColour(&image.bytes[3 + 3 * count], colour);
     ++count;
   }
-  image[3] = count;
-  image[0] = static_cast<std::uint8_t>(3 * count + 3);
+  image.bytes[2] = count;
+  image.length = static_cast<std::uint8_t>(3 * count + 3);
 }
 
 // Fixed places: an unselected slot is sent black so the mouse keeps the place.
-void putFixedColours(LightingImage& image, const ProfileRecord& profile, std::size_t mode,
+void putFixedColours(SettingPayload& image, const ProfileRecord& profile, std::size_t mode,
                      std::size_t slots) {
   for (std::size_t slot = 0; slot < slots; ++slot) {
     if (profile.Lighting1ColorSelected[mode][slot] == 0) continue;
-    putColour(&image[3 + 3 * slot], profile.Lighting1FixedColor[mode][slot]);
+    putColour(&image.bytes[2 + 3 * slot], profile.Lighting1FixedColor[mode][slot]);
   }
 }
 
@@ -53,98 +66,93 @@ std::size_t keyAtDevicePosition(std::size_t position) {
   return position;
 }
 
-ButtonImage buildButtonImage(const ProfileRecord& profile) {
-  ButtonImage image{};
-  image[0] = 0x0C;
-  image[1] = 0x71;
-  for (std::size_t position = 0; position < kDevicePositions; ++position) {
-    const AssignmentCode& code = profile.keys[keyAtDevicePosition(position)].Value;
-    image[2 + 3 * position] = code.type;
-    image[3 + 3 * position] = code.param1;
-    image[4 + 3 * position] = code.param2;
-  }
-  return image;
+SettingPayload buildButton(const ProfileRecord& profile, std::size_t position) {
+  const AssignmentCode& code = profile.keys[keyAtDevicePosition(position)].Value;
+  return payloadOf(position, code.type, code.param1, code.param2);
 }
 
-DpiLevelsPayload buildDpiLevels(const ProfileRecord& profile) {
-  DpiLevelsPayload payload{};
+SettingPayload buildDpiLevels(const ProfileRecord& profile) {
+  SettingPayload payload;
+  payload.length = 18;
+  auto& bytes = payload.bytes;
   const auto enabled = static_cast<unsigned>(std::popcount(profile.DPIOffOnFlag));
-  payload[0] = static_cast<std::uint8_t>(((profile.CurrentDPILevel + 1u) << 4) | (enabled & 0x0F));
-  payload[1] = profile.DPIOffOnFlag;
+  bytes[0] = static_cast<std::uint8_t>(((profile.CurrentDPILevel + 1u) << 4) | (enabled & 0x0F));
+  bytes[1] = profile.DPIOffOnFlag;
   for (std::size_t level = 0; level < 5; ++level) {
-    payload[2 + 2 * level] = static_cast<std::uint8_t>(profile.XYSetting[level] & 0xFF);
-    payload[3 + 2 * level] = static_cast<std::uint8_t>(profile.XYSetting[level] >> 8);
+    bytes[2 + 2 * level] = static_cast<std::uint8_t>(profile.XYSetting[level] & 0xFF);
+    bytes[3 + 2 * level] = static_cast<std::uint8_t>(profile.XYSetting[level] >> 8);
   }
   return payload;
 }
 
-DpiColoursPayload buildDpiColours(const ProfileRecord& profile) {
-  DpiColoursPayload payload{};
+SettingPayload buildDpiColours(const ProfileRecord& profile) {
+  SettingPayload payload;
+  payload.length = 24;
   for (std::size_t level = 0; level < kDpiLevelCount; ++level) {
-    putColour(&payload[3 * level], profile.DPILevelIndication[level]);
+    putColour(&payload.bytes[3 * level], profile.DPILevelIndication[level]);
   }
   return payload;
 }
 
-std::uint8_t buildPollingInterval(const ProfileRecord& profile) {
+SettingPayload buildPollingRate(const ProfileRecord& profile) {
   switch (profile.PollingRateValue[0]) {
     case 0:
-      return 8;
+      return payloadOf(8);
     case 1:
-      return 4;
+      return payloadOf(4);
     case 2:
-      return 2;
+      return payloadOf(2);
     default:
-      return 1;
+      return payloadOf(1);
   }
 }
 
-LiftOffPayload buildLiftOff(const ProfileRecord& profile) {
-  return {static_cast<std::uint8_t>(profile.number(Setting::LiftDetectionHeight) == 1 ? 1 : 2), 0};
+SettingPayload buildLiftOff(const ProfileRecord& profile) {
+  return payloadOf(profile.number(Setting::LiftDetectionHeight) == 1 ? 1 : 2, 0);
 }
 
-std::uint8_t buildDebounce(const ProfileRecord& profile) {
-  return static_cast<std::uint8_t>(profile.number(Setting::KeyDebounce) & 0xFF);
+SettingPayload buildDebounce(const ProfileRecord& profile) {
+  return payloadOf(low8(profile.number(Setting::KeyDebounce)));
 }
 
-PowerPayload buildPower(const ProfileRecord& profile) {
-  return {static_cast<std::uint8_t>(profile.number(Setting::PowerDownTime) & 0xFF),
-          static_cast<std::uint8_t>(profile.number(Setting::MoveLightingOnOffMode) & 0xFF)};
+SettingPayload buildPower(const ProfileRecord& profile) {
+  return payloadOf(low8(profile.number(Setting::PowerDownTime)),
+                   low8(profile.number(Setting::MoveLightingOnOffMode)));
 }
 
-std::uint8_t buildMotionWakeup(const ProfileRecord& profile) {
-  return static_cast<std::uint8_t>(profile.number(Setting::MotionWakeup) & 0xFF);
+SettingPayload buildMotionWakeup(const ProfileRecord& profile) {
+  return payloadOf(low8(profile.number(Setting::MotionWakeup)));
 }
 
-LightingImage buildLightingImage(const ProfileRecord& profile) {
-  LightingImage image{};
+SettingPayload buildLighting(const ProfileRecord& profile) {
+  SettingPayload image;
   const std::size_t mode = lightingMode(profile);
-  image[1] = static_cast<std::uint8_t>(mode);
+  image.bytes[0] = static_cast<std::uint8_t>(mode);
   // Modes from 10 up have no speed or brightness in the profile: they send an empty image.
   if (mode >= kLightingModeCount) return image;
-  image[2] = lightingTiming(profile, mode);
+  image.bytes[1] = lightingTiming(profile, mode);
   switch (mode) {
     case 1:
-      image[0] = 3;
-      image[3] = profile.Lighting1Direction[1];
+      image.length = 3;
+      image.bytes[2] = profile.Lighting1Direction[1];
       break;
     case 2:
       putColourList(image, profile);
       break;
     case 3:
-      image[0] = 5;
-      putColour(&image[3], profile.Lighting1FixedColor[3][0]);
+      image.length = 5;
+      putColour(&image.bytes[2], profile.Lighting1FixedColor[3][0]);
       break;
     case 6:
-      image[0] = 23;
+      image.length = 23;
       putFixedColours(image, profile, 6, 7);
       break;
     case 7:
-      image[0] = 8;
+      image.length = 8;
       putFixedColours(image, profile, 7, 2);
       break;
     default:
-      image[0] = 2;
+      image.length = 2;
       break;
   }
   return image;

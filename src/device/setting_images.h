@@ -4,34 +4,35 @@
 #include <array>
 #include <cstdint>
 
+#include "device/feature_report.h"
 #include "profile/profile_record.h"
 
 namespace pelorin {
 
-constexpr std::size_t kButtonImageSize = 17;  // 0x0C, 0x71, then 5 x 3 code bytes
-constexpr std::size_t kDpiLevelsSize = 18;
-constexpr std::size_t kDpiColoursSize = 24;
-constexpr std::size_t kLightingImageSize = 25;  // length byte, then up to 24 bytes
 constexpr std::size_t kDevicePositions = 5;
 
-using ButtonImage = std::array<std::uint8_t, kButtonImageSize>;
-using DpiLevelsPayload = std::array<std::uint8_t, kDpiLevelsSize>;
-using DpiColoursPayload = std::array<std::uint8_t, kDpiColoursSize>;
-using LightingImage = std::array<std::uint8_t, kLightingImageSize>;
-using PowerPayload = std::array<std::uint8_t, 2>;
-using LiftOffPayload = std::array<std::uint8_t, 2>;
+// A setting command's share of its report: the length byte (byte 6) and the payload after it.
+// Bytes past the length stay zero, except for the lighting command, which carries its whole
+// image whatever length it announces.
+struct SettingPayload {
+  std::uint8_t length = 0;
+  std::array<std::uint8_t, kMaxPayload> bytes{};
+  bool operator==(const SettingPayload&) const = default;
+};
 
 // The profile key sent at a device position: the last two keys trade places on the mouse.
 std::size_t keyAtDevicePosition(std::size_t position);
 
-ButtonImage buildButtonImage(const ProfileRecord& profile);
-DpiLevelsPayload buildDpiLevels(const ProfileRecord& profile);
-DpiColoursPayload buildDpiColours(const ProfileRecord& profile);
-std::uint8_t buildPollingInterval(const ProfileRecord& profile);
-LiftOffPayload buildLiftOff(const ProfileRecord& profile);
-std::uint8_t buildDebounce(const ProfileRecord& profile);
-PowerPayload buildPower(const ProfileRecord& profile);
-std::uint8_t buildMotionWakeup(const ProfileRecord& profile);
-LightingImage buildLightingImage(const ProfileRecord& profile);
+// Position, then the three code bytes of the key at that position.
+SettingPayload buildButton(const ProfileRecord& profile, std::size_t position);
+SettingPayload buildDpiLevels(const ProfileRecord& profile);
+SettingPayload buildDpiColours(const ProfileRecord& profile);
+SettingPayload buildPollingRate(const ProfileRecord& profile);
+SettingPayload buildLiftOff(const ProfileRecord& profile);
+SettingPayload buildDebounce(const ProfileRecord& profile);
+// The lighting image without its length byte, which is the payload's length.
+SettingPayload buildLighting(const ProfileRecord& profile);
+SettingPayload buildPower(const ProfileRecord& profile);
+SettingPayload buildMotionWakeup(const ProfileRecord& profile);
 
 }  // namespace pelorin

@@ -1,13 +1,13 @@
 #pragma once
-// The resolutions a sensor offers. A DPI level stores an index into this table; the index itself
+// The resolutions a sensor offers, from the device facts. A DPI level stores an index into this table; the index itself
 // is what the mouse receives, the table only turns it into the DPI the user sees.
 #include <cstdint>
 #include <optional>
 #include <vector>
 
-namespace pelorin {
+#include "device/device_facts.h"
 
-constexpr int kDpiUnit = 50;
+namespace pelorin {
 
 class DpiStepTable {
  public:

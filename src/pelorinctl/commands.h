@@ -22,6 +22,8 @@ using Args = std::vector<std::string>;
 
 // The data folder: --data-dir when given, otherwise the user's.
 std::filesystem::path dataFolder(const Options& options);
+// "discharging", "charging" or "full", as status and watch print it.
+const char* chargeStateName(int state);
 
 int runDevices(const Options& options, const Args& args);
 int runStatus(const Options& options, const Args& args);

@@ -1,7 +1,7 @@
 // pelorinctl devices | status
 #include <cstdio>
 
-#include "device/sensor_codes.h"
+#include "device/device_facts.h"
 #include "pelorinctl/commands.h"
 #include "pelorinctl/session.h"
 
@@ -13,10 +13,8 @@ namespace pelorin::ctl {
 namespace {
 
 const char* productLabel(const HidInterfaceInfo& info) {
-  if (info.vendorId != kVendorId) return "other";
-  if (info.productId == kCableProductId) return "cable";
-  if (info.productId == kReceiverProductId) return "receiver";
-  return "other";
+  const auto product = productOf(info.vendorId, info.productId);
+  return product ? productName(*product) : "other";
 }
 
 // The same order of tests as discovery: input length first.
@@ -26,16 +24,6 @@ const char* roleLabel(const HidInterfaceInfo& info) {
   return "other";
 }
 
-const char* chargeLabel(std::uint8_t state) {
-  switch (state) {
-    case 1:
-      return "charging";
-    case 2:
-      return "full";
-    default:
-      return "discharging";
-  }
-}
 
 // Said once, after the listing, however many nodes were refused.
 void printPermissionHint() {
@@ -91,17 +79,17 @@ int runStatus(const Options& options, const Args& args) {
     return kExitFailure;
   }
   const StatusFields fields = decodeStatus(*answer);
-  const auto model = sensorModelForCode(fields.sensorCode);
+  const SensorFacts* sensor = sensorByCode(fields.sensorCode);
   std::printf("connection:     %s\n", productName(*via));
   std::printf("identification: %s\n", fields.identification.c_str());
-  if (model) {
-    std::printf("sensor model:   0x%04X (code 0x%02X)\n", *model, fields.sensorCode);
+  if (sensor != nullptr) {
+    std::printf("sensor model:   0x%04X (code 0x%02X)\n", sensor->model, fields.sensorCode);
   } else {
     std::printf("sensor model:   unknown (code 0x%02X)\n", fields.sensorCode);
   }
   std::printf("battery:        %u%%\n", fields.batteryPercent);
-  std::printf("charge state:   %s\n", chargeLabel(fields.chargeState));
-  std::printf("link flag:      %u\n", fields.linkFlag);
+  std::printf("charge state:   %s\n", chargeStateName(fields.chargeState));
+  std::printf("link flag:      %d\n", fields.linkActive ? 1 : 0);
   return kExitOk;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/utf.h"
+#include "lang/text_ids.h"
 #include "pelorinctl/commands.h"
 #include "pelorinctl/device_context.h"
 #include "pelorinctl/sim_schedule.h"
@@ -60,9 +61,6 @@ struct StatusSnapshot {
   bool operator==(const StatusSnapshot&) const = default;
 };
 
-const char* chargeName(int state) {
-  return state == 1 ? "charging" : state == 2 ? "full" : "discharging";
-}
 
 class Watcher {
  public:
@@ -81,7 +79,7 @@ class Watcher {
   void runDueSteps();
   void runStep(const SimStep& step);
   void printEvent();
-  void printNotice(int messageTextId);
+  void printNotice(DeviceNotice notice);
   void printConnections();
   void printStatusIfChanged();
 
@@ -95,7 +93,7 @@ class Watcher {
 int Watcher::run() {
   auto& host = context_.session().host();
   host.onEvent = [this] { printEvent(); };
-  host.onNotice = [this](int, int message) { printNotice(message); };
+  host.onNotice = [this](DeviceNotice notice) { printNotice(notice); };
   host.startTimer(TimerId::NoDeviceCheck, kNoDeviceCheckMs);
   printConnections();
   if (link().anyPresent()) link().requestStatus();
@@ -201,7 +199,7 @@ void Watcher::runStep(const SimStep& step) {
 void Watcher::printEvent() {
   const AppData& data = context_.data();
   const ProfileRecord& profile = context_.device().current();
-  const auto level = levelOfOrdinal(profile.DPIOffOnFlag, link().deviceLevel);
+  const auto level = levelOfOrdinal(profile.DPIOffOnFlag, context_.device().status().deviceLevel);
   const auto dpi = level ? data.dpiSteps.dpiOfStep(profile.XYSetting[*level]) : std::nullopt;
   std::printf("event: level %d, DPI %s, polling %s\n", level ? *level + 1 : 0,
               dpi ? std::to_string(*dpi).c_str() : "unknown",
@@ -209,9 +207,11 @@ void Watcher::printEvent() {
   std::fflush(stdout);
 }
 
-void Watcher::printNotice(int messageTextId) {
-  const std::string text = toUtf8(context_.data().texts[messageTextId]);
-  std::printf("notice: %s\n", text.empty() ? std::to_string(messageTextId).c_str() : text.c_str());
+void Watcher::printNotice(DeviceNotice notice) {
+  const int id = notice == DeviceNotice::NoDevice ? text_id::kNoDevice
+                                                  : text_id::kReceiverWithoutMouse;
+  const std::string text = toUtf8(context_.data().texts[id]);
+  std::printf("notice: %s\n", text.empty() ? std::to_string(id).c_str() : text.c_str());
   std::fflush(stdout);
 }
 
@@ -226,12 +226,13 @@ void Watcher::printConnections() {
 }
 
 void Watcher::printStatusIfChanged() {
-  const StatusSnapshot now{link().batteryPercent, link().chargeState, link().rawSensorCode,
-                           link().linkActive};
+  const SessionStatus& status = context_.device().status();
+  const StatusSnapshot now{status.batteryPercent, status.chargeState, status.rawSensorCode,
+                           status.linkActive};
   if (lastStatus_ == now || now.sensor < 0) return;
   lastStatus_ = now;
   std::printf("status: battery %u%%, %s, sensor 0x%04X, link %d\n", now.battery,
-              chargeName(now.charge), context_.data().profiles.sensorModel.word, now.link ? 1 : 0);
+              chargeStateName(now.charge), context_.data().profiles.sensorModel.word, now.link ? 1 : 0);
   std::fflush(stdout);
 }
 

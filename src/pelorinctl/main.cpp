@@ -42,6 +42,10 @@ std::filesystem::path dataFolder(const Options& options) {
   return options.dataDir ? *options.dataDir : userDataFolder();
 }
 
+const char* chargeStateName(int state) {
+  return state == 1 ? "charging" : state == 2 ? "full" : "discharging";
+}
+
 int main(int argc, char** argv) {
   Options options;
   int i = 1;

@@ -23,14 +23,21 @@ void printTrace(char kind, Product via, std::span<const std::uint8_t> bytes) {
   std::fflush(stdout);
 }
 
+// On standard error, so that a failure stands out from the reports that went through.
+void printFailure(Product via, std::span<const std::uint8_t> bytes, const std::string& why) {
+  std::fflush(stdout);
+  std::fprintf(stderr, "x %s %s: failed: %s\n", productName(via), formatReportHex(bytes).c_str(),
+               why.c_str());
+}
+
 }  // namespace
 
 void CtlHost::startTimer(TimerId id, unsigned periodMs) {
   timers[id] = {periodMs, clock_.nowMs() + periodMs};
 }
 
-void CtlHost::showNotice(int titleTextId, int messageTextId) {
-  if (onNotice) onNotice(titleTextId, messageTextId);
+void CtlHost::showNotice(DeviceNotice notice) {
+  if (onNotice) onNotice(notice);
 }
 
 void CtlHost::showOnScreenDisplay() {
@@ -62,12 +69,13 @@ Session::Session(const Options& options) {
     bus_ = nativeBus();
   }
   if (!bus_) return;
-  link_ = std::make_unique<DeviceLink>(*bus_, clock_, queue_, host_);
+  link_ = std::make_unique<DeviceLink>(*bus_, clock_, queue_);
   const bool trace = options.trace;
   link_->setTraceSink([this, trace](char kind, Product via, std::span<const std::uint8_t> bytes) {
     if (kind == '>') ++reportsSent_;
     if (trace) printTrace(kind, via, bytes);
   });
+  if (trace) link_->setFailureSink(printFailure);
 }
 
 Session::~Session() = default;
@@ -91,8 +99,7 @@ int Session::simPlugId(SimProduct product) const {
 void Session::reportNoMouse() {
   bool refused = false;
   for (const auto& info : bus_->enumerate()) {
-    const bool mouse = info.vendorId == kVendorId &&
-                       (info.productId == kCableProductId || info.productId == kReceiverProductId);
+    const bool mouse = productOf(info.vendorId, info.productId).has_value();
     HidOpenError error = HidOpenError::None;
     if (mouse && !bus_->open(info.path, &error) && error == HidOpenError::PermissionDenied) {
       refused = true;

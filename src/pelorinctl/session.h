@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/app_data.h"
+#include "device/device_host.h"
 #include "device/device_link.h"
 #include "pelorinctl/commands.h"
 #include "platform/clock.h"
@@ -29,8 +30,8 @@ class CtlHost final : public DeviceHost {
   void refreshPages() override {}
   void showMainWindow() override {}
   void minimiseMainWindow() override {}
-  void showProgress(int) override {}
-  void showNotice(int titleTextId, int messageTextId) override;
+  void showProgress() override {}
+  void showNotice(DeviceNotice notice) override;
   void showOnScreenDisplay() override;
   void updateBattery(std::uint8_t, int) override {}
   void sensorChanged(std::uint16_t sensorModel) override;
@@ -46,7 +47,7 @@ class CtlHost final : public DeviceHost {
   bool profileModified = false;
   AppData* data = nullptr;  // where sensor changes and resets are saved, when loaded
   std::function<void()> onEvent;
-  std::function<void(int, int)> onNotice;
+  std::function<void(DeviceNotice)> onNotice;
 
  private:
   Clock& clock_;

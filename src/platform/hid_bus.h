@@ -23,6 +23,18 @@ struct HidInterfaceInfo {
 
 enum class HidOpenError { None, NotFound, PermissionDenied, Other };
 
+// The outcome of one transfer. A failure carries the system's own words for it, so that a user
+// reporting a problem can show what happened; a read says how many bytes it delivered.
+struct HidResult {
+  std::size_t bytes = 0;
+  std::string error;  // empty on success
+
+  static HidResult done(std::size_t bytes) { return {bytes, {}}; }
+  static HidResult failed(std::string why) { return {0, why.empty() ? "failed" : std::move(why)}; }
+  bool ok() const { return error.empty(); }
+  explicit operator bool() const { return ok(); }
+};
+
 // One open interface. The window thread sets and gets feature reports; a reader thread blocks in
 // readInput. cancel() may be called from any thread and makes a blocked or later readInput fail.
 class HidDevice {
@@ -30,11 +42,12 @@ class HidDevice {
   virtual ~HidDevice() = default;
   // Ids and report lengths, as read from the open device.
   virtual HidInterfaceInfo info() const = 0;
-  virtual bool setFeature(std::span<const std::uint8_t> report) = 0;
+  virtual HidResult setFeature(std::span<const std::uint8_t> report) = 0;
   // report[0] holds the report id on entry; the answer overwrites the buffer.
-  virtual bool getFeature(std::span<std::uint8_t> report) = 0;
-  // Blocks until an input report arrives; false when the device went away or was cancelled.
-  virtual bool readInput(std::span<std::uint8_t> report) = 0;
+  virtual HidResult getFeature(std::span<std::uint8_t> report) = 0;
+  // Blocks until an input report arrives and says how many bytes of the buffer it filled; fails
+  // when the device went away or was cancelled. Bytes past the count are not the report's.
+  virtual HidResult readInput(std::span<std::uint8_t> report) = 0;
   virtual void cancel() = 0;
 };
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "device/device_session.h"
 #include "support/device_fixture.h"
+#include "support/profile_fixture.h"
 
 namespace pelorin {
 namespace {
@@ -15,6 +17,10 @@ class Discovery : public testing::Test, public DeviceFixture {
   void waitForReaders(int plug, int count = 1) {
     while (bus.waitingReaders(plug) < count) std::this_thread::yield();
   }
+  LanguageTable texts = test::sampleTexts();
+  ProfileTable table = test::factoryProfiles(texts);
+  MacroLibrary library;
+  DeviceSession session{*link, host, table, library, texts};
 };
 
 TEST_F(Discovery, FindsCommandAndEventInterfacesOfBothProducts) {
@@ -30,9 +36,10 @@ TEST_F(Discovery, FindsCommandAndEventInterfacesOfBothProducts) {
   EXPECT_EQ(link->commandProduct(), Product::Cable);
   EXPECT_EQ(host.timers.at(TimerId::StatusPoll), 1000u);
   EXPECT_EQ(host.timers.at(TimerId::SendDispatch), 20u);
-  EXPECT_TRUE(link->pending.buttons && link->pending.performance && link->pending.power);
-  EXPECT_TRUE(link->pending.suppressProgress);
-  EXPECT_FALSE(link->pending.motionWakeup);
+  EXPECT_TRUE(session.isPending(SettingGroup::Buttons));
+  EXPECT_TRUE(session.isPending(SettingGroup::Performance));
+  EXPECT_TRUE(session.isPending(SettingGroup::Power));
+  EXPECT_FALSE(session.isPending(SettingGroup::MotionWakeup));
   EXPECT_TRUE(cable().changed && receiver().changed);
 }
 
@@ -64,7 +71,7 @@ TEST_F(Discovery, SecondMouseOfTheSameProductIsIgnoredUntilTheFirstGoes) {
   bus.plug(SimProduct::Cable, other);
   link->scanDevices();
   const std::string firstPath = cable().commandPath;
-  ASSERT_TRUE(link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{8}));
+  ASSERT_TRUE(link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{8}).ok());
   EXPECT_EQ(mouse->settings().debounce, 8);
   EXPECT_EQ(other->settings().debounce, 4);  // untouched factory value
 
@@ -78,7 +85,7 @@ TEST_F(Discovery, SecondMouseOfTheSameProductIsIgnoredUntilTheFirstGoes) {
   link->scanDevices();  // the next scan takes whatever it meets first
   EXPECT_TRUE(cable().present);
   EXPECT_NE(cable().commandPath, firstPath);
-  ASSERT_TRUE(link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{2}));
+  ASSERT_TRUE(link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{2}).ok());
   EXPECT_EQ(other->settings().debounce, 2);
 }
 
@@ -114,7 +121,7 @@ TEST_F(Discovery, ReportsFollowTheCableWhenItArrives) {
 
 TEST_F(Discovery, NoHandleMeansNothingIsBuiltOrSent) {
   const auto before = link->sequence();
-  EXPECT_FALSE(link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{1}));
+  EXPECT_FALSE(link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{1}).ok());
   EXPECT_EQ(link->sequence(), before);
   EXPECT_TRUE(mouse->received().empty());
 }
@@ -144,13 +151,12 @@ TEST_F(Discovery, ArrivalWhileBothPresentDoesNotScan) {
 
 TEST_F(Discovery, FirstArrivalReadsTheStatusOnceAndSetsThePollTick) {
   int answers = 0;
-  link->setStatusHandler([&](const Report&) { ++answers; });
+  link->handlers().status = [&](const Report&) { ++answers; };
   bus.plug(SimProduct::Receiver, mouse);
   ui.runPending();
   EXPECT_EQ(answers, 1);
-  EXPECT_EQ(link->pollTick, 19);
+  EXPECT_EQ(session.pollTick(), 19);
   EXPECT_EQ(host.refreshes, 2);
-  EXPECT_FALSE(link->firstReadPending);
   bus.plug(SimProduct::Cable, mouse);
   ui.runPending();
   EXPECT_EQ(answers, 1);
@@ -170,8 +176,7 @@ TEST_F(Discovery, RemovingOneProductKeepsRunningRemovingTheLastQuits) {
   EXPECT_EQ(host.quits, 1);
   EXPECT_EQ(host.hides, 1);
   EXPECT_EQ(host.popupCloses, 1);
-  EXPECT_FALSE(link->windowShown);
-  EXPECT_TRUE(link->firstReadPending);
+  EXPECT_FALSE(session.windowShown());
 }
 
 TEST_F(Discovery, CommandHandleOfTheWrongProductIsClosed) {
@@ -197,7 +202,7 @@ TEST_F(Discovery, ReaderThatCannotReadLeavesBusyClearAndEventPathEmpty) {
 
 TEST_F(Discovery, EventsReachTheHandlerOnlyOnTheUiThread) {
   std::vector<Report> events;
-  link->setEventHandler([&](const Report& r) { events.push_back(r); });
+  link->handlers().event = [&](const Report& r) { events.push_back(r); };
   const int plug = bus.plug(SimProduct::Cable, mouse);
   ui.runPending();
   waitForReaders(plug);
@@ -213,9 +218,32 @@ TEST_F(Discovery, EventsReachTheHandlerOnlyOnTheUiThread) {
   EXPECT_EQ(events[0][4], 0x02);
 }
 
+// A report cut short after a whole one must not reach the handler with the whole one's bytes.
+TEST_F(Discovery, ShortReadNeverCarriesBytesOfAnEarlierReport) {
+  std::vector<Report> events;
+  link->handlers().event = [&](const Report& r) { events.push_back(r); };
+  const int plug = bus.plug(SimProduct::Cable, mouse);
+  ui.runPending();
+  waitForReaders(plug);
+  const std::vector<std::uint8_t> whole{0x05, 0x06, 0x00, 0x04, 0x03};
+  const std::vector<std::uint8_t> cut{0x05, 0x06};
+  const std::vector<std::uint8_t> next{0x05, 0x06, 0x00, 0x08, 0x01};
+  bus.sendEvent(plug, whole);
+  bus.sendEvent(plug, cut);
+  bus.sendEvent(plug, next);
+  while (events.size() < 2) ui.waitAndRun(std::chrono::milliseconds(10));
+  ui.runPending();
+  ASSERT_EQ(events.size(), 2u);
+  Report first{}, second{};
+  std::copy(whole.begin(), whole.end(), first.begin());
+  std::copy(next.begin(), next.end(), second.begin());
+  EXPECT_EQ(events[0], first);
+  EXPECT_EQ(events[1], second);
+}
+
 TEST_F(Discovery, ManyEventsFromBothReadersAreHandedOverWithoutLoss) {
   int handled = 0;
-  link->setEventHandler([&](const Report&) { ++handled; });
+  link->handlers().event = [&](const Report&) { ++handled; };
   const int c = bus.plug(SimProduct::Cable, mouse);
   const int r = bus.plug(SimProduct::Receiver, mouse);
   ui.runPending();

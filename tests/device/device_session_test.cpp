@@ -2,11 +2,35 @@
 
 #include <gtest/gtest.h>
 
+#include "profile/profile_file.h"
 #include "support/device_fixture.h"
 #include "support/profile_fixture.h"
 
 namespace pelorin {
 namespace {
+
+// A whole report from its bytes as the format gives them, "??" standing for the sequence byte;
+// everything after the bytes given is zero.
+Report reportOf(std::string_view hex, std::uint8_t sequence) {
+  Report report{};
+  std::size_t at = 0;
+  for (std::size_t i = 0; i + 1 < hex.size(); i += 3) {
+    const auto piece = hex.substr(i, 2);
+    report[at++] = piece == "??" ? sequence
+                                 : static_cast<std::uint8_t>(std::stoi(std::string(piece), nullptr, 16));
+  }
+  return report;
+}
+
+MacroKey aPressDelayRelease(std::uint32_t keyIndex) {
+  MacroKey m = MacroKey::create(u"A");
+  m.keyIndex = keyIndex;
+  for (const auto a : {MacroAction::press(0x41), MacroAction::delay(50), MacroAction::release(0x41)}) {
+    m.insertAction(m.actionCount, a);
+  }
+  m.commandCount = 2;
+  return m;
+}
 
 class Session : public testing::Test, public test::DeviceFixture {
  protected:
@@ -29,6 +53,48 @@ class Session : public testing::Test, public test::DeviceFixture {
     for (const auto& r : settingReports()) out.push_back(r.bytes[2]);
     return out;
   }
+  std::vector<Report> reportsSent() const {
+    std::vector<Report> out;
+    for (const auto& r : settingReports()) out.push_back(r.bytes);
+    return out;
+  }
+  // Expected reports, numbered from the next sequence value on.
+  std::vector<Report> expected(std::initializer_list<std::string_view> reports) const {
+    std::vector<Report> out;
+    auto sequence = link->sequence();
+    for (auto hex : reports) out.push_back(reportOf(hex, sequence++));
+    return out;
+  }
+  void markAll() {
+    for (auto g : {SettingGroup::Buttons, SettingGroup::Performance, SettingGroup::Power,
+                   SettingGroup::MotionWakeup}) {
+      session.markPending(g);
+    }
+  }
+  // Every value chosen so that each byte of the expected reports can be worked out by hand.
+  void handPickedProfile() {
+    auto& p = session.current();
+    p.keys[0].Value = {0x10, 0x01, 0x00};
+    p.keys[1].Value = {0x10, 0x02, 0x00};
+    p.keys[2].Value = {0x10, 0x04, 0x00};
+    p.keys[3].Value = {0x70, 0x00, 0x04};
+    p.keys[4].Value = {0x20, 0x00, 0x05};
+    p.DPIOffOnFlag = 0x0B;
+    p.CurrentDPILevel = 1;
+    p.XYSetting = {0x0006, 0x0102, 0x000E, 0x001E, 0x0030, 0x0040, 0x0050, 0x0060};
+    p.DPILevelIndication = {0x000000FF, 0x0000FF00, 0x00FF0000, 0x00123456,
+                            0x00123456, 0x00123456, 0x00123456, 0x00123456};
+    p.PollingRateValue = {2, 0, 0};
+    p.setLiftDetectionHeight(1);
+    p.setKeyDebounce(12);
+    p.Lighting1ModeValue = {3, 0, 0};
+    p.Lighting1Brightness[3] = 2;
+    p.Lighting1Speed[3] = 1;
+    p.Lighting1FixedColor[3][0] = 0x00332211;
+    p.setPowerDownTime(10);
+    p.pairs[static_cast<std::size_t>(Setting::MoveLightingOnOffMode)].value = u"1";
+    p.setMotionWakeup(1);
+  }
 
   LanguageTable texts = test::sampleTexts();
   ProfileTable table = test::factoryProfiles(texts);
@@ -40,79 +106,130 @@ class Session : public testing::Test, public test::DeviceFixture {
 TEST_F(Session, FirstDispatchAfterScanSendsTheDifferencesWithoutProgress) {
   session.primeLastSent();  // as at start-up, before the scan
   session.current().setKeyDebounce(2);
+  const auto want = expected({"0C 01 0A 00 ?? 01 01 02"});
   session.dispatchPendingSends();  // the scan marked buttons, performance and power pending
-  EXPECT_EQ(commandsSent(), std::vector<std::uint8_t>{0x0A});
-  EXPECT_EQ(mouse->settings().debounce, 2);
-  EXPECT_TRUE(host.progress.empty());
+  EXPECT_EQ(reportsSent(), want);
+  EXPECT_EQ(host.progress, 0);
   EXPECT_EQ(host.timers.at(TimerId::SaveProfiles), 10000u);
-  EXPECT_FALSE(link->pending.buttons || link->pending.performance || link->pending.power);
+  EXPECT_FALSE(session.isPending(SettingGroup::Buttons) ||
+               session.isPending(SettingGroup::Performance) ||
+               session.isPending(SettingGroup::Power));
 }
 
-TEST_F(Session, FullSendMakesTheFirmwareHoldTheWholeProfileInOrder) {
+TEST_F(Session, FullSendSendsEveryCommandInOrder) {
   session.dispatchPendingSends();  // the scan's own dispatch, which shows no progress
   mouse->clearReceived();
+  handPickedProfile();
   session.forceFullSend();
+  const auto want = expected({
+      "0C 01 04 00 ?? 01 04 00 10 01 00",
+      "0C 01 04 00 ?? 01 04 01 10 02 00",
+      "0C 01 04 00 ?? 01 04 02 10 04 00",
+      "0C 01 04 00 ?? 01 04 03 20 00 05",  // device position 3 carries key 4
+      "0C 01 04 00 ?? 01 04 04 70 00 04",
+      "0C 01 05 00 ?? 01 12 23 0B 06 00 02 01 0E 00 1E 00 30 00",
+      "0C 01 06 00 ?? 01 18 FF 00 00 00 FF 00 00 00 FF 56 34 12 56 34 12 56 34 12 56 34 12 56 34 12",
+      "0C 01 07 00 ?? 01 01 02",
+      "0C 01 09 00 ?? 01 02 01 00",
+      "0C 01 0A 00 ?? 01 01 0C",
+      "0C 01 08 00 ?? 01 05 03 32 11 22 33",
+      "0C 01 0B 00 ?? 01 02 0A 01",
+      "0C 01 0C 00 ?? 01 01 01",
+  });
   session.dispatchPendingSends();
-  EXPECT_TRUE(test::firmwareMatches(mouse->settings(), session.current()));
-  EXPECT_EQ(commandsSent(), (std::vector<std::uint8_t>{4, 4, 4, 4, 4, 5, 6, 7, 9, 10, 8, 11, 12}));
-  EXPECT_EQ(host.progress, std::vector<int>{146});
-  EXPECT_EQ(link->pollTick, 0);
+  EXPECT_EQ(reportsSent(), want);
+  EXPECT_TRUE(test::firmwareMatches(mouse->decoded(), session.current()));
+  EXPECT_EQ(host.progress, 1);
+  EXPECT_EQ(session.pollTick(), 0);
 }
 
 TEST_F(Session, ButtonsCostTheirPacingEvenWhenUnchanged) {
   session.primeLastSent();
-  link->pending.buttons = true;
+  session.markPending(SettingGroup::Buttons);
   const auto before = clock.nowMs();
   session.dispatchPendingSends();
   EXPECT_TRUE(mouse->received().empty());
   EXPECT_EQ(clock.nowMs() - before, 5u * 60);
-  EXPECT_TRUE(host.progress.empty());
+  EXPECT_EQ(host.progress, 0);
 }
 
-TEST_F(Session, OnlyTheChangedButtonPositionIsSent) {
+struct EditCase {
+  const char* name;
+  void (*edit)(ProfileRecord&);
+  SettingGroup group;
+  const char* report;
+};
+class SingleEdit : public Session, public testing::WithParamInterface<EditCase> {};
+TEST_P(SingleEdit, SendsOnlyTheCommandThatChanged) {
+  handPickedProfile();
   session.primeLastSent();
-  session.current().keys[3].Value = {0x70, 0x00, 0x04};
-  link->pending.buttons = true;
+  GetParam().edit(session.current());
+  session.markPending(GetParam().group);
+  const auto want = expected({GetParam().report});
   session.dispatchPendingSends();
-  auto sent = settingReports();
-  ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(sent[0].bytes[7], 4);  // key 3 sits at device position 4
-  mouse->clearReceived();
-  session.current().keys[4].Value = {0x70, 0x00, 0x05};
-  link->pending.buttons = true;
-  session.dispatchPendingSends();
-  sent = settingReports();
-  ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(sent[0].bytes[7], 3);
+  EXPECT_EQ(reportsSent(), want);
 }
+INSTANTIATE_TEST_SUITE_P(
+    Table, SingleEdit,
+    testing::Values(
+        EditCase{"Key3GoesToPosition4", [](ProfileRecord& p) { p.keys[3].Value = {0x70, 0, 0x09}; },
+                 SettingGroup::Buttons, "0C 01 04 00 ?? 01 04 04 70 00 09"},
+        EditCase{"Key4GoesToPosition3", [](ProfileRecord& p) { p.keys[4].Value = {0x70, 0, 0x09}; },
+                 SettingGroup::Buttons, "0C 01 04 00 ?? 01 04 03 70 00 09"},
+        EditCase{"DpiStep", [](ProfileRecord& p) { p.XYSetting[1] = 0x0028; },
+                 SettingGroup::Performance,
+                 "0C 01 05 00 ?? 01 12 23 0B 06 00 28 00 0E 00 1E 00 30 00"},
+        EditCase{"AllEightLevels", [](ProfileRecord& p) { p.DPIOffOnFlag = 0xFF; },
+                 SettingGroup::Performance,
+                 "0C 01 05 00 ?? 01 12 28 FF 06 00 02 01 0E 00 1E 00 30 00"},
+        EditCase{"ColourListSkipsBlackSlots",
+                 [](ProfileRecord& p) {
+                   p.Lighting1ModeValue = {2, 0, 0};
+                   p.Lighting1Brightness[2] = 2, p.Lighting1Speed[2] = 4;
+                   for (auto& f : p.Lighting1ColorSelected[2]) f = 0;
+                   p.Lighting1ColorSelected[2][0] = p.Lighting1ColorSelected[2][3] = 1;
+                   p.Lighting1ColorSelected[2][5] = 1;
+                   p.Lighting1FixedColor[2][0] = 0x000000FF;
+                   p.Lighting1FixedColor[2][3] = 0x00FF0000;
+                   p.Lighting1FixedColor[2][5] = 0;
+                 },
+                 SettingGroup::Performance, "0C 01 08 00 ?? 01 09 02 35 02 FF 00 00 00 00 FF"},
+        EditCase{"FixedPlacesWithNothingSelected",
+                 [](ProfileRecord& p) {
+                   p.Lighting1ModeValue = {6, 0, 0};
+                   p.Lighting1Brightness[6] = 0, p.Lighting1Speed[6] = 0;
+                   for (auto& f : p.Lighting1ColorSelected[6]) f = 0;
+                 },
+                 SettingGroup::Performance, "0C 01 08 00 ?? 01 17 06 11"},
+        EditCase{"LiftOffSevenIsTheHighOne",
+                 [](ProfileRecord& p) { p.setLiftDetectionHeight(7); }, SettingGroup::Performance,
+                 "0C 01 09 00 ?? 01 02 02 00"},
+        EditCase{"PollingIndexOutOfRange", [](ProfileRecord& p) { p.PollingRateValue[0] = 5; },
+                 SettingGroup::Performance, "0C 01 07 00 ?? 01 01 01"},
+        EditCase{"PowerTimeAsLowByte", [](ProfileRecord& p) { p.setPowerDownTime(300); },
+                 SettingGroup::Power, "0C 01 0B 00 ?? 01 02 2C 01"},
+        EditCase{"MotionWakeupOff", [](ProfileRecord& p) { p.setMotionWakeup(0); },
+                 SettingGroup::MotionWakeup, "0C 01 0C 00 ?? 01 01 00"}),
+    [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(Session, SliderChangeSendsOnlyTheDpiLevels) {
-  session.primeLastSent();
-  session.current().XYSetting[1] = 40;
-  link->pending.performance = true;
-  session.dispatchPendingSends();
-  EXPECT_EQ(commandsSent(), std::vector<std::uint8_t>{5});
-  EXPECT_EQ(mouse->settings().dpiLevels, buildDpiLevels(session.current()));
-}
-
-TEST_F(Session, HiddenWindowSendsNothingAndKeepsTheFlags) {
+TEST_F(Session, HiddenWindowSendsNothingAndKeepsTheGroupsPending) {
   session.forceFullSend();
-  link->windowShown = false;
+  session.setWindowShown(false);
   session.dispatchPendingSends();
   EXPECT_TRUE(mouse->received().empty());
-  EXPECT_TRUE(link->pending.buttons && link->pending.performance);
-  link->windowShown = true;
+  EXPECT_TRUE(session.isPending(SettingGroup::Buttons) &&
+              session.isPending(SettingGroup::Performance));
+  session.setWindowShown(true);
   session.dispatchPendingSends();
-  EXPECT_TRUE(test::firmwareMatches(mouse->settings(), session.current()));
+  EXPECT_TRUE(test::firmwareMatches(mouse->decoded(), session.current()));
 }
 
 TEST_F(Session, PrimingThenDispatchingSendsNothing) {
   session.primeLastSent();
-  link->pending.buttons = link->pending.performance = link->pending.power = true;
-  link->pending.motionWakeup = true;
+  markAll();
   session.dispatchPendingSends();
   EXPECT_TRUE(mouse->received().empty());
-  EXPECT_TRUE(host.progress.empty());
+  EXPECT_EQ(host.progress, 0);
 }
 
 TEST_F(Session, WithoutHandleTheChangeStaysPendingAndIsSentLater) {
@@ -120,9 +237,9 @@ TEST_F(Session, WithoutHandleTheChangeStaysPendingAndIsSentLater) {
   session.current().setKeyDebounce(8);
   bus.unplug(cablePlug);
   link->scanDevices();
-  link->pending.performance = true;
+  session.markPending(SettingGroup::Performance);
   session.dispatchPendingSends();
-  EXPECT_TRUE(link->pending.performance);
+  EXPECT_TRUE(session.isPending(SettingGroup::Performance));
   bus.plug(SimProduct::Receiver, mouse);
   link->scanDevices();
   session.dispatchPendingSends();
@@ -130,18 +247,72 @@ TEST_F(Session, WithoutHandleTheChangeStaysPendingAndIsSentLater) {
   EXPECT_EQ(settingReports()[0].via, "receiver");
 }
 
-TEST_F(Session, RejectedSettingIsNotRepeated) {
+// A setting or macro chunk the device refuses is tried once per dispatch, stays pending and goes
+// out at the next dispatch, which the status point of the poll schedules.
+TEST_F(Session, RefusedWritesStayPendingAndGoOutAtTheNextDispatch) {
+  const MacroKey m = aPressDelayRelease(5);
+  library.putMacro(LibraryLocation::top(0), u"A", m);
+  auto& key = session.current().keys[0];
+  key.Value = {0x90, 0, 0}, key.MacroKeyIndex = 5, key.Macro.copyFrom(m);
   session.primeLastSent();
-  mouse->setFaults({.failSet = true});
-  session.current().setKeyDebounce(6);
-  link->pending.performance = true;
+  session.forceFullSend();
   session.dispatchPendingSends();
-  EXPECT_EQ(commandsSent(), std::vector<std::uint8_t>{0x0A});  // tried once
+  mouse->clearReceived();
+
+  session.current().setKeyDebounce(6);
+  auto changed = m;
+  changed.insertAction(changed.actionCount, MacroAction::press(0x42));
+  changed.commandCount = 3;
+  key.Macro.copyFrom(changed);
+  session.markPending(SettingGroup::Performance);
+  mouse->setFaults({.failSet = true});
+  session.dispatchPendingSends();
+  EXPECT_EQ(commandsSent(), (std::vector<std::uint8_t>{0x0A, 0x0E}));  // each tried once
+  EXPECT_TRUE(session.isPending(SettingGroup::Performance));
+  EXPECT_EQ(host.progress, 0);
+
   mouse->setFaults({});
   mouse->clearReceived();
-  link->pending.performance = true;
+  host.timers.clear();
+  for (int tick = 0; tick <= 20; ++tick) session.onPollTimer();
+  EXPECT_EQ(host.timers.count(TimerId::SendDispatch), 1u);
+  const auto want = expected({"0C 01 0A 00 ?? 01 01 06",
+                              "0C 01 0E 00 ?? 01 0A 01 30 32 04 B0 00 04 30 00 05"});
   session.dispatchPendingSends();
-  EXPECT_TRUE(mouse->received().empty());
+  EXPECT_EQ(reportsSent(), want);
+  EXPECT_FALSE(session.isPending(SettingGroup::Performance));
+}
+
+// The profile file keeps no command count: a macro copy read from it must still announce its
+// entries at the first upload.
+TEST_F(Session, MacroButtonReadFromAFileUploadsItsEntries) {
+  const MacroKey m = aPressDelayRelease(5);
+  library.putMacro(LibraryLocation::top(0), u"A", m);
+  ProfileRecord written = session.current();
+  written.keys[0].Value = {0x90, 0x21, 0x01};
+  written.keys[0].MacroKeyIndex = 5;
+  written.keys[0].Macro.copyFrom(m);
+  ASSERT_TRUE(parseProfile(formatProfile(written), session.current()));
+  session.primeLastSent();
+  session.forceFullSend();
+  session.dispatchPendingSends();
+  const auto sent = reportsSent();
+  ASSERT_FALSE(sent.empty());
+  EXPECT_EQ(sent.back(), reportOf("0C 01 0E 00 ?? 01 07 01 30 32 04 B0 00 04", sent.back()[4]));
+}
+
+// A macro deleted from the library while the program was closed: the mouse still plays it until
+// the button is sent unassigned.
+TEST_F(Session, ButtonWhoseMacroLeftTheLibraryIsSentUnassignedAfterStartUp) {
+  auto& key = session.current().keys[1];
+  key.Value = {0x90, 0x21, 0x01};
+  key.MacroKeyIndex = 9;
+  key.Macro.copyFrom(aPressDelayRelease(9));
+  session.primeLastSent();
+  EXPECT_EQ(key.Value, AssignmentCode{});
+  const auto want = expected({"0C 01 04 00 ?? 01 04 01 00 00 00"});
+  session.dispatchPendingSends();  // the one the scan scheduled
+  EXPECT_EQ(reportsSent(), want);
 }
 
 TEST_F(Session, MouseButtonEventUpdatesProfileAndIsNeverEchoed) {
@@ -155,7 +326,7 @@ TEST_F(Session, MouseButtonEventUpdatesProfileAndIsNeverEchoed) {
   EXPECT_EQ(session.current().PollingRateValue, (ByteTriple{2, 0, 0}));
   EXPECT_EQ(session.current().PollingRateName, u"500Hz");
   EXPECT_EQ(host.osds, 1);
-  link->pending.buttons = link->pending.performance = link->pending.power = true;
+  markAll();
   session.dispatchPendingSends();
   EXPECT_TRUE(mouse->received().empty());
 }
@@ -176,40 +347,40 @@ TEST_F(Session, EventsFromTheMouseFlowThroughTheReaderIntoTheProfile) {
   mouse->clearReceived();
   bus.pressDpiButton(cablePlug);
   while (host.osds == 0) ui.waitAndRun(std::chrono::milliseconds(10));
-  EXPECT_EQ(session.current().CurrentDPILevel, (mouse->settings().dpiLevels[0] >> 4) - 1);
+  EXPECT_EQ(session.current().CurrentDPILevel, mouse->decoded().currentLevel);
   EXPECT_TRUE(mouse->received().empty());
 }
 
 TEST_F(Session, LinkFlagShowsAndMinimisesOnlyWhatItShowed) {
-  link->windowShown = false;
+  session.setWindowShown(false);
   session.parseStatus(answer(0x25, 50, 0, 1));
-  EXPECT_TRUE(link->windowShown && link->shownByLink && link->linkActive);
+  EXPECT_TRUE(session.windowShown() && session.status().shownByLink &&
+              session.status().linkActive);
   EXPECT_EQ(host.shows, 1);
   session.parseStatus(answer(0x25, 50, 0, 0));
   EXPECT_EQ(host.minimises, 1);
-  EXPECT_FALSE(link->shownByLink);
+  EXPECT_FALSE(session.status().shownByLink);
   session.parseStatus(answer(0x25, 50, 0, 0));  // shown by the user now: left alone
   EXPECT_EQ(host.minimises, 1);
 }
 
 TEST_F(Session, AnswerWithoutIdentificationNeverTouchesTheLinkFlag) {
-  link->linkActive = true;
+  session.parseStatus(answer(0x25, 50, 0, 1));
   session.parseStatus(answer(0x25, 50, 0, 0, "ABCD"));
-  EXPECT_TRUE(link->linkActive);
+  EXPECT_TRUE(session.status().linkActive);
 }
 
 TEST_F(Session, InvalidAnswersChangeNothing) {
-  const auto battery = link->batteryPercent;
-  const auto sensor = link->rawSensorCode;
+  const SessionStatus before = session.status();
   auto a = answer(0x04, 99, 1, 1);
   a[2] = 0x21;
   session.parseStatus(a);
   a = answer(0x04, 99, 1, 1);
   a[3] = 0x01;
   session.parseStatus(a);
-  EXPECT_EQ(link->batteryPercent, battery);
-  EXPECT_EQ(link->rawSensorCode, sensor);
-  EXPECT_EQ(link->chargeState, 0);
+  EXPECT_EQ(session.status().batteryPercent, before.batteryPercent);
+  EXPECT_EQ(session.status().rawSensorCode, before.rawSensorCode);
+  EXPECT_EQ(session.status().chargeState, 0);
   EXPECT_TRUE(host.sensorChanges.empty());
 }
 
@@ -248,20 +419,20 @@ TEST_F(Session, UnlistedSensorCodeKeepsModelAndProfiles) {
   EXPECT_EQ(table.sensorModel.word, 0x3325);
   EXPECT_TRUE(host.sensorChanges.empty());
   EXPECT_EQ(*table.record(0), before);
-  EXPECT_EQ(link->rawSensorCode, 0x55);
+  EXPECT_EQ(session.status().rawSensorCode, 0x55);
 }
 
 TEST_F(Session, PollReadsStatusEveryTwentyFirstTickWhileShown) {
-  link->pollTick = 0;
+  while (session.pollTick() != 0) session.onPollTimer();
+  mouse->clearReceived();
   for (int i = 0; i < 20; ++i) session.onPollTimer();
   EXPECT_TRUE(mouse->received().empty());
   session.onPollTimer();
   EXPECT_EQ(mouse->received().size(), 1u);
-  EXPECT_EQ(link->pollTick, 0);
-  link->windowShown = false;
-  link->pollTick = 20;
+  EXPECT_EQ(session.pollTick(), 0);
+  session.setWindowShown(false);
   host.battery.clear();
-  session.onPollTimer();
+  for (int i = 0; i < 21; ++i) session.onPollTimer();
   EXPECT_EQ(mouse->received().size(), 1u);
   EXPECT_TRUE(host.battery.empty());
 }
@@ -274,16 +445,16 @@ TEST_F(Session, PollRestartsAnEndedReader) {
   ui.runPending();
   while (link->readerRunning(Product::Cable)) std::this_thread::yield();
   mouse->setFaults({});
-  link->pollTick = 20;
+  while (session.pollTick() != 20) session.onPollTimer();
   session.onPollTimer();
-  EXPECT_EQ(link->pollTick, 19);
+  EXPECT_EQ(session.pollTick(), 19);
   while (bus.waitingReaders(cablePlug) < 1) std::this_thread::yield();
   EXPECT_TRUE(link->readerRunning(Product::Cable));
 }
 
 struct NoticeCase {
   bool cable, receiver, linked;
-  int notice;  // 0: none
+  std::optional<DeviceNotice> notice;
 };
 class NoDeviceCheck : public testing::Test,
                       public test::DeviceFixture,
@@ -296,38 +467,39 @@ TEST_P(NoDeviceCheck, ChoosesTheNotice) {
   if (GetParam().cable) bus.plug(SimProduct::Cable, mouse);
   if (GetParam().receiver) bus.plug(SimProduct::Receiver, mouse);
   link->scanDevices();
-  link->linkActive = GetParam().linked;
+  Report linked{};
+  linked[2] = 0x20, linked[6] = 0x10, linked[21] = GetParam().linked;
+  for (int i = 0; i < 4; ++i) linked[8 + i] = static_cast<std::uint8_t>("T7K4"[i]);
+  session.parseStatus(linked);
   host.timers[TimerId::NoDeviceCheck] = 2000;
   session.onNoDeviceCheck();
   EXPECT_EQ(host.timers.count(TimerId::NoDeviceCheck), 0u);
-  if (GetParam().notice == 0) {
+  if (!GetParam().notice) {
     EXPECT_TRUE(host.notices.empty());
   } else {
-    ASSERT_EQ(host.notices.size(), 1u);
-    EXPECT_EQ(host.notices[0], std::make_pair(150, GetParam().notice));
+    EXPECT_EQ(host.notices, std::vector<DeviceNotice>{*GetParam().notice});
   }
 }
-INSTANTIATE_TEST_SUITE_P(Table, NoDeviceCheck,
-                         testing::Values(NoticeCase{true, false, false, 0},
-                                         NoticeCase{false, true, true, 0},
-                                         NoticeCase{false, true, false, 156},
-                                         NoticeCase{false, false, false, 155},
-                                         NoticeCase{true, true, false, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, NoDeviceCheck,
+    testing::Values(NoticeCase{true, false, false, std::nullopt},
+                    NoticeCase{false, true, true, std::nullopt},
+                    NoticeCase{false, true, false, DeviceNotice::ReceiverWithoutMouse},
+                    NoticeCase{false, false, false, DeviceNotice::NoDevice},
+                    NoticeCase{true, true, false, std::nullopt}));
 
 TEST_F(Session, FactoryResetRestoresTheProfileButItsName) {
   auto& p = session.current();
   p.pairs[0].value = u"Mine";
   p.setKeyDebounce(3);
+  const auto want = expected({"0C 01 0F 00 ?? 01 01 FF"});
   session.resetDeviceAndProfile();
-  const auto sent = mouse->received();
-  ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(formatReportHex(std::span(sent[0].bytes).subspan(5, 3)), "01 01 FF");
-  EXPECT_EQ(sent[0].bytes[2], 0x0F);
+  EXPECT_EQ(reportsSent(), want);
   EXPECT_EQ(p.pairs[0].value, u"Mine");
   EXPECT_EQ(p.number(Setting::KeyDebounce), 12);
   EXPECT_EQ(host.profileResets, 1);
-  EXPECT_EQ(host.progress, std::vector<int>{146});
-  link->pending.performance = true;
+  EXPECT_EQ(host.progress, 1);
+  session.markPending(SettingGroup::Performance);
   session.dispatchPendingSends();
   EXPECT_EQ(mouse->received().size(), 1u);  // primed: nothing follows the reset
 }

@@ -47,18 +47,33 @@ TEST(FeatureReport, StatusReadBufferIsAllOnesButTheId) {
   EXPECT_TRUE(statusCarriesData(b));
 }
 
-TEST(FeatureReport, DecodesStatusFields) {
+// One decoding for the session and pelorinctl: a full battery shows 100 %, a level past 100 shows
+// as 0, an unknown charge state as discharging.
+struct DecodeCase {
+  const char* id;
+  std::uint8_t battery, charge, link;
+  std::uint8_t percent;
+  int state;
+  bool linkReported, linkActive;
+};
+class StatusDecoding : public testing::TestWithParam<DecodeCase> {};
+TEST_P(StatusDecoding, GivesWhatIsShown) {
   Report a{};
-  const char* id = "T7K4";
-  for (int i = 0; i < 4; ++i) a[8 + i] = static_cast<std::uint8_t>(id[i]);
-  a[15] = 0x25, a[18] = 150, a[19] = 2, a[21] = 1;
+  for (int i = 0; i < 4; ++i) a[8 + i] = static_cast<std::uint8_t>(GetParam().id[i]);
+  a[15] = 0x25, a[18] = GetParam().battery, a[19] = GetParam().charge, a[21] = GetParam().link;
   const auto f = decodeStatus(a);
-  EXPECT_EQ(f.identification, "T7K4");
+  EXPECT_EQ(f.identification, GetParam().id);
   EXPECT_EQ(f.sensorCode, 0x25);
-  EXPECT_EQ(f.batteryPercent, 150);
-  EXPECT_EQ(f.chargeState, 2);
-  EXPECT_EQ(f.linkFlag, 1);
+  EXPECT_EQ(f.batteryPercent, GetParam().percent);
+  EXPECT_EQ(f.chargeState, GetParam().state);
+  EXPECT_EQ(f.linkReported, GetParam().linkReported);
+  EXPECT_EQ(f.linkActive, GetParam().linkActive);
 }
+INSTANTIATE_TEST_SUITE_P(Table, StatusDecoding,
+                         testing::Values(DecodeCase{"T7K4", 150, 2, 1, 100, 2, true, true},
+                                         DecodeCase{"T7K4", 100, 1, 0, 100, 1, true, false},
+                                         DecodeCase{"T7K4", 101, 0, 9, 0, 0, true, true},
+                                         DecodeCase{"ABCD", 42, 7, 1, 42, 0, false, true}));
 
 TEST(FeatureReport, EventCheckNeedsIdAndSettingsChangedMarker) {
   const std::uint8_t ok[] = {0x05, 0x06, 0x00, 0x04, 0x02};

@@ -87,6 +87,7 @@ class MacroUpload : public testing::Test, public test::DeviceFixture {
   ProfileTable table = test::factoryProfiles(texts);
   ProfileRecord& p = *table.record(0);
   MacroLibrary library;
+  std::array<std::optional<MacroImage>, kMacroSlotCount> lastSent{};
 };
 
 TEST_F(MacroUpload, NineCommandsGoInTwoChunks) {
@@ -94,8 +95,8 @@ TEST_F(MacroUpload, NineCommandsGoInTwoChunks) {
   for (int i = 0; i < 9; ++i) m.insertAction(m.actionCount, MacroAction::press(0x41));
   library.putMacro(LibraryLocation::top(0), u"M", m);
   assignMacro(0, m);
-  assignMacroSlots(*link, p, library, texts);
-  uploadMacros(*link, p, true);
+  assignMacroSlots(p, library, texts, false);
+  uploadMacros(*link, p, lastSent, true);
   const auto sent = mouse->received();
   ASSERT_EQ(sent.size(), 2u);
   EXPECT_EQ(sent[0].bytes[2], 0x0E);
@@ -111,8 +112,8 @@ TEST_F(MacroUpload, EmptyMacroSendsOneEmptyChunk) {
   const auto m = macroOf(3, {}, 0);
   library.putMacro(LibraryLocation::top(0), u"M", m);
   assignMacro(2, m);
-  assignMacroSlots(*link, p, library, texts);
-  uploadMacros(*link, p, true);
+  assignMacroSlots(p, library, texts, false);
+  uploadMacros(*link, p, lastSent, true);
   const auto sent = mouse->received();
   ASSERT_EQ(sent.size(), 1u);
   EXPECT_EQ(sent[0].bytes[5], 0x01);
@@ -128,21 +129,21 @@ TEST_F(MacroUpload, SharedMacroSharesASlotAndIsSentOnce) {
   assignMacro(0, m);
   assignMacro(3, m);
   assignMacro(1, n);
-  assignMacroSlots(*link, p, library, texts);
+  assignMacroSlots(p, library, texts, false);
   EXPECT_EQ(p.keys[0].Value, (AssignmentCode{0x90, 0x21, 0x01}));  // loop type 2, count 1
   EXPECT_EQ(p.keys[3].Value.param1 & 0x0F, 1);
   EXPECT_EQ(p.keys[1].Value.param1 & 0x0F, 2);
-  uploadMacros(*link, p, true);
+  uploadMacros(*link, p, lastSent, true);
   EXPECT_EQ(mouse->received().size(), 2u);
   mouse->clearReceived();
-  uploadMacros(*link, p, true);
+  uploadMacros(*link, p, lastSent, true);
   EXPECT_TRUE(mouse->received().empty());
 }
 
 TEST_F(MacroUpload, DeletedMacroTurnsTheButtonOff) {
   const auto m = macroOf(9, {MacroAction::press(0x41)}, 1);
   assignMacro(4, m);
-  assignMacroSlots(*link, p, library, texts);
+  assignMacroSlots(p, library, texts, false);
   EXPECT_EQ(p.keys[4].Value, AssignmentCode{});
   EXPECT_EQ(p.keys[4].Name, u"Disabled");
 }
@@ -154,11 +155,9 @@ TEST_F(MacroUpload, RelinkRefreshesTheCopyOnceAndLoopSettingsReachTheCode) {
   m.commandCount = 2;
   m.loopType = loop_type::kSecond;
   library.putMacro(LibraryLocation::top(0), u"M", m);
-  EXPECT_FALSE(assignMacroSlots(*link, p, library, texts));
+  EXPECT_FALSE(assignMacroSlots(p, library, texts, false));
   EXPECT_EQ(p.keys[0].Macro.actionCount, 1u);
-  link->relinkMacros = true;
-  EXPECT_TRUE(assignMacroSlots(*link, p, library, texts));
-  EXPECT_FALSE(link->relinkMacros);
+  EXPECT_TRUE(assignMacroSlots(p, library, texts, true));
   EXPECT_EQ(p.keys[0].Macro.actionCount, 2u);
   EXPECT_EQ(p.keys[0].Value, (AssignmentCode{0x90, 0x41, 0x00}));
 }
@@ -168,13 +167,12 @@ TEST_F(MacroUpload, WithoutHandleTheMacroGoesOutOnceTheHandleIsBack) {
   library.putMacro(LibraryLocation::top(0), u"M", m);
   assignMacro(0, m);
   link->connection(Product::Cable).handle.reset();
-  assignMacroSlots(*link, p, library, texts);
+  assignMacroSlots(p, library, texts, false);
   const auto before = link->sequence();
-  uploadMacros(*link, p, true);
+  EXPECT_FALSE(uploadMacros(*link, p, lastSent, true).sent);
   EXPECT_EQ(link->sequence(), before + 1);
-  EXPECT_FALSE(link->pending.sentSomething);
   link->scanDevices();
-  uploadMacros(*link, p, true);
+  uploadMacros(*link, p, lastSent, true);
   EXPECT_EQ(mouse->received().size(), 1u);
   EXPECT_EQ(mouse->settings().macroSlots.at(1), (std::vector<std::uint8_t>{0x30, 0x00, 0x04}));
 }

@@ -23,8 +23,8 @@ TEST_P(DpiLevelsByte0, PacksCurrentLevelAndEnabledCount) {
   p.DPIOffOnFlag = GetParam().mask;
   p.CurrentDPILevel = GetParam().current;
   const auto levels = buildDpiLevels(p);
-  EXPECT_EQ(levels[0], GetParam().byte0);
-  EXPECT_EQ(levels[1], GetParam().mask);
+  EXPECT_EQ(levels.bytes[0], GetParam().byte0);
+  EXPECT_EQ(levels.bytes[1], GetParam().mask);
 }
 
 INSTANTIATE_TEST_SUITE_P(Masks, DpiLevelsByte0,
@@ -35,14 +35,14 @@ TEST_F(SettingImages, DpiStepsGoLowByteFirstForFiveLevelsOnly) {
   p.XYSetting = {0x0102, 0x0304, 0x0506, 0x0708, 0x090A, 0xAAAA, 0xBBBB, 0xCCCC};
   const auto levels = buildDpiLevels(p);
   const std::array<std::uint8_t, 10> steps{2, 1, 4, 3, 6, 5, 8, 7, 0x0A, 9};
-  EXPECT_TRUE(std::equal(steps.begin(), steps.end(), levels.begin() + 2));
-  for (std::size_t i = 12; i < 18; ++i) EXPECT_EQ(levels[i], 0) << i;
+  EXPECT_TRUE(std::equal(steps.begin(), steps.end(), levels.bytes.begin() + 2));
+  for (std::size_t i = 12; i < 18; ++i) EXPECT_EQ(levels.bytes[i], 0) << i;
 }
 
 TEST_F(SettingImages, ColoursGoRedGreenBlue) {
   p.DPILevelIndication[0] = 0x00332211;  // blue 33, green 22, red 11
   p.DPILevelIndication[7] = 0x00FFEEDD;
-  const auto colours = buildDpiColours(p);
+  const auto colours = buildDpiColours(p).bytes;
   EXPECT_EQ(colours[0], 0x11);
   EXPECT_EQ(colours[1], 0x22);
   EXPECT_EQ(colours[2], 0x33);
@@ -53,11 +53,8 @@ TEST_F(SettingImages, ColoursGoRedGreenBlue) {
 TEST_F(SettingImages, LastTwoKeysTradePlacesOnTheMouse) {
   p.keys[3].Value = {0x70, 0x00, 0x04};
   p.keys[4].Value = {0x70, 0x00, 0x05};
-  const auto image = buildButtonImage(p);
-  EXPECT_EQ(image[0], 0x0C);
-  EXPECT_EQ(image[1], 0x71);
-  EXPECT_EQ(image[2 + 3 * 3 + 2], 0x05);  // device position 3 carries key 4
-  EXPECT_EQ(image[2 + 3 * 4 + 2], 0x04);
+  EXPECT_EQ(buildButton(p, 3).bytes[3], 0x05);  // device position 3 carries key 4
+  EXPECT_EQ(buildButton(p, 4).bytes[3], 0x04);
 }
 
 struct ValueCase {
@@ -67,7 +64,7 @@ struct ValueCase {
 class LiftOff : public SettingImages, public testing::WithParamInterface<ValueCase> {};
 TEST_P(LiftOff, OnlyOneMeansTheLowHeight) {
   p.pairs[static_cast<std::size_t>(Setting::LiftDetectionHeight)].value = GetParam().text;
-  EXPECT_EQ(buildLiftOff(p), (LiftOffPayload{GetParam().sent, 0}));
+  EXPECT_EQ(buildLiftOff(p).bytes[0], GetParam().sent);
 }
 INSTANTIATE_TEST_SUITE_P(Heights, LiftOff,
                          testing::Values(ValueCase{u"0", 2}, ValueCase{u"1", 1}, ValueCase{u"2", 2},
@@ -79,7 +76,7 @@ struct PollingCase {
 class Polling : public SettingImages, public testing::WithParamInterface<PollingCase> {};
 TEST_P(Polling, IndexBecomesIntervalInMilliseconds) {
   p.PollingRateValue = {GetParam().index, 0, 0};
-  EXPECT_EQ(buildPollingInterval(p), GetParam().interval);
+  EXPECT_EQ(buildPollingRate(p).bytes[0], GetParam().interval);
 }
 INSTANTIATE_TEST_SUITE_P(Rates, Polling,
                          testing::Values(PollingCase{0, 8}, PollingCase{1, 4}, PollingCase{2, 2},
@@ -89,8 +86,9 @@ TEST_F(SettingImages, NumbersAreSentAsTheirLowByteAndTextIsZero) {
   p.setKeyDebounce(300);
   p.setPowerDownTime(10);
   p.pairs[static_cast<std::size_t>(Setting::MoveLightingOnOffMode)].value = u"on";
-  EXPECT_EQ(buildDebounce(p), 300 & 0xFF);
-  EXPECT_EQ(buildPower(p), (PowerPayload{10, 0}));
+  EXPECT_EQ(buildDebounce(p).bytes[0], 300 & 0xFF);
+  EXPECT_EQ(buildPower(p).bytes[0], 10);
+  EXPECT_EQ(buildPower(p).bytes[1], 0);
 }
 
 class Lighting : public SettingImages {
@@ -111,29 +109,29 @@ TEST_F(Lighting, ColourListKeepsOnlySelectedNonBlackSlots) {
   p.Lighting1FixedColor[2][3] = 0x00FF0000;
   p.Lighting1ColorSelected[2][5] = 1;
   p.Lighting1FixedColor[2][5] = 0;
-  const auto image = buildLightingImage(p);
-  EXPECT_EQ(image[0], 9);
-  EXPECT_EQ(image[1], 2);
-  EXPECT_EQ(image[2], 0x35);
-  EXPECT_EQ(image[3], 2);
+  const auto image = buildLighting(p);
+  EXPECT_EQ(image.length, 9);
+  EXPECT_EQ(image.bytes[0], 2);
+  EXPECT_EQ(image.bytes[1], 0x35);
+  EXPECT_EQ(image.bytes[2], 2);
   const std::array<std::uint8_t, 6> colours{0xFF, 0, 0, 0, 0, 0xFF};
-  EXPECT_TRUE(std::equal(colours.begin(), colours.end(), image.begin() + 4));
+  EXPECT_TRUE(std::equal(colours.begin(), colours.end(), image.bytes.begin() + 3));
 }
 
 TEST_F(Lighting, FixedPlacesAreBlackWhenNotSelected) {
   mode(6);
   p.Lighting1FixedColor[6].fill(0x00FFFFFF);
-  auto image = buildLightingImage(p);
-  EXPECT_EQ(image[0], 23);
-  for (std::size_t i = 3; i < 24; ++i) EXPECT_EQ(image[i], 0) << i;
+  auto image = buildLighting(p);
+  EXPECT_EQ(image.length, 23);
+  for (std::size_t i = 2; i < 23; ++i) EXPECT_EQ(image.bytes[i], 0) << i;
   mode(7);
   p.Lighting1ColorSelected[7][1] = 1;
   p.Lighting1FixedColor[7][1] = 0x00030201;
-  image = buildLightingImage(p);
-  EXPECT_EQ(image[0], 8);
-  EXPECT_EQ(image[3], 0);
-  EXPECT_EQ(image[6], 1);
-  EXPECT_EQ(image[8], 3);
+  image = buildLighting(p);
+  EXPECT_EQ(image.length, 8);
+  EXPECT_EQ(image.bytes[2], 0);
+  EXPECT_EQ(image.bytes[5], 1);
+  EXPECT_EQ(image.bytes[7], 3);
 }
 
 struct ModeLength {
@@ -142,7 +140,7 @@ struct ModeLength {
 class LightingLength : public Lighting, public testing::WithParamInterface<ModeLength> {};
 TEST_P(LightingLength, FollowsTheMode) {
   mode(GetParam().mode);
-  EXPECT_EQ(buildLightingImage(p)[0], GetParam().length);
+  EXPECT_EQ(buildLighting(p).length, GetParam().length);
 }
 INSTANTIATE_TEST_SUITE_P(Modes, LightingLength,
                          testing::Values(ModeLength{0, 2}, ModeLength{1, 3}, ModeLength{2, 3},

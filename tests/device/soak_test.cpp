@@ -1,6 +1,7 @@
 // Many random edits and dispatches, interleaved with the mouse's own button presses arriving on
 // the reader threads and with either product unplugged and plugged again. After every dispatch
-// that had a handle the mouse must hold exactly what the profile says.
+// that had a handle the mouse must hold exactly what the profile says, as the simulated firmware
+// decodes what it received.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -78,8 +79,10 @@ class Soak : public testing::Test, public test::DeviceFixture {
         }
       }
     }
-    link->pending.buttons = link->pending.performance = true;
-    link->pending.power = link->pending.motionWakeup = true;
+    for (auto g : {SettingGroup::Buttons, SettingGroup::Performance, SettingGroup::Power,
+                   SettingGroup::MotionWakeup}) {
+      session.markPending(g);
+    }
   }
 
   // Presses a button on a product whose reader is listening, and waits until the UI thread has
@@ -100,8 +103,7 @@ class Soak : public testing::Test, public test::DeviceFixture {
   bool readerListening(int plug, Product product) {
     for (int wait = 0; wait < 2000 && bus.waitingReaders(plug) == 0; ++wait) {
       if (!link->readerRunning(product)) {
-        link->pollTick = 20;
-        session.onPollTimer();
+        for (int tick = 0; tick <= 20; ++tick) session.onPollTimer();
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
@@ -145,7 +147,7 @@ TEST_F(Soak, FirmwareFollowsTheProfileThroughTenThousandOperations) {
       session.dispatchPendingSends();
       if (handle) {
         ++checkedDispatches;
-        ASSERT_TRUE(test::firmwareMatches(mouse->settings(), session.current())) << "step " << step;
+        ASSERT_TRUE(test::firmwareMatches(mouse->decoded(), session.current())) << "step " << step;
       }
     }
   }

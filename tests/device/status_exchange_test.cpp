@@ -9,7 +9,7 @@ class StatusExchange : public testing::Test, public test::DeviceFixture {
  protected:
   void SetUp() override {
     link->registerDeviceNotifications();
-    link->setStatusHandler([this](const Report& r) { answers.push_back(r); });
+    link->handlers().status = [this](const Report& r) { answers.push_back(r); };
   }
   void connect(SimProduct product) {
     bus.plug(product, mouse);
@@ -80,6 +80,28 @@ TEST_F(StatusExchange, WrongEchoIsPassedOnButFailsTheAnswerCheck) {
   link->requestStatus();
   ASSERT_EQ(answers.size(), 1u);
   EXPECT_FALSE(isValidStatusAnswer(answers[0]));
+}
+
+// A refused report says why, and is not traced as sent.
+TEST_F(StatusExchange, FailuresAreReportedWithTheirReasonAndNotTracedAsSent) {
+  std::vector<char> traced;
+  std::vector<std::string> failures;
+  link->setTraceSink([&](char kind, Product, std::span<const std::uint8_t>) { traced.push_back(kind); });
+  link->setFailureSink([&](Product via, std::span<const std::uint8_t> report, const std::string& why) {
+    failures.push_back(std::string(productName(via)) + " " + formatReportHex(report.first(3)) + " " + why);
+  });
+  connect(SimProduct::Cable);
+  mouse->setFaults({.failSet = true});
+  const HidResult result =
+      link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{4});
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(result.error, "the simulated mouse refused the report");
+  mouse->setFaults({.failGet = true});
+  link->requestStatus();
+  EXPECT_EQ(failures, (std::vector<std::string>{
+                          "cable 0C 01 0A the simulated mouse refused the report",
+                          "cable 0C FF FF status read-back: the simulated mouse gave no answer"}));
+  EXPECT_EQ(traced, std::vector<char>{'>'});  // only the status request went through
 }
 
 TEST_F(StatusExchange, TraceShowsRequestAndAnswerWithTheirHandle) {

@@ -73,9 +73,9 @@ int FuseHandle::ioctl(unsigned command, void* data) {
   std::span<std::uint8_t> report(static_cast<std::uint8_t*>(data), _IOC_SIZE(command));
   bool ok = false;
   if (_IOC_NR(command) == _IOC_NR(HIDIOCSFEATURE(0))) {
-    ok = device_->setFeature(report);
+    ok = device_->setFeature(report).ok();
   } else if (_IOC_NR(command) == _IOC_NR(HIDIOCGFEATURE(0))) {
-    ok = device_->getFeature(report);
+    ok = device_->getFeature(report).ok();
   } else {
     return -ENOTTY;
   }

@@ -93,7 +93,7 @@ TEST_F(HidrawBusTest, ReadsTheReportWrittenToTheNode) {
   sent[32] = 0xEE;
   auto reader = std::async(std::launch::async, [&] {
     Report got{};
-    bool ok = device->readInput(got);
+    const bool ok = device->readInput(got).ok();
     return std::make_pair(ok, got);
   });
   int writer = ::open(node("hidraw0").c_str(), O_WRONLY);
@@ -111,7 +111,7 @@ TEST_F(HidrawBusTest, CancelEndsABlockedReadAndEveryLaterOne) {
   ASSERT_NE(device, nullptr);
   auto reader = std::async(std::launch::async, [&] {
     Report got{};
-    return device->readInput(got);
+    return device->readInput(got).ok();
   });
   EXPECT_EQ(reader.wait_for(100ms), std::future_status::timeout) << "read did not block";
   device->cancel();

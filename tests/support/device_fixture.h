@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "device/device_host.h"
 #include "device/device_link.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "platform/sim/virtual_clock.h"
@@ -21,10 +22,8 @@ class RecordingHost final : public DeviceHost {
   void refreshPages() override { ++refreshes; }
   void showMainWindow() override { ++shows; }
   void minimiseMainWindow() override { ++minimises; }
-  void showProgress(int textId) override { progress.push_back(textId); }
-  void showNotice(int titleTextId, int messageTextId) override {
-    notices.emplace_back(titleTextId, messageTextId);
-  }
+  void showProgress() override { ++progress; }
+  void showNotice(DeviceNotice notice) override { notices.push_back(notice); }
   void showOnScreenDisplay() override { ++osds; }
   void updateBattery(std::uint8_t percent, int chargeState) override {
     battery.emplace_back(percent, chargeState);
@@ -36,8 +35,8 @@ class RecordingHost final : public DeviceHost {
   std::map<TimerId, unsigned> timers;
   int shows = 0;
   int minimises = 0;
-  std::vector<int> progress;
-  std::vector<std::pair<int, int>> notices;
+  int progress = 0;
+  std::vector<DeviceNotice> notices;
   int osds = 0;
   std::vector<std::pair<int, int>> battery;
   std::vector<std::uint16_t> sensorChanges;
@@ -55,7 +54,7 @@ struct DeviceFixture {
   TaskQueue ui;
   RecordingHost host;
   std::shared_ptr<SimMouse> mouse = std::make_shared<SimMouse>();
-  std::unique_ptr<DeviceLink> link = std::make_unique<DeviceLink>(bus, clock, ui, host);
+  std::unique_ptr<DeviceLink> link = std::make_unique<DeviceLink>(bus, clock, ui);
 
   // Reports the mouse received, without the status requests.
   std::vector<SimReceived> settingReports() const {

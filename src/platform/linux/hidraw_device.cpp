@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <system_error>
 #include <vector>
 
 namespace pelorin {
@@ -46,14 +47,26 @@ std::unique_ptr<HidrawDevice> HidrawDevice::open(const HidInterfaceInfo& info,
 HidrawDevice::HidrawDevice(HidrawFd node, HidrawFd wake, const HidInterfaceInfo& info)
     : node_(std::move(node)), wake_(std::move(wake)), info_(info) {}
 
-bool HidrawDevice::setFeature(std::span<const std::uint8_t> report) {
-  // The ioctl takes a writable buffer even for sending.
-  std::vector<std::uint8_t> buffer(report.begin(), report.end());
-  return ::ioctl(node_.get(), HIDIOCSFEATURE(buffer.size()), buffer.data()) >= 0;
+namespace {
+
+HidResult fromErrno() {
+  return HidResult::failed(std::system_category().message(errno));
 }
 
-bool HidrawDevice::getFeature(std::span<std::uint8_t> report) {
-  return ::ioctl(node_.get(), HIDIOCGFEATURE(report.size()), report.data()) >= 0;
+HidResult fromCount(long count) {
+  return count < 0 ? fromErrno() : HidResult::done(static_cast<std::size_t>(count));
+}
+
+}  // namespace
+
+HidResult HidrawDevice::setFeature(std::span<const std::uint8_t> report) {
+  // The ioctl takes a writable buffer even for sending.
+  std::vector<std::uint8_t> buffer(report.begin(), report.end());
+  return fromCount(::ioctl(node_.get(), HIDIOCSFEATURE(buffer.size()), buffer.data()));
+}
+
+HidResult HidrawDevice::getFeature(std::span<std::uint8_t> report) {
+  return fromCount(::ioctl(node_.get(), HIDIOCGFEATURE(report.size()), report.data()));
 }
 
 HidrawDevice::Wait HidrawDevice::waitReadable() const {
@@ -69,13 +82,16 @@ HidrawDevice::Wait HidrawDevice::waitReadable() const {
   }
 }
 
-bool HidrawDevice::readInput(std::span<std::uint8_t> report) {
+HidResult HidrawDevice::readInput(std::span<std::uint8_t> report) {
   for (;;) {
-    if (waitReadable() != Wait::Readable) return false;
+    const Wait wait = waitReadable();
+    if (wait == Wait::Cancelled) return HidResult::failed("read cancelled");
+    if (wait == Wait::Gone) return HidResult::failed("device gone");
     ssize_t count = ::read(node_.get(), report.data(), report.size());
-    if (count > 0) return true;
+    if (count > 0) return HidResult::done(static_cast<std::size_t>(count));
     // Zero bytes: the node went away. EAGAIN: the report poll() saw was already taken.
-    if (count == 0 || (errno != EAGAIN && errno != EINTR)) return false;
+    if (count == 0) return HidResult::failed("device gone");
+    if (errno != EAGAIN && errno != EINTR) return fromErrno();
   }
 }
 

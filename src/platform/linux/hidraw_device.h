@@ -15,9 +15,9 @@ class HidrawDevice final : public HidDevice {
   static std::unique_ptr<HidrawDevice> open(const HidInterfaceInfo& info, HidOpenError* error);
 
   HidInterfaceInfo info() const override { return info_; }
-  bool setFeature(std::span<const std::uint8_t> report) override;
-  bool getFeature(std::span<std::uint8_t> report) override;
-  bool readInput(std::span<std::uint8_t> report) override;
+  HidResult setFeature(std::span<const std::uint8_t> report) override;
+  HidResult getFeature(std::span<std::uint8_t> report) override;
+  HidResult readInput(std::span<std::uint8_t> report) override;
   void cancel() override;
 
  private:

@@ -19,7 +19,7 @@ struct SimHidBus::Plug {
   std::condition_variable changed;
   bool plugged = true;
   int waiting = 0;
-  std::vector<std::deque<SimReport>*> readerQueues;
+  std::vector<std::deque<std::vector<std::uint8_t>>*> readerQueues;
 
   const char* name() const { return product == SimProduct::Cable ? "cable" : "receiver"; }
   std::string path(SimInterface which) const {
@@ -56,25 +56,36 @@ class SimDevice final : public HidDevice {
 
   HidInterfaceInfo info() const override { return info_; }
 
-  bool setFeature(std::span<const std::uint8_t> report) override {
-    return featureAllowed() && plug_->mouse->setFeature(report, plug_->name());
+  HidResult setFeature(std::span<const std::uint8_t> report) override {
+    if (const auto refused = featureRefusal()) return HidResult::failed(refused);
+    if (!plug_->mouse->setFeature(report, plug_->name())) {
+      return HidResult::failed("the simulated mouse refused the report");
+    }
+    return HidResult::done(report.size());
   }
-  bool getFeature(std::span<std::uint8_t> report) override {
-    return featureAllowed() && plug_->mouse->getFeature(report);
+  HidResult getFeature(std::span<std::uint8_t> report) override {
+    if (const auto refused = featureRefusal()) return HidResult::failed(refused);
+    if (!plug_->mouse->getFeature(report)) {
+      return HidResult::failed("the simulated mouse gave no answer");
+    }
+    return HidResult::done(report.size());
   }
 
-  bool readInput(std::span<std::uint8_t> report) override {
-    if (which_ != SimInterface::Event || plug_->mouse->faults().failRead) return false;
+  HidResult readInput(std::span<std::uint8_t> report) override {
+    if (which_ != SimInterface::Event) return HidResult::failed("not an event interface");
+    if (plug_->mouse->faults().failRead) return HidResult::failed("simulated read failure");
     std::unique_lock lock(plug_->mutex);
     ++plug_->waiting;
     plug_->changed.notify_all();
     plug_->changed.wait(lock, [this] { return !plug_->plugged || cancelled_ || !queue_.empty(); });
     --plug_->waiting;
-    if (!plug_->plugged || cancelled_) return false;
-    const SimReport next = queue_.front();
+    if (!plug_->plugged) return HidResult::failed("device unplugged");
+    if (cancelled_) return HidResult::failed("read cancelled");
+    const std::vector<std::uint8_t> next = std::move(queue_.front());
     queue_.pop_front();
-    std::copy_n(next.begin(), std::min(report.size(), next.size()), report.begin());
-    return true;
+    const std::size_t count = std::min(report.size(), next.size());
+    std::copy_n(next.begin(), count, report.begin());
+    return HidResult::done(count);
   }
 
   void cancel() override {
@@ -84,15 +95,17 @@ class SimDevice final : public HidDevice {
   }
 
  private:
-  bool featureAllowed() const {
+  // nullptr when a feature request may go to the mouse, else why not.
+  const char* featureRefusal() const {
     std::lock_guard lock(plug_->mutex);
-    return plug_->plugged && info_.featureReportLength == 33;
+    if (!plug_->plugged) return "device unplugged";
+    return info_.featureReportLength == 33 ? nullptr : "no feature reports on this interface";
   }
 
   std::shared_ptr<SimHidBus::Plug> plug_;
   SimInterface which_;
   HidInterfaceInfo info_;
-  std::deque<SimReport> queue_;  // guarded by the plug's mutex
+  std::deque<std::vector<std::uint8_t>> queue_;  // guarded by the plug's mutex
   bool cancelled_ = false;       // guarded by the plug's mutex
 };
 
@@ -133,7 +146,7 @@ void SimHidBus::unplug(int plugId) {
   notify(HidChange::Removal);
 }
 
-void SimHidBus::sendEvent(int plugId, const SimReport& report) {
+void SimHidBus::sendEvent(int plugId, std::span<const std::uint8_t> report) {
   std::shared_ptr<Plug> plug;
   {
     std::lock_guard lock(mutex_);
@@ -142,7 +155,7 @@ void SimHidBus::sendEvent(int plugId, const SimReport& report) {
     plug = found->second;
   }
   std::lock_guard lock(plug->mutex);
-  for (auto* queue : plug->readerQueues) queue->push_back(report);
+  for (auto* queue : plug->readerQueues) queue->emplace_back(report.begin(), report.end());
   plug->changed.notify_all();
 }
 

@@ -9,6 +9,8 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <span>
+#include <vector>
 
 #include "platform/hid_bus.h"
 #include "platform/sim/sim_mouse.h"
@@ -33,8 +35,9 @@ class SimHidBus final : public HidBus {
   int plug(SimProduct product, std::shared_ptr<SimMouse> mouse, SimPlugOptions options = {});
   // Open handles fail from now on and blocked reads return. Notifies a removal.
   void unplug(int plugId);
-  // Delivers an event report to the readers of that product's event interface.
-  void sendEvent(int plugId, const SimReport& report);
+  // Delivers an event report to the readers of that product's event interface; a report shorter
+  // than the interface's length is delivered short, as a misbehaving device might.
+  void sendEvent(int plugId, std::span<const std::uint8_t> report);
   void pressDpiButton(int plugId);
   void pressPollingButton(int plugId);
   std::shared_ptr<SimMouse> mouse(int plugId) const;

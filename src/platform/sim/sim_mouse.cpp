@@ -171,6 +171,76 @@ SimReport SimMouse::pressPollingButton() {
   return eventReport();
 }
 
+namespace {
+
+std::uint32_t rgbAt(const std::uint8_t* at) {
+  return (std::uint32_t{at[0]} << 16) | (std::uint32_t{at[1]} << 8) | at[2];
+}
+
+void decodeLighting(const std::vector<std::uint8_t>& bytes, SimDecoded& out) {
+  if (bytes.size() < 2) return;
+  out.lightingSet = true;
+  out.lightingMode = bytes[0];
+  out.brightness = (bytes[1] >> 4) - 1;
+  out.speed = (bytes[1] & 0x0F) - 1;
+  const auto colours = [&](std::size_t from, std::size_t count) {
+    for (std::size_t i = 0; i < count && from + 3 * i + 3 <= bytes.size(); ++i) {
+      out.lightingColours.push_back(rgbAt(&bytes[from + 3 * i]));
+    }
+  };
+  switch (out.lightingMode) {
+    case 1:
+      if (bytes.size() > 2) out.direction = bytes[2];
+      break;
+    case 2:
+      if (bytes.size() > 2) colours(3, bytes[2]);
+      break;
+    case 3:
+      colours(2, 1);
+      break;
+    case 6:
+      colours(2, 7);
+      break;
+    case 7:
+      colours(2, 2);
+      break;
+    default:
+      break;
+  }
+}
+
+std::vector<SimMacroEntry> decodeMacro(const std::vector<std::uint8_t>& bytes) {
+  std::vector<SimMacroEntry> entries;
+  for (std::size_t at = 0; at + 3 <= bytes.size(); at += 3) {
+    entries.push_back({(bytes[at] & 0x80) != 0, (bytes[at] >> 4) & 0x07,
+                       ((bytes[at] & 0x0F) << 8) | bytes[at + 1], bytes[at + 2]});
+  }
+  return entries;
+}
+
+}  // namespace
+
+SimDecoded SimMouse::decoded() const {
+  std::lock_guard lock(mutex_);
+  const SimSettings& s = settings_;
+  SimDecoded d;
+  d.buttonCodes = s.buttons;
+  d.enabledCount = s.dpiLevels[0] & 0x0F;
+  d.currentLevel = (s.dpiLevels[0] >> 4) - 1;
+  d.enabledMask = s.dpiLevels[1];
+  for (std::size_t i = 0; i < 5; ++i) d.levelSteps[i] = s.dpiLevels[2 + 2 * i] | (s.dpiLevels[3 + 2 * i] << 8);
+  for (std::size_t i = 0; i < 8; ++i) d.levelColours[i] = rgbAt(&s.dpiColors[3 * i]);
+  d.pollingIntervalMs = s.pollingInterval;
+  d.lowLiftOff = s.liftOff[0] == 1;
+  d.debounce = s.debounce;
+  d.powerDownTime = s.power[0];
+  d.lightsOffWhileMoving = s.power[1];
+  d.motionWakeup = s.motionWakeup;
+  decodeLighting(s.lighting, d);
+  for (const auto& [slot, bytes] : s.macroSlots) d.macros[slot] = decodeMacro(bytes);
+  return d;
+}
+
 SimSettings SimMouse::settings() const {
   std::lock_guard lock(mutex_);
   return settings_;

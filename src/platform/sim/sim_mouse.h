@@ -48,6 +48,39 @@ struct SimSettings {
   bool operator==(const SimSettings&) const = default;
 };
 
+// One macro entry as the firmware plays it.
+struct SimMacroEntry {
+  bool release = false;
+  int kind = 0;  // 1 mouse button, 2 modifier, 3 key, 4..6 moves and wheel, 0 other
+  int delayMs = 0;
+  std::uint8_t value = 0;
+  bool operator==(const SimMacroEntry&) const = default;
+};
+
+// What the firmware makes of the commands it holds, decoded by the firmware's own reading of the
+// protocol, so that tests can compare meaning with a profile without the program's builders.
+struct SimDecoded {
+  std::array<std::array<std::uint8_t, 3>, 5> buttonCodes{};  // by device position
+  int enabledCount = 0;
+  int currentLevel = 0;  // 0-based
+  std::uint8_t enabledMask = 0;
+  std::array<int, 5> levelSteps{};
+  std::array<std::uint32_t, 8> levelColours{};  // 0xRRGGBB
+  int pollingIntervalMs = 0;
+  bool lowLiftOff = false;
+  int debounce = 0;
+  int powerDownTime = 0;
+  int lightsOffWhileMoving = 0;
+  int motionWakeup = 0;
+  bool lightingSet = false;  // a lighting command with a known mode was received
+  int lightingMode = 0;
+  int brightness = 0;
+  int speed = 0;
+  int direction = 0;
+  std::vector<std::uint32_t> lightingColours;  // 0xRRGGBB, as the mode places them
+  std::map<int, std::vector<SimMacroEntry>> macros;
+};
+
 struct SimReceived {
   std::string via;  // the product the report came in on: "cable" or "receiver"
   SimReport bytes;
@@ -66,6 +99,7 @@ class SimMouse {
   SimReport pressPollingButton();
 
   SimSettings settings() const;
+  SimDecoded decoded() const;
   SimStatus status() const;
   void setStatus(const SimStatus& status);
   SimFaults faults() const;
