@@ -55,7 +55,8 @@ std::vector<std::uint16_t> dpiSteps(const SensorFacts& sensor) {
   std::vector<std::uint16_t> steps;
   for (const StepRun& run : sensor.steps) {
     if (run.by == 0) break;
-    for (unsigned v = run.from; v <= run.to; v += run.by) steps.push_back(static_cast<std::uint16_t>(v));
+    for (unsigned v = run.from; v <= run.to; v += run.by)
+      steps.push_back(static_cast<std::uint16_t>(v));
   }
   return steps;
 }

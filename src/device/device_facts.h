@@ -28,10 +28,10 @@ struct StepRun {
 };
 
 struct SensorFacts {
-  std::uint8_t code;       // byte 15 of the status answer
-  std::uint16_t model;     // the sensor model word kept in the configuration
+  std::uint8_t code;    // byte 15 of the status answer
+  std::uint16_t model;  // the sensor model word kept in the configuration
   std::array<StepRun, 4> steps;
-  bool extended;           // the sensors with the long step tables
+  bool extended;  // the sensors with the long step tables
 };
 
 constexpr int kDpiUnit = 50;

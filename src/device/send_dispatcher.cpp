@@ -1,7 +1,7 @@
 // The send dispatcher and the priming of what was last sent, both walking the one table of
 // setting commands.
-#include "device/device_session.h"
 #include <vector>
+#include "device/device_session.h"
 
 #include "device/macro_upload.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// The resolutions a sensor offers, from the device facts. A DPI level stores an index into this table; the index itself
-// is what the mouse receives, the table only turns it into the DPI the user sees.
+// The resolutions a sensor offers, from the device facts. A DPI level stores an index into this
+// table; the index itself is what the mouse receives, the table only turns it into the DPI the user
+// sees.
 #include <cstdint>
 #include <optional>
 #include <vector>

@@ -24,7 +24,6 @@ const char* roleLabel(const HidInterfaceInfo& info) {
   return "other";
 }
 
-
 // Said once, after the listing, however many nodes were refused.
 void printPermissionHint() {
 #ifdef PELORIN_HAVE_NATIVE_HID

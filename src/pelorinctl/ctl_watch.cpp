@@ -61,7 +61,6 @@ struct StatusSnapshot {
   bool operator==(const StatusSnapshot&) const = default;
 };
 
-
 class Watcher {
  public:
   Watcher(DeviceContext& context, WatchOptions options)
@@ -208,8 +207,8 @@ void Watcher::printEvent() {
 }
 
 void Watcher::printNotice(DeviceNotice notice) {
-  const int id = notice == DeviceNotice::NoDevice ? text_id::kNoDevice
-                                                  : text_id::kReceiverWithoutMouse;
+  const int id =
+      notice == DeviceNotice::NoDevice ? text_id::kNoDevice : text_id::kReceiverWithoutMouse;
   const std::string text = toUtf8(context_.data().texts[id]);
   std::printf("notice: %s\n", text.empty() ? std::to_string(id).c_str() : text.c_str());
   std::fflush(stdout);
@@ -232,7 +231,8 @@ void Watcher::printStatusIfChanged() {
   if (lastStatus_ == now || now.sensor < 0) return;
   lastStatus_ = now;
   std::printf("status: battery %u%%, %s, sensor 0x%04X, link %d\n", now.battery,
-              chargeStateName(now.charge), context_.data().profiles.sensorModel.word, now.link ? 1 : 0);
+              chargeStateName(now.charge), context_.data().profiles.sensorModel.word,
+              now.link ? 1 : 0);
   std::fflush(stdout);
 }
 

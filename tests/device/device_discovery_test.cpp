@@ -71,7 +71,8 @@ TEST_F(Discovery, SecondMouseOfTheSameProductIsIgnoredUntilTheFirstGoes) {
   bus.plug(SimProduct::Cable, other);
   link->scanDevices();
   const std::string firstPath = cable().commandPath;
-  ASSERT_TRUE(link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{8}).ok());
+  ASSERT_TRUE(
+      link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{8}).ok());
   EXPECT_EQ(mouse->settings().debounce, 8);
   EXPECT_EQ(other->settings().debounce, 4);  // untouched factory value
 
@@ -85,7 +86,8 @@ TEST_F(Discovery, SecondMouseOfTheSameProductIsIgnoredUntilTheFirstGoes) {
   link->scanDevices();  // the next scan takes whatever it meets first
   EXPECT_TRUE(cable().present);
   EXPECT_NE(cable().commandPath, firstPath);
-  ASSERT_TRUE(link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{2}).ok());
+  ASSERT_TRUE(
+      link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{2}).ok());
   EXPECT_EQ(other->settings().debounce, 2);
 }
 
@@ -121,7 +123,8 @@ TEST_F(Discovery, ReportsFollowTheCableWhenItArrives) {
 
 TEST_F(Discovery, NoHandleMeansNothingIsBuiltOrSent) {
   const auto before = link->sequence();
-  EXPECT_FALSE(link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{1}).ok());
+  EXPECT_FALSE(
+      link->sendReport(DeviceCommand::SetDebounce, 1, 1, std::array<std::uint8_t, 1>{1}).ok());
   EXPECT_EQ(link->sequence(), before);
   EXPECT_TRUE(mouse->received().empty());
 }

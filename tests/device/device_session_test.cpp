@@ -16,8 +16,9 @@ Report reportOf(std::string_view hex, std::uint8_t sequence) {
   std::size_t at = 0;
   for (std::size_t i = 0; i + 1 < hex.size(); i += 3) {
     const auto piece = hex.substr(i, 2);
-    report[at++] = piece == "??" ? sequence
-                                 : static_cast<std::uint8_t>(std::stoi(std::string(piece), nullptr, 16));
+    report[at++] = piece == "??"
+                       ? sequence
+                       : static_cast<std::uint8_t>(std::stoi(std::string(piece), nullptr, 16));
   }
   return report;
 }
@@ -25,7 +26,8 @@ Report reportOf(std::string_view hex, std::uint8_t sequence) {
 MacroKey aPressDelayRelease(std::uint32_t keyIndex) {
   MacroKey m = MacroKey::create(u"A");
   m.keyIndex = keyIndex;
-  for (const auto a : {MacroAction::press(0x41), MacroAction::delay(50), MacroAction::release(0x41)}) {
+  for (const auto a :
+       {MacroAction::press(0x41), MacroAction::delay(50), MacroAction::release(0x41)}) {
     m.insertAction(m.actionCount, a);
   }
   m.commandCount = 2;
@@ -128,7 +130,8 @@ TEST_F(Session, FullSendSendsEveryCommandInOrder) {
       "0C 01 04 00 ?? 01 04 03 20 00 05",  // device position 3 carries key 4
       "0C 01 04 00 ?? 01 04 04 70 00 04",
       "0C 01 05 00 ?? 01 12 23 0B 06 00 02 01 0E 00 1E 00 30 00",
-      "0C 01 06 00 ?? 01 18 FF 00 00 00 FF 00 00 00 FF 56 34 12 56 34 12 56 34 12 56 34 12 56 34 12",
+      "0C 01 06 00 ?? 01 18 FF 00 00 00 FF 00 00 00 FF 56 34 12 56 34 12 56 34 12 56 34 12 56 34 "
+      "12",
       "0C 01 07 00 ?? 01 01 02",
       "0C 01 09 00 ?? 01 02 01 00",
       "0C 01 0A 00 ?? 01 01 0C",
@@ -172,9 +175,15 @@ TEST_P(SingleEdit, SendsOnlyTheCommandThatChanged) {
 INSTANTIATE_TEST_SUITE_P(
     Table, SingleEdit,
     testing::Values(
-        EditCase{"Key3GoesToPosition4", [](ProfileRecord& p) { p.keys[3].Value = {0x70, 0, 0x09}; },
+        EditCase{"Key3GoesToPosition4",
+                 [](ProfileRecord& p) {
+                   p.keys[3].Value = {0x70, 0, 0x09};
+                 },
                  SettingGroup::Buttons, "0C 01 04 00 ?? 01 04 04 70 00 09"},
-        EditCase{"Key4GoesToPosition3", [](ProfileRecord& p) { p.keys[4].Value = {0x70, 0, 0x09}; },
+        EditCase{"Key4GoesToPosition3",
+                 [](ProfileRecord& p) {
+                   p.keys[4].Value = {0x70, 0, 0x09};
+                 },
                  SettingGroup::Buttons, "0C 01 04 00 ?? 01 04 03 70 00 09"},
         EditCase{"DpiStep", [](ProfileRecord& p) { p.XYSetting[1] = 0x0028; },
                  SettingGroup::Performance,
@@ -201,9 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
                    for (auto& f : p.Lighting1ColorSelected[6]) f = 0;
                  },
                  SettingGroup::Performance, "0C 01 08 00 ?? 01 17 06 11"},
-        EditCase{"LiftOffSevenIsTheHighOne",
-                 [](ProfileRecord& p) { p.setLiftDetectionHeight(7); }, SettingGroup::Performance,
-                 "0C 01 09 00 ?? 01 02 02 00"},
+        EditCase{"LiftOffSevenIsTheHighOne", [](ProfileRecord& p) { p.setLiftDetectionHeight(7); },
+                 SettingGroup::Performance, "0C 01 09 00 ?? 01 02 02 00"},
         EditCase{"PollingIndexOutOfRange", [](ProfileRecord& p) { p.PollingRateValue[0] = 5; },
                  SettingGroup::Performance, "0C 01 07 00 ?? 01 01 01"},
         EditCase{"PowerTimeAsLowByte", [](ProfileRecord& p) { p.setPowerDownTime(300); },
@@ -276,8 +284,8 @@ TEST_F(Session, RefusedWritesStayPendingAndGoOutAtTheNextDispatch) {
   host.timers.clear();
   for (int tick = 0; tick <= 20; ++tick) session.onPollTimer();
   EXPECT_EQ(host.timers.count(TimerId::SendDispatch), 1u);
-  const auto want = expected({"0C 01 0A 00 ?? 01 01 06",
-                              "0C 01 0E 00 ?? 01 0A 01 30 32 04 B0 00 04 30 00 05"});
+  const auto want =
+      expected({"0C 01 0A 00 ?? 01 01 06", "0C 01 0E 00 ?? 01 0A 01 30 32 04 B0 00 04 30 00 05"});
   session.dispatchPendingSends();
   EXPECT_EQ(reportsSent(), want);
   EXPECT_FALSE(session.isPending(SettingGroup::Performance));
@@ -354,8 +362,7 @@ TEST_F(Session, EventsFromTheMouseFlowThroughTheReaderIntoTheProfile) {
 TEST_F(Session, LinkFlagShowsAndMinimisesOnlyWhatItShowed) {
   session.setWindowShown(false);
   session.parseStatus(answer(0x25, 50, 0, 1));
-  EXPECT_TRUE(session.windowShown() && session.status().shownByLink &&
-              session.status().linkActive);
+  EXPECT_TRUE(session.windowShown() && session.status().shownByLink && session.status().linkActive);
   EXPECT_EQ(host.shows, 1);
   session.parseStatus(answer(0x25, 50, 0, 0));
   EXPECT_EQ(host.minimises, 1);
@@ -480,13 +487,13 @@ TEST_P(NoDeviceCheck, ChoosesTheNotice) {
     EXPECT_EQ(host.notices, std::vector<DeviceNotice>{*GetParam().notice});
   }
 }
-INSTANTIATE_TEST_SUITE_P(
-    Table, NoDeviceCheck,
-    testing::Values(NoticeCase{true, false, false, std::nullopt},
-                    NoticeCase{false, true, true, std::nullopt},
-                    NoticeCase{false, true, false, DeviceNotice::ReceiverWithoutMouse},
-                    NoticeCase{false, false, false, DeviceNotice::NoDevice},
-                    NoticeCase{true, true, false, std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Table, NoDeviceCheck,
+                         testing::Values(NoticeCase{true, false, false, std::nullopt},
+                                         NoticeCase{false, true, true, std::nullopt},
+                                         NoticeCase{false, true, false,
+                                                    DeviceNotice::ReceiverWithoutMouse},
+                                         NoticeCase{false, false, false, DeviceNotice::NoDevice},
+                                         NoticeCase{true, true, false, std::nullopt}));
 
 TEST_F(Session, FactoryResetRestoresTheProfileButItsName) {
   auto& p = session.current();

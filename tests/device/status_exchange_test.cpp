@@ -86,10 +86,13 @@ TEST_F(StatusExchange, WrongEchoIsPassedOnButFailsTheAnswerCheck) {
 TEST_F(StatusExchange, FailuresAreReportedWithTheirReasonAndNotTracedAsSent) {
   std::vector<char> traced;
   std::vector<std::string> failures;
-  link->setTraceSink([&](char kind, Product, std::span<const std::uint8_t>) { traced.push_back(kind); });
-  link->setFailureSink([&](Product via, std::span<const std::uint8_t> report, const std::string& why) {
-    failures.push_back(std::string(productName(via)) + " " + formatReportHex(report.first(3)) + " " + why);
-  });
+  link->setTraceSink(
+      [&](char kind, Product, std::span<const std::uint8_t>) { traced.push_back(kind); });
+  link->setFailureSink(
+      [&](Product via, std::span<const std::uint8_t> report, const std::string& why) {
+        failures.push_back(std::string(productName(via)) + " " + formatReportHex(report.first(3)) +
+                           " " + why);
+      });
   connect(SimProduct::Cable);
   mouse->setFaults({.failSet = true});
   const HidResult result =

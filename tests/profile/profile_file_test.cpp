@@ -109,9 +109,9 @@ TEST(ProfileFile, MacroCopyGetsTheCommandCountOfItsActions) {
   auto& macro = stored.keys[2].Macro;
   macro.actions.fill({});
   macro.actionCount = 0;
-  for (const auto action : {MacroAction::press(0x41), MacroAction::delay(50),
-                            MacroAction::release(0x41), MacroAction::delay(128),
-                            MacroAction::press(0xE0), MacroAction::delay(127)}) {
+  for (const auto action :
+       {MacroAction::press(0x41), MacroAction::delay(50), MacroAction::release(0x41),
+        MacroAction::delay(128), MacroAction::press(0xE0), MacroAction::delay(127)}) {
     macro.insertAction(macro.actionCount, action);
   }
   ProfileRecord target;

@@ -106,7 +106,7 @@ class SimDevice final : public HidDevice {
   SimInterface which_;
   HidInterfaceInfo info_;
   std::deque<std::vector<std::uint8_t>> queue_;  // guarded by the plug's mutex
-  bool cancelled_ = false;       // guarded by the plug's mutex
+  bool cancelled_ = false;                       // guarded by the plug's mutex
 };
 
 constexpr SimInterface kInterfaces[] = {SimInterface::Pointer, SimInterface::Event,

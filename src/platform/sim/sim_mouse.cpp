@@ -228,7 +228,8 @@ SimDecoded SimMouse::decoded() const {
   d.enabledCount = s.dpiLevels[0] & 0x0F;
   d.currentLevel = (s.dpiLevels[0] >> 4) - 1;
   d.enabledMask = s.dpiLevels[1];
-  for (std::size_t i = 0; i < 5; ++i) d.levelSteps[i] = s.dpiLevels[2 + 2 * i] | (s.dpiLevels[3 + 2 * i] << 8);
+  for (std::size_t i = 0; i < 5; ++i)
+    d.levelSteps[i] = s.dpiLevels[2 + 2 * i] | (s.dpiLevels[3 + 2 * i] << 8);
   for (std::size_t i = 0; i < 8; ++i) d.levelColours[i] = rgbAt(&s.dpiColors[3 * i]);
   d.pollingIntervalMs = s.pollingInterval;
   d.lowLiftOff = s.liftOff[0] == 1;
