@@ -22,6 +22,16 @@ void apply(MacroKey& macro, int change) {
   macro.commandCount = static_cast<std::uint8_t>(std::clamp(macro.commandCount + change, 0, 255));
 }
 
+std::uint8_t ofActions(const MacroKey& macro) {
+  int count = 0;
+  const auto used = std::min<std::size_t>(macro.actionCount, MacroKey::kMaxActions);
+  for (std::size_t i = 0; i < used; ++i) {
+    const MacroAction action = macro.actions[i];
+    count += !action.isDelay() || action.delayMs() > kFreeDelayMs;
+  }
+  return static_cast<std::uint8_t>(std::min(count, 255));
+}
+
 void restart(MacroKey& macro) {
   macro.actions.fill({});
   macro.actionCount = 0;

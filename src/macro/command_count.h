@@ -3,8 +3,6 @@
 // short delays ride along with the action before them while long ones take a command of their
 // own. The edit primitives of MacroKey leave the count alone; the recorder and the editor apply
 // these rules around them.
-#include <algorithm>
-#include <cstddef>
 #include <cstdint>
 
 #include "macro/macro_key.h"
@@ -30,16 +28,7 @@ void apply(MacroKey& macro, int change);
 void restart(MacroKey& macro);
 // The count the rules above give a macro built action by action: one for every action that is
 // not a delay, and one for every delay longer than the free length. A macro copy read without
-// its count (as a profile file stores it) takes this one. Inline, because the profile file reader
-// sits below the macro library.
-inline std::uint8_t ofActions(const MacroKey& macro) {
-  int count = 0;
-  const auto used = std::min<std::size_t>(macro.actionCount, MacroKey::kMaxActions);
-  for (std::size_t i = 0; i < used; ++i) {
-    const MacroAction action = macro.actions[i];
-    count += !action.isDelay() || action.delayMs() > kFreeDelayMs;
-  }
-  return static_cast<std::uint8_t>(std::min(count, 255));
-}
+// its count (as a profile file stores it) takes this one.
+std::uint8_t ofActions(const MacroKey& macro);
 
 }  // namespace pelorin::command_count

@@ -45,6 +45,36 @@ expect_line '^profile 1 sent to the cable: 13 reports$' "apply summary"
 [ -f "$data/config/config.ini" ] || fail "apply saves the configuration"
 [ -f "$data/config/default0.psf" ] || fail "apply saves the profiles"
 
+# A macro button in the current profile's slot file: the upload announces the macro's entries.
+python3 - "$data/config" <<'PY'
+import sys
+folder = sys.argv[1]
+actions = "41000000" "03000032" "41800000"
+actions += "0" * (336 * 8 - len(actions))
+def read(name):
+    return open(f"{folder}/{name}", encoding="utf-16").read().split("\n")
+def write(name, lines):
+    with open(f"{folder}/{name}", "w", encoding="utf-16-le", newline="") as f:
+        f.write("\ufeff" + "\n".join(lines))
+write("MacroLibraryFile.mlf", [
+    "[MacroLibrary]", "MacroKeyIndex=2",
+    "Select Locaton:stage=0;stage0Index=0;stage1Index=0;stage2Index=0;",
+    "++++++++MacroItemName=A", "MacroItemLocation:stage=0;stage0Index=0;stage1Index=0;stage2Index=0;",
+    "MacroItemIsFolder=0", "MacroItemFolderIsOpen=0", "MacroKeyIndex=1", "MacroKeyLoopType=2",
+    "MacroKeyLoopNum=1", "MacroActionNum=3", "MacroCommandActionNum=2", "AllAction=" + actions, ""])
+lines = read("default0.psf")
+first = {"\tKey0Value=": "902101", "\tMacroKeyIndex=": "1", "\tMacroKey0Name=": "A",
+         "\t\tMacroActionNum=": "3", "\t\tAllAction=": actions}
+for i, line in enumerate(lines):
+    for key, value in list(first.items()):
+        if line.startswith(key):
+            lines[i] = key + value
+            del first[key]
+write("default0.psf", lines)
+PY
+expect_exit 0 "apply with a macro button" "$ctl" --simulate --trace --data-dir "$data" apply
+expect_line '^> cable 0C 01 0E 00 [0-9A-F]{2} 01 07 01 30 32 04 B0 00 04( 00){19}$' "macro chunk with its entries"
+
 expect_exit 0 "reset-device" "$ctl" --simulate --trace --data-dir "$data" reset-device
 expect_line '^> cable 0C 01 0F 00 [0-9A-F]{2} 01 01 FF( 00){25}$' "factory reset report"
 
