@@ -23,6 +23,8 @@ enum class WindowKind : std::uint8_t {
 
 enum class ShowMode : std::uint8_t { Normal, Hide, Minimise, Restore };
 
+enum class PointerShape : std::uint8_t { Arrow, Hand };
+
 class Window {
  public:
   virtual ~Window() = default;
@@ -52,6 +54,9 @@ class Window {
   virtual void trackMouse(std::chrono::milliseconds hoverTime) = 0;
   // Lets the user move the window while the left button stays down.
   virtual void beginMoveDrag(Point screenPosition) = 0;
+
+  // Kept until changed; the shape over the whole window.
+  virtual void setCursor(PointerShape shape) = 0;
 
   virtual void focus() = 0;
   virtual bool hasFocus() const = 0;

@@ -8,6 +8,8 @@ namespace pelorin {
 
 namespace msg {
 constexpr unsigned kClose = 0x0010;
+// A menu choice; wParam is the item's command.
+constexpr unsigned kCommand = 0x0111;
 constexpr unsigned kUser = 0x0400;
 }  // namespace msg
 

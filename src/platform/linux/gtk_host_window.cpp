@@ -8,8 +8,8 @@
 #include "common/utf.h"
 #include "platform/cairo/cairo_canvas.h"
 #include "platform/cairo/cairo_image.h"
+#include "platform/linux/gdk_virtual_key.h"
 #include "platform/linux/gtk_window_system.h"
-#include "platform/linux/keysym_to_vk.h"
 
 namespace pelorin {
 
@@ -57,13 +57,8 @@ unsigned mouseFlags(unsigned state) {
   return flags;
 }
 
-// The key as it is on an unshifted layout, as virtual keys name keys rather than characters.
 int virtualKeyOf(const GdkEventKey& key) {
-  guint keyval = key.keyval;
-  gdk_keymap_translate_keyboard_state(gdk_keymap_get_for_display(gdk_display_get_default()),
-                                      key.hardware_keycode, GdkModifierType(0), key.group, &keyval,
-                                      nullptr, nullptr, nullptr);
-  return keysymToVirtualKey(keyval);
+  return virtualKeyOfKeycode(key.hardware_keycode, key.group, key.keyval);
 }
 
 gboolean drawSignal(GtkWidget*, cairo_t* cr, gpointer self) {
@@ -353,6 +348,14 @@ void GtkHostWindow::fireHover() {
 void GtkHostWindow::beginMoveDrag(Point screenPosition) {
   gtk_window_begin_move_drag(GTK_WINDOW(widget_), 1, screenPosition.x, screenPosition.y,
                              gtk_get_current_event_time());
+}
+
+void GtkHostWindow::setCursor(PointerShape shape) {
+  gtk_widget_realize(widget_);  // the cursor belongs to the X window, made here if not yet
+  GdkCursor* cursor = gdk_cursor_new_from_name(gdk_display_get_default(),
+                                               shape == PointerShape::Hand ? "pointer" : "default");
+  gdk_window_set_cursor(gtk_widget_get_window(widget_), cursor);
+  if (cursor != nullptr) g_object_unref(cursor);
 }
 
 void GtkHostWindow::focus() {

@@ -46,6 +46,7 @@ class GtkHostWindow final : public Window {
   void releaseMouse() override { captured_ = false; }
   void trackMouse(std::chrono::milliseconds hoverTime) override;
   void beginMoveDrag(Point screenPosition) override;
+  void setCursor(PointerShape shape) override;
   void focus() override;
   bool hasFocus() const override;
   void setTimer(int timerId, std::chrono::milliseconds period) override;
@@ -54,6 +55,7 @@ class GtkHostWindow final : public Window {
   void endModal(int result) override;
 
   WindowClient& client() { return client_; }
+  GtkWidget* widget() const { return widget_; }
   bool takesFocus() const { return kind_ != WindowKind::Osd; }
   // Signal handlers; each returns true when the event is used up.
   bool onDraw(cairo_t* cr);

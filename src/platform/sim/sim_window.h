@@ -41,6 +41,7 @@ class SimWindow final : public Window {
   void releaseMouse() override;
   void trackMouse(std::chrono::milliseconds hoverTime) override;
   void beginMoveDrag(Point screenPosition) override;
+  void setCursor(PointerShape shape) override { cursor_ = shape; }
   void focus() override;
   bool hasFocus() const override;
   void setTimer(int timerId, std::chrono::milliseconds period) override;
@@ -52,6 +53,7 @@ class SimWindow final : public Window {
   WindowId owner() const { return owner_; }
   const std::u16string& title() const { return title_; }
   bool hasIcon() const { return hasIcon_; }
+  PointerShape cursor() const { return cursor_; }
   bool topmost() const { return kind_ == WindowKind::Popup || kind_ == WindowKind::Osd; }
   int alpha() const { return kind_ == WindowKind::Osd ? 128 : 255; }
   bool takesFocus() const { return kind_ != WindowKind::Osd; }
@@ -84,6 +86,7 @@ class SimWindow final : public Window {
   WindowClient& client_;
   std::u16string title_;
   bool hasIcon_ = false;
+  PointerShape cursor_ = PointerShape::Arrow;
   bool visible_ = false;
   bool minimised_ = false;
   bool tracking_ = false;

@@ -1,0 +1,26 @@
+#pragma once
+// The desktop services of the GTK host.
+#include "platform/desktop.h"
+#include "platform/linux/gtk_shell.h"
+#include "platform/ui_dispatcher.h"
+
+namespace pelorin {
+
+class GtkWindowSystem;
+
+class GtkDesktop final : public Desktop {
+ public:
+  GtkDesktop(GtkWindowSystem& windows, UiDispatcher& ui)
+      : windows_(windows), ui_(ui), shell_(windows) {}
+
+  std::unique_ptr<TrayIcon> addTrayIcon(const TrayIconSpec& spec) override;
+  std::unique_ptr<KeyboardHook> createKeyboardHook() override;
+  Shell& shell() override { return shell_; }
+
+ private:
+  GtkWindowSystem& windows_;
+  UiDispatcher& ui_;
+  GtkShell shell_;
+};
+
+}  // namespace pelorin

@@ -1,0 +1,17 @@
+#include "platform/sim/sim_desktop.h"
+
+namespace pelorin {
+
+std::unique_ptr<TrayIcon> SimDesktop::addTrayIcon(const TrayIconSpec& spec) {
+  auto icon = std::make_unique<SimTrayIcon>(windows_, spec);
+  tray_ = icon.get();
+  return icon;
+}
+
+std::unique_ptr<KeyboardHook> SimDesktop::createKeyboardHook() {
+  auto hook = std::make_unique<SimKeyboardHook>(windows_);
+  hook_ = hook.get();
+  return hook;
+}
+
+}  // namespace pelorin

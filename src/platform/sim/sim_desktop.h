@@ -1,0 +1,31 @@
+#pragma once
+// The headless desktop: hands out the sim tray icon, shell and keyboard hook, and keeps track of
+// them so tests can reach what the program created.
+#include "platform/desktop.h"
+#include "platform/sim/sim_keyboard_hook.h"
+#include "platform/sim/sim_shell.h"
+#include "platform/sim/sim_tray_icon.h"
+
+namespace pelorin {
+
+class SimDesktop final : public Desktop {
+ public:
+  explicit SimDesktop(WindowSystem& windows) : windows_(windows) {}
+
+  std::unique_ptr<TrayIcon> addTrayIcon(const TrayIconSpec& spec) override;
+  std::unique_ptr<KeyboardHook> createKeyboardHook() override;
+  Shell& shell() override { return shell_; }
+
+  // The last icon or hook handed out; null before the first. Valid while the program keeps it.
+  SimTrayIcon* trayIcon() const { return tray_; }
+  SimKeyboardHook* keyboardHook() const { return hook_; }
+  SimShell& simShell() { return shell_; }
+
+ private:
+  WindowSystem& windows_;
+  SimShell shell_;
+  SimTrayIcon* tray_ = nullptr;
+  SimKeyboardHook* hook_ = nullptr;
+};
+
+}  // namespace pelorin

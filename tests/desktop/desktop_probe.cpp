@@ -1,0 +1,159 @@
+// The desktop seam on the GTK host, one part at a time, for the display tests. It reports what
+// reaches its window on stdout, one event a line, so the driver script can wait for each step.
+//   desktop_probe tray               a notification icon; a double click turns it green
+//   desktop_probe instance FOLDER    a single-instance start (exit 3 when refused)
+//   desktop_probe hook               a window that starts the keyboard hook on itself
+#include <cairo.h>
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/cairo/cairo_image.h"
+#include "platform/keyboard_hook.h"
+#include "platform/linux/glib_ui_dispatcher.h"
+#include "platform/linux/gtk_host_window.h"
+#include "platform/linux/gtk_tray_icon.h"
+#include "platform/linux/gtk_window_system.h"
+#include "platform/linux/unix_single_instance.h"
+#include "platform/linux/x11_keyboard_hook.h"
+
+namespace pelorin {
+namespace {
+
+constexpr int kRefused = 3;
+constexpr unsigned kTrayCallback = 1056;
+constexpr int kRestore = 2075;
+constexpr int kExit = 2076;
+
+void report(const std::string& line) {
+  std::printf("%s\n", line.c_str());
+  std::fflush(stdout);
+}
+
+std::unique_ptr<Image> squareIcon(double red, double green, double blue) {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 22, 22);
+  cairo_t* cr = cairo_create(surface);
+  cairo_set_source_rgb(cr, red, green, blue);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  return std::make_unique<CairoImage>(surface);
+}
+
+class ProbeWindow : public WindowClient {
+ public:
+  std::function<void(const Message&)> onAny;
+  void onPaint(Canvas& canvas, const Rect& dirty) override { canvas.fillRect(dirty, 0x404040); }
+  void onMouse(const MouseEvent&) override {}
+  std::intptr_t onMessage(const Message& m) override {
+    if (m.id == msg::kHookKey) {
+      report("key " + std::to_string(m.wParam) + ((m.lParam & 0x80000000) ? " up " : " down ") +
+             std::to_string(m.lParam & 0x7FFFFFFF));
+    } else {
+      report("message " + std::to_string(m.id) + " " + std::to_string(m.wParam) + " " +
+             std::to_string(m.lParam));
+    }
+    if (onAny) onAny(m);
+    return 0;
+  }
+};
+
+Window& openWindow(GtkWindowSystem& windows, ProbeWindow& client) {
+  Window& window = windows.createWindow(
+      WindowSpec{WindowKind::Main, Rect::ofSize(40, 300, 200, 100), kNoWindow, u"probe"}, client);
+  window.show(ShowMode::Normal);
+  return window;
+}
+
+int runTray(GtkWindowSystem& windows) {
+  ProbeWindow client;
+  Window& main = openWindow(windows, client);
+  const auto red = squareIcon(1, 0, 0);
+  const TrayKind kind = desktopTrayKind();
+  std::unique_ptr<TrayIcon> tray =
+      createGtkTrayIcon(windows,
+                        TrayIconSpec{main.id(),
+                                     kTrayCallback,
+                                     128,
+                                     u"Pelorin",
+                                     red.get(),
+                                     {{kRestore, u"Restore"}, {0, u""}, {kExit, u"Exit"}}},
+                        kind);
+  report(kind == TrayKind::XEmbed ? "tray xembed" : "tray indicator");
+  GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
+  client.onAny = [&](const Message& m) {
+    if (m.id == kTrayCallback) {
+      tray->setIcon(*squareIcon(0, 1, 0));
+      report("icon green");
+    }
+    if (m.id == msg::kCommand && m.wParam == kExit) g_main_loop_quit(loop);
+  };
+  bool shown = false;
+  report("shown 0");
+  // The tray comes and goes with the panel; poll, as the program would only read it.
+  g_timeout_add(
+      100,
+      [](gpointer data) -> gboolean {
+        auto& state = *static_cast<std::pair<TrayIcon*, bool*>*>(data);
+        if (state.first->shown() != *state.second) {
+          *state.second = !*state.second;
+          report(std::string("shown ") + (*state.second ? "1" : "0"));
+        }
+        return G_SOURCE_CONTINUE;
+      },
+      new std::pair<TrayIcon*, bool*>(tray.get(), &shown));
+  g_main_loop_run(loop);
+  g_main_loop_unref(loop);
+  report("exit");
+  return 0;
+}
+
+int runInstance(GtkWindowSystem* windows, std::unique_ptr<UnixSingleInstance> instance,
+                GlibUiDispatcher&) {
+  ProbeWindow client;
+  Window& main = openWindow(*windows, client);
+  instance->forwardTo(*windows, main.id());
+  report("first");
+  g_main_loop_run(g_main_loop_new(nullptr, FALSE));
+  return 0;
+}
+
+int runHook(GtkWindowSystem& windows, GlibUiDispatcher& ui) {
+  ProbeWindow client;
+  Window& main = openWindow(windows, client);
+  X11KeyboardHook hook(windows, ui);
+  hook.start(main.id());
+  GdkWindow* own = gtk_widget_get_window(windows.findHost(main.id())->widget());
+  report("window " + std::to_string(gdk_x11_window_get_xid(own)));
+  report(hook.systemWide() ? "hook system-wide" : "hook window");
+  g_main_loop_run(g_main_loop_new(nullptr, FALSE));
+  return 0;
+}
+
+}  // namespace
+}  // namespace pelorin
+
+int main(int argc, char** argv) {
+  using namespace pelorin;
+  const std::string_view part = argc > 1 ? argv[1] : "";
+  GlibUiDispatcher ui;
+  // A refused start ends before it touches the display.
+  std::unique_ptr<UnixSingleInstance> instance;
+  if (part == "instance") {
+    if (argc < 3) return 2;
+    instance = UnixSingleInstance::claim(argv[2], "probe", ui);
+    if (instance == nullptr) {
+      report("refused");
+      return kRefused;
+    }
+  }
+  if (!GtkWindowSystem::initialise(&argc, &argv)) return 2;
+  GtkWindowSystem windows;
+  if (part == "tray") return runTray(windows);
+  if (part == "instance") return runInstance(&windows, std::move(instance), ui);
+  if (part == "hook") return runHook(windows, ui);
+  return 2;
+}

@@ -1,0 +1,217 @@
+#!/usr/bin/env bash
+# The desktop seam of the GTK host on private Xvfb displays, one part a run:
+#   tray      the icon under trayer (XEmbed): embedded, double click, its menu, a new picture,
+#             and a desktop without any tray
+#   instance  two starts, a third after the first was killed with SIGKILL
+#   hook      keys typed into another program's window, with XRecord and without it
+# Every helper process is started here and ended by its process id. Exit 77 (skipped) when a
+# tool is missing.
+set -u
+part=$1
+probe=$2
+out=$3
+
+need() {
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+}
+need Xvfb xdotool xwininfo
+
+rm -rf "$out" && mkdir -p "$out"
+export DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 GDK_GL=disable GDK_BACKEND=x11
+
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+}
+trap cleanup EXIT
+
+# Starts Xvfb with any extra arguments and points DISPLAY at it.
+start_display() {
+  exec 3<> <(:)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" >"$out/xvfb.log" 2>&1 &
+  pids+=($!)
+  local display
+  read -r -t 10 display <&3 || { echo "Xvfb did not start"; exit 1; }
+  exec 3<&-
+  export DISPLAY=:$display
+}
+
+fail() {
+  echo "FAIL: $*"
+  for log in "$out"/*.log; do echo "--- $log"; cat "$log"; done
+  exit 1
+}
+# Waits until a line matching the pattern is in the log and prints the last such line.
+await() {
+  local log=$1 pattern=$2
+  for _ in $(seq 1 100); do
+    line=$(grep -E "$pattern" "$log" | tail -n 1)
+    [ -n "$line" ] && { echo "$line"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+count() { grep -cE "$2" "$1"; }
+
+# The colour at a screen point as "r,g,b".
+colour_at() {
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | tail -n 1
+}
+
+tray_test() {
+  need trayer import
+  start_display
+  local log=$out/probe.log
+  "$probe" tray >"$log" 2>"$out/probe_err.log" &
+  local program=$!
+  pids+=($program)
+  await "$log" '^tray xembed' >/dev/null || fail "the icon was not created as an XEmbed icon"
+  sleep 1
+  [ "$(count "$log" '^shown 1')" -eq 0 ] || fail "the icon claims a place with no tray running"
+
+  trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 32 \
+    --SetDockType false --SetPartialStrut false >"$out/trayer.log" 2>&1 &
+  local panel_pid=$!
+  pids+=($panel_pid)
+  await "$log" '^shown 1' >/dev/null || fail "the icon did not embed in trayer"
+  local panel
+  panel=$(xdotool search --sync --limit 1 --class trayer) || fail "no trayer window"
+  # The XEmbed icon is a child window of the panel; find the one of icon size.
+  read -r ix iy iw ih < <(xwininfo -tree -id "$panel" |
+    sed -n 's/.* \([0-9]*\)x\([0-9]*\)+\(-\?[0-9]*\)+\(-\?[0-9]*\) *+\(-\?[0-9]*\)+\(-\?[0-9]*\)$/\5 \6 \1 \2/p' |
+    awk '$3 >= 16 && $3 <= 32 && $4 >= 16 && $4 <= 32' | tail -n 1)
+  [ -n "${ix:-}" ] || { xwininfo -tree -id "$panel" >"$out/tree.log"; fail "no embedded icon window under trayer"; }
+  local cx=$((ix + iw / 2)) cy=$((iy + ih / 2))
+  echo "icon at $ix,$iy size ${iw}x$ih"
+  [ "$(colour_at $cx $cy)" = "255,0,0" ] || fail "the icon does not show its red picture: $(colour_at $cx $cy)"
+
+  xdotool mousemove $cx $cy && sleep 0.2
+  xdotool click --repeat 2 --delay 60 1
+  await "$log" '^icon green' >/dev/null || fail "a double click did not reach the window"
+  [ "$(count "$log" '^message 1056 128 515$')" -eq 1 ] || fail "want exactly one double click message"
+  sleep 0.5
+  [ "$(colour_at $cx $cy)" = "0,255,0" ] || fail "the new picture is not shown: $(colour_at $cx $cy)"
+
+  # The menu opens on a right click; the keyboard picks its first item.
+  xdotool click 3 && sleep 0.5
+  xdotool key Down Return
+  await "$log" '^message 273 2075 0$' >/dev/null || fail "the menu's first item did not post its command"
+
+  kill "$panel_pid"
+  await "$log" '^shown 0' >/dev/null || fail "the icon did not notice the tray going"
+  kill -0 "$program" 2>/dev/null || fail "the program ended with its tray"
+  # Back through the menu of a new tray, the last item ends the program.
+  trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 32 \
+    --SetDockType false --SetPartialStrut false >"$out/trayer.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 1 50); do [ "$(count "$log" '^shown 1')" -ge 2 ] && break; sleep 0.1; done
+  [ "$(count "$log" '^shown 1')" -ge 2 ] || fail "the icon did not come back in a new tray"
+  sleep 0.5
+  xdotool mousemove $cx $cy click 3 && sleep 0.5
+  xdotool key Up Return
+  await "$log" '^exit' >/dev/null || fail "the exit item did not end the program"
+  echo "tray test passed"
+}
+
+instance_test() {
+  start_display
+  local folder=$out/runtime
+  mkdir -m 700 "$folder"
+  "$probe" instance "$folder" >"$out/first.log" 2>"$out/first_err.log" &
+  local first=$!
+  pids+=($first)
+  await "$out/first.log" '^first' >/dev/null || fail "the first start did not come up"
+
+  local started=$(date +%s%N)
+  "$probe" instance "$folder" >"$out/second.log" 2>&1
+  local status=$? took=$(( ($(date +%s%N) - started) / 1000000 ))
+  echo "second start ended with $status after $took ms"
+  [ "$status" -eq 3 ] || fail "the second start did not end refused (status $status)"
+  [ "$took" -lt 2000 ] || fail "the second start took $took ms"
+  await "$out/first.log" '^message 2999 0 0$' >/dev/null || fail "the first instance got no activation"
+  sleep 0.5
+  [ "$(count "$out/first.log" '^message 2999')" -eq 1 ] || fail "want exactly one activation"
+
+  # A first instance killed outright leaves its lock file and socket behind.
+  kill -KILL "$first"
+  wait "$first" 2>/dev/null
+  [ -e "$folder/probe.lock" ] && [ -S "$folder/probe.socket" ] || fail "no stale lock to test with"
+  "$probe" instance "$folder" >"$out/third.log" 2>"$out/third_err.log" &
+  pids+=($!)
+  await "$out/third.log" '^first' >/dev/null || fail "a stale lock blocked a new first instance"
+  "$probe" instance "$folder" >"$out/fourth.log" 2>&1
+  [ $? -eq 3 ] || fail "the new first instance did not refuse a later start"
+  await "$out/third.log" '^message 2999 0 0$' >/dev/null || fail "the new first instance got no activation"
+  echo "instance test passed"
+}
+
+# Types into the window with the given id after giving it the focus.
+type_into() {
+  local window=$1
+  shift
+  xdotool windowfocus --sync "$window" || fail "could not focus $window"
+  [ "$(xdotool getwindowfocus)" = "$window" ] || fail "the focus is not on $window"
+  xdotool key --delay 50 "$@"
+}
+
+start_other_window() {
+  need xlogo
+  xlogo -geometry 200x100+400+300 >"$out/xlogo.log" 2>&1 &
+  pids+=($!)
+  xdotool search --sync --limit 1 --class xlogo
+}
+
+hook_test() {
+  start_display
+  local log=$out/probe.log
+  "$probe" hook >"$log" 2>"$out/probe_err.log" &
+  pids+=($!)
+  await "$log" '^hook system-wide' >/dev/null || fail "the hook did not use XRecord"
+  local other
+  other=$(start_other_window) || fail "xlogo did not show"
+  type_into "$other" a shift+b
+  await "$log" '^key 160 up' >/dev/null || fail "keys typed into another program were not heard"
+  sleep 0.3
+  grep -E '^key ' "$log" | cut -d' ' -f2,3 >"$out/keys.txt"
+  printf '65 down\n65 up\n160 down\n66 down\n66 up\n160 up\n' | diff - "$out/keys.txt" ||
+    fail "the keys are not the six transitions in order"
+  grep -E '^key ' "$log" | cut -d' ' -f4 | sort -n -c || fail "the stamps go backwards"
+
+  # A held key repeats as presses only.
+  local before=$(count "$log" '^key 67 ')
+  xdotool keydown c && sleep 1.2 && xdotool keyup c
+  await "$log" '^key 67 up' >/dev/null || fail "the held key's release was not heard"
+  local downs=$(( $(count "$log" '^key 67 down') ))
+  echo "held key: $downs presses (had $before before)"
+  [ "$downs" -ge 2 ] || fail "a held key's repeats did not come through"
+  [ "$(count "$log" '^key 67 up')" -eq 1 ] || fail "a held key's repeats came with releases"
+  echo "hook with XRecord passed"
+
+  # The same display without the RECORD extension: only the program's own window hears keys.
+  kill "${pids[@]}" 2>/dev/null
+  wait 2>/dev/null
+  pids=()
+  start_display -extension RECORD
+  "$probe" hook >"$log" 2>"$out/probe_err.log" &
+  pids+=($!)
+  read -r _ own < <(await "$log" '^window ') || fail "the probe window did not show"
+  await "$log" '^hook window' >/dev/null || fail "without XRecord the hook did not fall back"
+  other=$(start_other_window) || fail "xlogo did not show"
+  type_into "$own" a
+  await "$log" '^key 65 up' >/dev/null || fail "the window's own keys were not heard"
+  type_into "$other" b
+  sleep 0.5
+  [ "$(count "$log" '^key 66')" -eq 0 ] || fail "the fallback heard another program's keys"
+  echo "hook without XRecord passed"
+}
+
+case "$part" in
+  tray) tray_test ;;
+  instance) instance_test ;;
+  hook) hook_test ;;
+  *) echo "unknown part $part"; exit 2 ;;
+esac
