@@ -2,7 +2,8 @@
 // reaches its window on stdout, one event a line, so the driver script can wait for each step.
 //   desktop_probe tray               a notification icon; a double click turns it green
 //   desktop_probe instance FOLDER    a single-instance start (exit 3 when refused)
-//   desktop_probe hook               a window that starts the keyboard hook on itself
+//   desktop_probe hook [own]         a window that starts the keyboard hook on itself, heeding
+//                                    only its own keys with "own"
 #include <cairo.h>
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
@@ -48,6 +49,9 @@ class ProbeWindow : public WindowClient {
   std::function<void(const Message&)> onAny;
   void onPaint(Canvas& canvas, const Rect& dirty) override { canvas.fillRect(dirty, 0x404040); }
   void onMouse(const MouseEvent&) override {}
+  void onKey(const KeyEvent& key) override {
+    report("window key " + std::to_string(key.virtualKey) + (key.down ? " down" : " up"));
+  }
   std::intptr_t onMessage(const Message& m) override {
     if (m.id == msg::kHookKey) {
       report("key " + std::to_string(m.wParam) + ((m.lParam & 0x80000000) ? " up " : " down ") +
@@ -121,10 +125,10 @@ int runInstance(GtkWindowSystem* windows, std::unique_ptr<UnixSingleInstance> in
   return 0;
 }
 
-int runHook(GtkWindowSystem& windows, GlibUiDispatcher& ui) {
+int runHook(GtkWindowSystem& windows, GlibUiDispatcher& ui, X11KeyboardHook::Reach reach) {
   ProbeWindow client;
   Window& main = openWindow(windows, client);
-  X11KeyboardHook hook(windows, ui);
+  X11KeyboardHook hook(windows, ui, reach);
   hook.start(main.id());
   GdkWindow* own = gtk_widget_get_window(windows.findHost(main.id())->widget());
   report("window " + std::to_string(gdk_x11_window_get_xid(own)));
@@ -154,6 +158,9 @@ int main(int argc, char** argv) {
   GtkWindowSystem windows;
   if (part == "tray") return runTray(windows);
   if (part == "instance") return runInstance(&windows, std::move(instance), ui);
-  if (part == "hook") return runHook(windows, ui);
+  if (part == "hook") {
+    const bool own = argc > 2 && std::string_view(argv[2]) == "own";
+    return runHook(windows, ui, own ? X11KeyboardHook::Reach::OwnWindow : X11KeyboardHook::Reach::Desktop);
+  }
   return 2;
 }

@@ -37,6 +37,11 @@ namespace {
 // the first data, which says the context is on.
 constexpr auto kRecordStartTimeout = std::chrono::seconds(2);
 
+struct WindowKeyHook {
+  GtkWidget* widget;
+  std::shared_ptr<X11KeyboardHook::Session> session;
+};
+
 struct RecordClosure {
   std::shared_ptr<X11KeyboardHook::Session> session;
   UiDispatcher* ui;
@@ -60,19 +65,25 @@ void recorded(XPointer closure, XRecordInterceptData* data) {
   XRecordFreeData(data);
 }
 
-GdkFilterReturn windowKeys(GdkXEvent* native, GdkEvent*, gpointer session) {
-  const auto* event = static_cast<const XEvent*>(native);
-  if (event->type == KeyPress || event->type == KeyRelease) {
-    static_cast<const X11KeyboardHook::Session*>(session)->deliver(
-        event->xkey.keycode, event->type == KeyRelease, event->xkey.time);
+// Runs for every event any widget gets, before the widget's own handlers, so the window host
+// still sees each key as before. GDK has already turned core and XInput 2 events alike into
+// GdkEventKey.
+gboolean windowKeys(GSignalInvocationHint*, guint count, const GValue* values, gpointer data) {
+  auto& hook = *static_cast<WindowKeyHook*>(data);
+  if (count < 2) return TRUE;
+  const auto* widget = static_cast<GtkWidget*>(g_value_get_object(&values[0]));
+  const auto* event = static_cast<const GdkEvent*>(g_value_get_boxed(&values[1]));
+  if (widget == hook.widget && (event->type == GDK_KEY_PRESS || event->type == GDK_KEY_RELEASE)) {
+    hook.session->deliver(event->key.hardware_keycode, event->type == GDK_KEY_RELEASE,
+                          event->key.time);
   }
-  return GDK_FILTER_CONTINUE;
+  return TRUE;  // stay installed
 }
 
 }  // namespace
 
-X11KeyboardHook::X11KeyboardHook(GtkWindowSystem& windows, UiDispatcher& ui)
-    : windows_(windows), ui_(ui) {}
+X11KeyboardHook::X11KeyboardHook(GtkWindowSystem& windows, UiDispatcher& ui, Reach reach)
+    : windows_(windows), ui_(ui), reach_(reach) {}
 
 X11KeyboardHook::~X11KeyboardHook() {
   stop();
@@ -86,7 +97,7 @@ bool X11KeyboardHook::start(WindowId target) {
   stop();
   if (windows_.findHost(target) == nullptr) return false;
   session_ = std::make_shared<Session>(Session{&windows_, target});
-  if (startRecording() || startWindowFilter(target)) return true;
+  if ((reach_ == Reach::Desktop && startRecording()) || startWindowKeys(target)) return true;
   session_.reset();
   return false;
 }
@@ -96,9 +107,10 @@ bool X11KeyboardHook::startRecording() {
   // Recording needs two connections: one to control the context, one that the context's data
   // arrives on and that blocks the thread reading it.
   control_ = XOpenDisplay(DisplayString(own));
-  int major = 0;
-  int minor = 0;
-  if (control_ == nullptr || XRecordQueryVersion(control_, &major, &minor) == 0) {
+  int opcode = 0;
+  int event = 0;
+  int error = 0;
+  if (control_ == nullptr || XQueryExtension(control_, "RECORD", &opcode, &event, &error) == 0) {
     if (control_ != nullptr) XCloseDisplay(control_);
     control_ = nullptr;
     return false;
@@ -129,12 +141,13 @@ bool X11KeyboardHook::startRecording() {
   return true;
 }
 
-bool X11KeyboardHook::startWindowFilter(WindowId target) {
-  GtkWidget* widget = windows_.findHost(target)->widget();
-  gtk_widget_realize(widget);
-  filtered_ = GDK_WINDOW(g_object_ref(gtk_widget_get_window(widget)));
-  gdk_window_add_filter(filtered_, windowKeys, session_.get());
-  return true;
+bool X11KeyboardHook::startWindowKeys(WindowId target) {
+  const guint signal = g_signal_lookup("event", GTK_TYPE_WIDGET);
+  windowHook_ = g_signal_add_emission_hook(
+      signal, 0, windowKeys,
+      new WindowKeyHook{windows_.findHost(target)->widget(), session_},
+      [](gpointer data) { delete static_cast<WindowKeyHook*>(data); });
+  return windowHook_ != 0;
 }
 
 void X11KeyboardHook::stop() {
@@ -150,10 +163,9 @@ void X11KeyboardHook::stop() {
     control_ = data_ = nullptr;
     context_ = 0;
   }
-  if (filtered_ != nullptr) {
-    gdk_window_remove_filter(filtered_, windowKeys, session_.get());
-    g_object_unref(filtered_);
-    filtered_ = nullptr;
+  if (windowHook_ != 0) {
+    g_signal_remove_emission_hook(g_signal_lookup("event", GTK_TYPE_WIDGET), windowHook_);
+    windowHook_ = 0;
   }
   session_.reset();
 }

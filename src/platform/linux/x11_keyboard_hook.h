@@ -10,7 +10,6 @@
 #include "platform/ui_dispatcher.h"
 
 typedef struct _XDisplay Display;
-typedef struct _GdkWindow GdkWindow;
 
 namespace pelorin {
 
@@ -18,7 +17,10 @@ class GtkWindowSystem;
 
 class X11KeyboardHook final : public KeyboardHook {
  public:
-  X11KeyboardHook(GtkWindowSystem& windows, UiDispatcher& ui);
+  // OwnWindow never records the desktop, even where it could.
+  enum class Reach : std::uint8_t { Desktop, OwnWindow };
+
+  X11KeyboardHook(GtkWindowSystem& windows, UiDispatcher& ui, Reach reach = Reach::Desktop);
   ~X11KeyboardHook() override;
   X11KeyboardHook(const X11KeyboardHook&) = delete;
   X11KeyboardHook& operator=(const X11KeyboardHook&) = delete;
@@ -34,16 +36,17 @@ class X11KeyboardHook final : public KeyboardHook {
 
  private:
   bool startRecording();
-  bool startWindowFilter(WindowId target);
+  bool startWindowKeys(WindowId target);
 
   GtkWindowSystem& windows_;
   UiDispatcher& ui_;
+  Reach reach_;
   std::shared_ptr<Session> session_;
   Display* control_ = nullptr;
   Display* data_ = nullptr;
   unsigned long context_ = 0;
   std::thread recordThread_;
-  GdkWindow* filtered_ = nullptr;
+  unsigned long windowHook_ = 0;
 };
 
 }  // namespace pelorin
