@@ -12,7 +12,7 @@
 namespace pelorin {
 
 struct FileFilter {
-  std::u16string name;  // as shown, e.g. "Profile (*.psf)"
+  std::u16string name;                     // as shown, e.g. "Profile (*.psf)"
   std::vector<std::u16string> extensions;  // without the dot, e.g. "psf"
 };
 

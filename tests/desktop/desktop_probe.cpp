@@ -160,7 +160,8 @@ int main(int argc, char** argv) {
   if (part == "instance") return runInstance(&windows, std::move(instance), ui);
   if (part == "hook") {
     const bool own = argc > 2 && std::string_view(argv[2]) == "own";
-    return runHook(windows, ui, own ? X11KeyboardHook::Reach::OwnWindow : X11KeyboardHook::Reach::Desktop);
+    return runHook(windows, ui,
+                   own ? X11KeyboardHook::Reach::OwnWindow : X11KeyboardHook::Reach::Desktop);
   }
   return 2;
 }

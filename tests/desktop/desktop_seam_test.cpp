@@ -63,7 +63,8 @@ class SimDesktopTest : public ::testing::Test {
   MessageLog mainLog;
   MessageLog dialogLog;
   WindowId main = windows.createWindow(WindowSpec{}, mainLog).id();
-  WindowId dialog = windows.createWindow(WindowSpec{WindowKind::Modal, {}, kNoWindow, {}}, dialogLog).id();
+  WindowId dialog =
+      windows.createWindow(WindowSpec{WindowKind::Modal, {}, kNoWindow, {}}, dialogLog).id();
 };
 
 TEST_F(SimDesktopTest, HookDeliversOnlyBetweenStartAndStopToItsTarget) {
@@ -89,8 +90,8 @@ TEST_F(SimDesktopTest, HookDeliversOnlyBetweenStartAndStopToItsTarget) {
 }
 
 TEST_F(SimDesktopTest, TrayIconPostsItsCallbackAndTheCommandsOfItsMenu) {
-  const TrayIconSpec spec{main, 1056, 128, u"Pelorin", nullptr,
-                          {{2075, u"Restore"}, {0, u""}, {2076, u"Exit"}}};
+  const TrayIconSpec spec{main,       1056,    128,
+                          u"Pelorin", nullptr, {{2075, u"Restore"}, {0, u""}, {2076, u"Exit"}}};
   std::unique_ptr<TrayIcon> tray = desktop.addTrayIcon(spec);
   SimTrayIcon& icon = *desktop.trayIcon();
   icon.doubleClick();
@@ -113,7 +114,8 @@ TEST_F(SimDesktopTest, FileDialogsTakeTheScriptedAnswersAndSavesGetTheDefaultExt
   shell.answerNextDialog("/home/u/slot");
   shell.answerNextDialog("/home/u/keep.PSF");
   shell.answerNextDialog(std::nullopt);
-  FileDialogSpec save{FileDialogMode::Save, main, u"Export", {{u"Profile", {u"psf"}}}, u"psf", {}, {}};
+  FileDialogSpec save{
+      FileDialogMode::Save, main, u"Export", {{u"Profile", {u"psf"}}}, u"psf", {}, {}};
   FileDialogSpec open = save;
   open.mode = FileDialogMode::Open;
 
@@ -128,9 +130,12 @@ TEST_F(SimDesktopTest, FileDialogsTakeTheScriptedAnswersAndSavesGetTheDefaultExt
 
 TEST(DefaultExtension, IsAddedOnlyToANameWithoutOne) {
   const std::vector<std::tuple<std::string, std::u16string, std::string>> cases{
-      {"/d/macros", u"mkf", "/d/macros.mkf"},   {"/d/macros.mkf", u"mkf", "/d/macros.mkf"},
-      {"/d/old.txt", u"mbf", "/d/old.txt"},     {"/d.x/name", u"psf", "/d.x/name.psf"},
-      {"/d/name", u"", "/d/name"},              {"/d/", u"psf", "/d/"},
+      {"/d/macros", u"mkf", "/d/macros.mkf"},
+      {"/d/macros.mkf", u"mkf", "/d/macros.mkf"},
+      {"/d/old.txt", u"mbf", "/d/old.txt"},
+      {"/d.x/name", u"psf", "/d.x/name.psf"},
+      {"/d/name", u"", "/d/name"},
+      {"/d/", u"psf", "/d/"},
   };
   for (const auto& [chosen, extension, expected] : cases) {
     EXPECT_EQ(withDefaultExtension(chosen, extension), std::filesystem::path(expected)) << chosen;

@@ -17,8 +17,8 @@ struct SettingsCase {
 
 TEST(MouseSettings, TakesTheToolOfTheRunningDesktopWhenInstalled) {
   const std::set<std::string> everything{
-      "gnome-control-center", "kcmshell5",   "kcmshell6", "xfce4-mouse-settings",
-      "mate-mouse-properties", "lxinput",    "cinnamon-settings", "lxqt-config-input",
+      "gnome-control-center",  "kcmshell5", "kcmshell6",         "xfce4-mouse-settings",
+      "mate-mouse-properties", "lxinput",   "cinnamon-settings", "lxqt-config-input",
       "budgie-control-center"};
   const std::vector<SettingsCase> cases{
       {"GNOME", everything, {"gnome-control-center", "mouse"}},
@@ -38,8 +38,9 @@ TEST(MouseSettings, TakesTheToolOfTheRunningDesktopWhenInstalled) {
       {"GNOMEX:", everything, {}},
   };
   for (const SettingsCase& c : cases) {
-    const Command got = mouseSettingsCommand(
-        c.desktop, [&](std::string_view program) { return c.installed.contains(std::string(program)); });
+    const Command got = mouseSettingsCommand(c.desktop, [&](std::string_view program) {
+      return c.installed.contains(std::string(program));
+    });
     EXPECT_EQ(got, c.expected) << c.desktop;
   }
 }

@@ -47,7 +47,7 @@ fail() {
 # Waits until a line matching the pattern is in the log and prints the last such line.
 await() {
   local log=$1 pattern=$2
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 200); do
     line=$(grep -E "$pattern" "$log" | tail -n 1)
     [ -n "$line" ] && { echo "$line"; return 0; }
     sleep 0.1
@@ -55,6 +55,14 @@ await() {
   return 1
 }
 count() { grep -cE "$2" "$1"; }
+# Waits until the log holds at least n lines matching the pattern.
+await_count() {
+  for _ in $(seq 1 200); do
+    [ "$(count "$1" "$2")" -ge "$3" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 
 # The colour at a screen point as "r,g,b".
 colour_at() {
@@ -102,14 +110,13 @@ tray_test() {
   await "$log" '^message 273 2075 0$' >/dev/null || fail "the menu's first item did not post its command"
 
   kill "$panel_pid"
-  await "$log" '^shown 0' >/dev/null || fail "the icon did not notice the tray going"
+  await_count "$log" '^shown 0' 2 || fail "the icon did not notice the tray going"
   kill -0 "$program" 2>/dev/null || fail "the program ended with its tray"
   # Back through the menu of a new tray, the last item ends the program.
   trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 32 \
     --SetDockType false --SetPartialStrut false >"$out/trayer.log" 2>&1 &
   pids+=($!)
-  for _ in $(seq 1 50); do [ "$(count "$log" '^shown 1')" -ge 2 ] && break; sleep 0.1; done
-  [ "$(count "$log" '^shown 1')" -ge 2 ] || fail "the icon did not come back in a new tray"
+  await_count "$log" '^shown 1' 2 || fail "the icon did not come back in a new tray"
   sleep 0.5
   xdotool mousemove $cx $cy click 3 && sleep 0.5
   xdotool key Up Return

@@ -44,7 +44,7 @@ GtkFileFilter* gtkFilter(const FileFilter& filter) {
     for (const char c : toUtf8(extension)) {
       const auto byte = static_cast<unsigned char>(c);
       pattern += std::isalpha(byte) ? std::string{'[', static_cast<char>(std::tolower(byte)),
-                                                   static_cast<char>(std::toupper(byte)), ']'}
+                                                  static_cast<char>(std::toupper(byte)), ']'}
                                     : std::string(1, c);
     }
     gtk_file_filter_add_pattern(result, pattern.c_str());
@@ -82,7 +82,8 @@ std::optional<std::filesystem::path> GtkShell::pickFile(const FileDialogSpec& sp
       toUtf8(spec.title).c_str(), owner != nullptr ? GTK_WINDOW(owner->widget()) : nullptr,
       save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN, nullptr, nullptr);
   GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
-  for (const FileFilter& filter : spec.filters) gtk_file_chooser_add_filter(chooser, gtkFilter(filter));
+  for (const FileFilter& filter : spec.filters)
+    gtk_file_chooser_add_filter(chooser, gtkFilter(filter));
   if (!spec.initialFolder.empty()) {
     gtk_file_chooser_set_current_folder(chooser, spec.initialFolder.c_str());
   }
@@ -95,7 +96,8 @@ std::optional<std::filesystem::path> GtkShell::pickFile(const FileDialogSpec& sp
   std::optional<std::filesystem::path> chosen;
   if (gtk_native_dialog_run(GTK_NATIVE_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
     if (gchar* name = gtk_file_chooser_get_filename(chooser)) {
-      chosen = save ? withDefaultExtension(name, spec.defaultExtension) : std::filesystem::path(name);
+      chosen =
+          save ? withDefaultExtension(name, spec.defaultExtension) : std::filesystem::path(name);
       g_free(name);
     }
   }

@@ -48,8 +48,8 @@ std::vector<std::string> mouseSettingsCommand(
     for (const SettingsTool& tool : tools()) {
       if (sameName(tool.desktop, name) && installed(tool.command.front())) return tool.command;
     }
-    currentDesktop = colon == std::string_view::npos ? std::string_view{}
-                                                     : currentDesktop.substr(colon + 1);
+    currentDesktop =
+        colon == std::string_view::npos ? std::string_view{} : currentDesktop.substr(colon + 1);
   }
   return {};
 }

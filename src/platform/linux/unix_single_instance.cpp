@@ -8,8 +8,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <string>
 
@@ -54,7 +54,8 @@ void sendRequest(const std::filesystem::path& path) {
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return;
     if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0) {
-      [[maybe_unused]] const ssize_t sent = send(fd, kRequest.data(), kRequest.size(), MSG_NOSIGNAL);
+      [[maybe_unused]] const ssize_t sent =
+          send(fd, kRequest.data(), kRequest.size(), MSG_NOSIGNAL);
       close(fd);
       return;
     }
@@ -75,8 +76,9 @@ std::unique_ptr<UnixSingleInstance> UnixSingleInstance::claim(const std::filesys
                                                               UiDispatcher& ui) {
   const std::string base(name);
   const std::filesystem::path socketPath = folder / (base + ".socket");
-  const int lockFd =
-      folder.empty() ? -1 : open((folder / (base + ".lock")).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  const int lockFd = folder.empty() ? -1
+                                    : open((folder / (base + ".lock")).c_str(),
+                                           O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (lockFd >= 0 && flock(lockFd, LOCK_EX | LOCK_NB) != 0) {
     const bool taken = errno == EWOULDBLOCK;
     close(lockFd);
@@ -87,8 +89,8 @@ std::unique_ptr<UnixSingleInstance> UnixSingleInstance::claim(const std::filesys
     return std::unique_ptr<UnixSingleInstance>(new UnixSingleInstance(ui, -1, -1, {}));
   }
   const int listenFd = lockFd >= 0 ? bindListener(socketPath) : -1;
-  return std::unique_ptr<UnixSingleInstance>(
-      new UnixSingleInstance(ui, lockFd, listenFd, listenFd >= 0 ? socketPath : std::filesystem::path{}));
+  return std::unique_ptr<UnixSingleInstance>(new UnixSingleInstance(
+      ui, lockFd, listenFd, listenFd >= 0 ? socketPath : std::filesystem::path{}));
 }
 
 UnixSingleInstance::UnixSingleInstance(UiDispatcher& ui, int lockFd, int listenFd,

@@ -26,8 +26,8 @@ struct X11KeyboardHook::Session {
     if (!live) return;
     const int virtualKey = virtualKeyOfKeycode(keycode, 0, 0);
     if (virtualKey == 0) return;
-    windows->send(target, hookKeyMessage(HookKey{virtualKey, release,
-                                                 static_cast<std::uint32_t>(time)}));
+    windows->send(target,
+                  hookKeyMessage(HookKey{virtualKey, release, static_cast<std::uint32_t>(time)}));
   }
 };
 
@@ -133,10 +133,11 @@ bool X11KeyboardHook::startRecording() {
   }
   std::promise<void> started;
   std::future<void> on = started.get_future();
-  recordThread_ = std::thread([data = data_, context = context_,
-                               closure = RecordClosure{session_, &ui_, std::move(started)}]() mutable {
-    XRecordEnableContext(data, context, recorded, reinterpret_cast<XPointer>(&closure));
-  });
+  recordThread_ =
+      std::thread([data = data_, context = context_,
+                   closure = RecordClosure{session_, &ui_, std::move(started)}]() mutable {
+        XRecordEnableContext(data, context, recorded, reinterpret_cast<XPointer>(&closure));
+      });
   on.wait_for(kRecordStartTimeout);
   return true;
 }
@@ -144,8 +145,7 @@ bool X11KeyboardHook::startRecording() {
 bool X11KeyboardHook::startWindowKeys(WindowId target) {
   const guint signal = g_signal_lookup("event", GTK_TYPE_WIDGET);
   windowHook_ = g_signal_add_emission_hook(
-      signal, 0, windowKeys,
-      new WindowKeyHook{windows_.findHost(target)->widget(), session_},
+      signal, 0, windowKeys, new WindowKeyHook{windows_.findHost(target)->widget(), session_},
       [](gpointer data) { delete static_cast<WindowKeyHook*>(data); });
   return windowHook_ != 0;
 }

@@ -15,16 +15,14 @@ void SimTrayIcon::setIcon(const Image& icon) {
 }
 
 void SimTrayIcon::doubleClick() {
-  windows_.post(spec_.target,
-                Message{spec_.callbackMessage, spec_.iconId, kTrayDoubleClick, {}});
+  windows_.post(spec_.target, Message{spec_.callbackMessage, spec_.iconId, kTrayDoubleClick, {}});
 }
 
 bool SimTrayIcon::choose(int command) {
-  const bool listed =
-      command != 0 && std::any_of(spec_.menu.begin(), spec_.menu.end(),
-                                  [command](const TrayMenuItem& item) {
-                                    return item.command == command;
-                                  });
+  const bool listed = command != 0 && std::any_of(spec_.menu.begin(), spec_.menu.end(),
+                                                  [command](const TrayMenuItem& item) {
+                                                    return item.command == command;
+                                                  });
   if (listed) windows_.post(spec_.target, Message{msg::kCommand, command, 0, {}});
   return listed;
 }
