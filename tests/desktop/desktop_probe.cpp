@@ -1,6 +1,9 @@
 // The desktop seam on the GTK host, one part at a time, for the display tests. It reports what
 // reaches its window on stdout, one event a line, so the driver script can wait for each step.
-//   desktop_probe tray               a notification icon; a double click turns it green
+//   desktop_probe tray               a notification icon; a double click turns it green, the
+//                                    restore item blue, the exit item ends the probe
+//   desktop_probe watcher            a StatusNotifierWatcher on the session bus that reports
+//                                    each item registered with it
 //   desktop_probe instance FOLDER    a single-instance start (exit 3 when refused)
 //   desktop_probe hook [own]         a window that starts the keyboard hook on itself, heeding
 //                                    only its own keys with "own"
@@ -93,6 +96,10 @@ int runTray(GtkWindowSystem& windows) {
       tray->setIcon(*squareIcon(0, 1, 0));
       report("icon green");
     }
+    if (m.id == msg::kCommand && m.wParam == kRestore) {
+      tray->setIcon(*squareIcon(0, 0, 1));
+      report("icon blue");
+    }
     if (m.id == msg::kCommand && m.wParam == kExit) g_main_loop_quit(loop);
   };
   bool shown = false;
@@ -112,6 +119,49 @@ int runTray(GtkWindowSystem& windows) {
   g_main_loop_run(loop);
   g_main_loop_unref(loop);
   report("exit");
+  return 0;
+}
+
+constexpr const char* kWatcherXml =
+    "<node><interface name='org.kde.StatusNotifierWatcher'>"
+    "<method name='RegisterStatusNotifierItem'><arg type='s' direction='in'/></method>"
+    "<method name='RegisterStatusNotifierHost'><arg type='s' direction='in'/></method>"
+    "<property name='RegisteredStatusNotifierItems' type='as' access='read'/>"
+    "<property name='IsStatusNotifierHostRegistered' type='b' access='read'/>"
+    "<property name='ProtocolVersion' type='i' access='read'/>"
+    "</interface></node>";
+
+void watcherCall(GDBusConnection*, const gchar* sender, const gchar*, const gchar*,
+                 const gchar* method, GVariant* parameters, GDBusMethodInvocation* invocation,
+                 gpointer) {
+  const gchar* argument = nullptr;
+  g_variant_get(parameters, "(&s)", &argument);
+  if (std::string_view(method) == "RegisterStatusNotifierItem") {
+    report(std::string("item ") + sender + " " + argument);
+  }
+  g_dbus_method_invocation_return_value(invocation, nullptr);
+}
+
+GVariant* watcherProperty(GDBusConnection*, const gchar*, const gchar*, const gchar*,
+                          const gchar* name, GError**, gpointer) {
+  const std::string_view property = name;
+  if (property == "IsStatusNotifierHostRegistered") return g_variant_new_boolean(TRUE);
+  if (property == "ProtocolVersion") return g_variant_new_int32(0);
+  return g_variant_new_strv(nullptr, 0);
+}
+
+int runWatcher() {
+  GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+  if (bus == nullptr) return 2;
+  GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(kWatcherXml, nullptr);
+  static const GDBusInterfaceVTable vtable{watcherCall, watcherProperty, nullptr, {}};
+  g_dbus_connection_register_object(bus, "/StatusNotifierWatcher", node->interfaces[0], &vtable,
+                                    nullptr, nullptr, nullptr);
+  g_bus_own_name_on_connection(
+      bus, "org.kde.StatusNotifierWatcher", G_BUS_NAME_OWNER_FLAGS_NONE,
+      [](GDBusConnection*, const gchar*, gpointer) { report("watching"); }, nullptr, nullptr,
+      nullptr);
+  g_main_loop_run(g_main_loop_new(nullptr, FALSE));
   return 0;
 }
 
@@ -154,6 +204,7 @@ int main(int argc, char** argv) {
       return kRefused;
     }
   }
+  if (part == "watcher") return runWatcher();
   if (!GtkWindowSystem::initialise(&argc, &argv)) return 2;
   GtkWindowSystem windows;
   if (part == "tray") return runTray(windows);

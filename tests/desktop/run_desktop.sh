@@ -2,6 +2,7 @@
 # The desktop seam of the GTK host on private Xvfb displays, one part a run:
 #   tray      the icon under trayer (XEmbed): embedded, double click, its menu, a new picture,
 #             and a desktop without any tray
+#   indicator the icon as a StatusNotifierItem, on a private session bus with a watcher
 #   instance  two starts, a third after the first was killed with SIGKILL
 #   hook      keys typed into another program's window, with XRecord and without it
 # Every helper process is started here and ended by its process id. Exit 77 (skipped) when a
@@ -108,6 +109,9 @@ tray_test() {
   xdotool click 3 && sleep 0.5
   xdotool key Down Return
   await "$log" '^message 273 2075 0$' >/dev/null || fail "the menu's first item did not post its command"
+  await "$log" '^icon blue' >/dev/null || fail "the probe did not change the icon"
+  sleep 0.5
+  [ "$(colour_at $cx $cy)" = "0,0,255" ] || fail "the second new picture is not shown: $(colour_at $cx $cy)"
 
   kill "$panel_pid"
   await_count "$log" '^shown 0' 2 || fail "the icon did not notice the tray going"
@@ -154,6 +158,63 @@ instance_test() {
   [ $? -eq 3 ] || fail "the new first instance did not refuse a later start"
   await "$out/third.log" '^message 2999 0 0$' >/dev/null || fail "the new first instance got no activation"
   echo "instance test passed"
+}
+
+# The value of a property of the item, as gdbus prints it.
+item_property() {
+  gdbus call --session --dest "$1" --object-path "$2" \
+    --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem "$3"
+}
+# The colour at the centre of a 22 x 22 picture file as "r,g,b".
+file_centre() {
+  convert "$1" -crop 1x1+11+11 -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | tail -n 1
+}
+
+indicator_test() {
+  need dbus-daemon gdbus convert
+  start_display
+  exec 4<> <(:)
+  dbus-daemon --session --nofork --nopidfile --print-address=4 >"$out/dbus.log" 2>&1 &
+  pids+=($!)
+  read -r -t 10 address <&4 || fail "no session bus"
+  exec 4<&-
+  export DBUS_SESSION_BUS_ADDRESS=$address XDG_RUNTIME_DIR=$out
+  "$probe" watcher >"$out/watcher.log" 2>&1 &
+  pids+=($!)
+  await "$out/watcher.log" '^watching' >/dev/null || fail "the watcher did not take its name"
+
+  local log=$out/probe.log
+  "$probe" tray >"$log" 2>"$out/probe_err.log" &
+  pids+=($!)
+  await "$log" '^tray indicator' >/dev/null || fail "the icon did not take the watcher's way"
+  read -r _ service path < <(await "$out/watcher.log" '^item ') || fail "no item was registered"
+  case "$path" in /*) ;; *) service=$path path=/StatusNotifierItem ;; esac
+  [ "$(item_property "$service" "$path" Title)" = "(<'Pelorin'>,)" ] || fail "the title is not the tooltip"
+  local icon
+  icon=$(item_property "$service" "$path" IconName | sed -n "s/^(<'\(.*\)'>,)$/\1/p")
+  [ "$(file_centre "$icon")" = "255,0,0" ] || fail "the icon file $icon is not the red picture"
+
+  # Clicking the menu's restore item, as a host does over dbusmenu.
+  local menu
+  menu=$(item_property "$service" "$path" Menu | sed -n "s/^(<objectpath '\(.*\)'>,)$/\1/p")
+  local restore
+  restore=$(gdbus call --session --dest "$service" --object-path "$menu" \
+    --method com.canonical.dbusmenu.GetLayout -- 0 -1 "[]" |
+    tee "$out/layout.log" | grep -o "([0-9]*, {[^}]*'label': <'Restore'>" | sed 's/^(\([0-9]*\),.*/\1/')
+  [ -n "$restore" ] || fail "the menu has no restore item"
+  gdbus call --session --dest "$service" --object-path "$menu" \
+    --method com.canonical.dbusmenu.Event "$restore" clicked "<0>" 0 >/dev/null
+  await "$log" '^message 273 2075 0$' >/dev/null || fail "the restore item did not post its command"
+  await "$log" '^icon blue' >/dev/null || fail "the probe did not change the icon"
+  sleep 0.3
+  icon=$(item_property "$service" "$path" IconName | sed -n "s/^(<'\(.*\)'>,)$/\1/p")
+  [ "$(file_centre "$icon")" = "0,0,255" ] || fail "the new icon file $icon is not the blue picture"
+  # A middle click stands for the double click the protocol lacks.
+  gdbus call --session --dest "$service" --object-path "$path" \
+    --method org.kde.StatusNotifierItem.SecondaryActivate 0 0 >/dev/null
+  await_count "$log" '^message 273 2075 0$' 2 || fail "a middle click did not restore"
+  echo "indicator test passed"
 }
 
 # Runs the xdotool key commands after giving the window with the given id the focus.
@@ -225,6 +286,7 @@ hook_test() {
 
 case "$part" in
   tray) tray_test ;;
+  indicator) indicator_test ;;
   instance) instance_test ;;
   hook) hook_test ;;
   *) echo "unknown part $part"; exit 2 ;;
