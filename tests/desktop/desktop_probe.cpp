@@ -2,6 +2,8 @@
 // reaches its window on stdout, one event a line, so the driver script can wait for each step.
 //   desktop_probe tray               a notification icon; a double click turns it green, the
 //                                    restore item blue, the exit item ends the probe
+//   desktop_probe shell WHAT [ARG]   save FOLDER | open FOLDER: a file dialog, then what it
+//                                    gave; address ADDRESS | mouse: what the shell did
 //   desktop_probe watcher            a StatusNotifierWatcher on the session bus that reports
 //                                    each item registered with it
 //   desktop_probe instance FOLDER    a single-instance start (exit 3 when refused)
@@ -20,6 +22,7 @@
 #include "platform/keyboard_hook.h"
 #include "platform/linux/glib_ui_dispatcher.h"
 #include "platform/linux/gtk_host_window.h"
+#include "platform/linux/gtk_shell.h"
 #include "platform/linux/gtk_tray_icon.h"
 #include "platform/linux/gtk_window_system.h"
 #include "platform/linux/unix_single_instance.h"
@@ -165,6 +168,30 @@ int runWatcher() {
   return 0;
 }
 
+int runShell(GtkWindowSystem& windows, std::string_view what, const char* argument) {
+  ProbeWindow client;
+  Window& main = openWindow(windows, client);
+  GtkShell shell(windows);
+  if (what == "address") {
+    report(std::string("opened ") + (shell.openAddress(argument) ? "1" : "0"));
+  } else if (what == "mouse") {
+    report(std::string("mouse settings ") + (shell.openMouseSettings() ? "1" : "0"));
+  } else {
+    const bool save = what == "save";
+    const FileDialogSpec spec{save ? FileDialogMode::Save : FileDialogMode::Open,
+                              main.id(),
+                              save ? u"Export profile" : u"Import profile",
+                              {{u"Profile (*.psf)", {u"psf"}}, {u"Macro (*.mkf)", {u"mkf"}}},
+                              u"psf",
+                              argument,
+                              save ? u"slot" : u""};
+    report("dialog");
+    const std::optional<std::filesystem::path> chosen = shell.pickFile(spec);
+    report("picked " + (chosen ? chosen->string() : std::string("nothing")));
+  }
+  return 0;
+}
+
 int runInstance(GtkWindowSystem* windows, std::unique_ptr<UnixSingleInstance> instance,
                 GlibUiDispatcher&) {
   ProbeWindow client;
@@ -209,6 +236,7 @@ int main(int argc, char** argv) {
   GtkWindowSystem windows;
   if (part == "tray") return runTray(windows);
   if (part == "instance") return runInstance(&windows, std::move(instance), ui);
+  if (part == "shell" && argc > 2) return runShell(windows, argv[2], argc > 3 ? argv[3] : "");
   if (part == "hook") {
     const bool own = argc > 2 && std::string_view(argv[2]) == "own";
     return runHook(windows, ui,

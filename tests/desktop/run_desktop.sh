@@ -2,6 +2,7 @@
 # The desktop seam of the GTK host on private Xvfb displays, one part a run:
 #   tray      the icon under trayer (XEmbed): embedded, double click, its menu, a new picture,
 #             and a desktop without any tray
+#   shell     file dialogs typed into, a web address and the mouse settings through stand-ins
 #   indicator the icon as a StatusNotifierItem, on a private session bus with a watcher
 #   instance  two starts, a third after the first was killed with SIGKILL
 #   hook      keys typed into another program's window, with XRecord and without it
@@ -160,6 +161,67 @@ instance_test() {
   echo "instance test passed"
 }
 
+# A file dialog of the probe: waits for it, types the name (a save) or the path (an open) into
+# it, or cancels it when there is no text, and prints what the probe got.
+dialog_answer() {
+  local mode=$1 title=$2 text=${3:-}
+  local log=$out/$mode.log
+  "$probe" shell "$mode" "$out/files" >"$log" 2>"$out/${mode}_err.log" &
+  pids+=($!)
+  await "$log" '^dialog' >/dev/null || fail "no $mode dialog"
+  local dialog
+  dialog=$(xdotool search --sync --limit 1 --name "^$title\$") || fail "the $mode dialog has no window"
+  sleep 0.5
+  xdotool windowfocus --sync "$dialog" && sleep 0.3
+  if [ -z "$text" ]; then
+    xdotool key Escape
+  else
+    [ "$mode" = save ] && xdotool key ctrl+a || xdotool key ctrl+l
+    sleep 0.2
+    xdotool type "$text"
+    sleep 0.2
+    xdotool key Return
+  fi
+  await "$log" '^picked ' | cut -d' ' -f2-
+}
+
+shell_test() {
+  start_display
+  mkdir -p "$out/files" "$out/bin" "$out/share/applications" "$out/config"
+  echo keep >"$out/files/old.psf"
+
+  [ "$(dialog_answer save 'Export profile' mine)" = "$out/files/mine.psf" ] ||
+    fail "saving did not give the typed name with the default extension"
+  [ "$(dialog_answer save 'Export profile')" = "nothing" ] || fail "a cancelled save gave a file"
+  [ "$(dialog_answer open 'Import profile' "$out/files/old.psf")" = "$out/files/old.psf" ] ||
+    fail "opening did not give the chosen file"
+
+  # A stand-in browser and mouse settings tool write down how they were started.
+  cat >"$out/bin/stand-in" <<'SCRIPT'
+#!/bin/sh
+echo "$(basename "$0") $*" >>"$STAND_IN_LOG"
+SCRIPT
+  chmod +x "$out/bin/stand-in"
+  ln -s stand-in "$out/bin/xfce4-mouse-settings"
+  printf '[Desktop Entry]\nType=Application\nName=Stand-in\nExec=%s %%u\nMimeType=x-scheme-handler/https;\n' \
+    "$out/bin/stand-in" >"$out/share/applications/stand-in.desktop"
+  printf '[Default Applications]\nx-scheme-handler/https=stand-in.desktop\n' >"$out/config/mimeapps.list"
+  export STAND_IN_LOG=$out/stand-in.log PATH=$out/bin:$PATH XDG_DATA_HOME=$out/share \
+    XDG_DATA_DIRS=$out/share XDG_CONFIG_HOME=$out/config
+  : >"$STAND_IN_LOG"
+
+  "$probe" shell address https://example.org/guide >"$out/address.log" 2>&1
+  grep -q '^opened 1' "$out/address.log" || fail "the web address was not handed on"
+  XDG_CURRENT_DESKTOP=XFCE "$probe" shell mouse >"$out/mouse.log" 2>&1
+  grep -q '^mouse settings 1' "$out/mouse.log" || fail "the XFCE mouse settings did not start"
+  XDG_CURRENT_DESKTOP=Hyprland "$probe" shell mouse >"$out/nomouse.log" 2>&1
+  grep -q '^mouse settings 0' "$out/nomouse.log" || fail "a desktop without a known tool did not say so"
+  await_count "$STAND_IN_LOG" . 2 || fail "the stand-ins were not both started"
+  sort "$STAND_IN_LOG" | diff - <(printf 'stand-in https://example.org/guide\nxfce4-mouse-settings \n') ||
+    fail "the stand-ins were started with other arguments"
+  echo "shell test passed"
+}
+
 # The value of a property of the item, as gdbus prints it.
 item_property() {
   gdbus call --session --dest "$1" --object-path "$2" \
@@ -287,6 +349,7 @@ hook_test() {
 case "$part" in
   tray) tray_test ;;
   indicator) indicator_test ;;
+  shell) shell_test ;;
   instance) instance_test ;;
   hook) hook_test ;;
   *) echo "unknown part $part"; exit 2 ;;
