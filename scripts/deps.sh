@@ -8,7 +8,7 @@ PACKAGES=(
   pkg-config libgtk-3-dev libcairo2-dev libpango1.0-dev libgdk-pixbuf-2.0-dev
   librsvg2-bin libudev-dev libfuse3-dev fuse3
   libayatana-appindicator3-dev libx11-dev libxtst-dev
-  xvfb xdotool x11-apps x11-utils trayer imagemagick python3
+  xvfb xdotool x11-apps x11-utils trayer dbus-daemon libglib2.0-bin imagemagick python3
   fontconfig fonts-dejavu-core fonts-droid-fallback
 )
 

@@ -124,14 +124,14 @@ class StatusIconTray final : public TrayIcon {
 G_GNUC_END_IGNORE_DEPRECATIONS
 
 // A StatusNotifierItem names its picture by file, so each icon is written to the runtime
-// folder under a new name (hosts cache pictures by name).
+// folder under a new name (hosts cache pictures by name). The item's id stays the same from
+// run to run, so hosts keep its place.
 class IndicatorTray final : public TrayIcon {
  public:
   IndicatorTray(WindowSystem& windows, const TrayIconSpec& spec)
       : menu_(windows, spec.target),
         folder_(userRuntimeFolder()),
-        indicator_(app_indicator_new(("pelorin-" + std::to_string(getpid())).c_str(), "",
-                                     APP_INDICATOR_CATEGORY_APPLICATION_STATUS)) {
+        indicator_(app_indicator_new("pelorin", "", APP_INDICATOR_CATEGORY_APPLICATION_STATUS)) {
     if (spec.icon != nullptr) setIcon(*spec.icon);
     setTooltip(spec.tooltip);
     setMenu(spec.menu);
