@@ -11,7 +11,7 @@ namespace pelorin {
 class Desktop {
  public:
   virtual ~Desktop() = default;
-  virtual std::unique_ptr<TrayIcon> addTrayIcon(const TrayIconSpec& spec) = 0;
+  virtual std::unique_ptr<TrayIcon> addTrayIcon(const TrayIconParams& params) = 0;
   virtual std::unique_ptr<KeyboardHook> createKeyboardHook() = 0;
   virtual Shell& shell() = 0;
 };

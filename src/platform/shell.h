@@ -18,7 +18,7 @@ struct FileFilter {
 
 enum class FileDialogMode : std::uint8_t { Open, Save };
 
-struct FileDialogSpec {
+struct FileDialogParams {
   FileDialogMode mode = FileDialogMode::Open;
   WindowId owner = kNoWindow;
   std::u16string title;
@@ -37,7 +37,7 @@ class Shell {
   // The desktop's own mouse settings; false when this desktop has none the program can start.
   virtual bool openMouseSettings() = 0;
   // The chosen file, or nothing when the user cancels.
-  virtual std::optional<std::filesystem::path> pickFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::filesystem::path> pickFile(const FileDialogParams& params) = 0;
 };
 
 // The name the user typed, with the default extension when it has none.

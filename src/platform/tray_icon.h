@@ -19,7 +19,7 @@ struct TrayMenuItem {
   std::u16string text;
 };
 
-struct TrayIconSpec {
+struct TrayIconParams {
   WindowId target = kNoWindow;
   unsigned callbackMessage = 0;
   int iconId = 0;

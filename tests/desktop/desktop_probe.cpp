@@ -85,12 +85,12 @@ int runTray(GtkWindowSystem& windows) {
   const TrayKind kind = desktopTrayKind();
   std::unique_ptr<TrayIcon> tray =
       createGtkTrayIcon(windows,
-                        TrayIconSpec{main.id(),
-                                     kTrayCallback,
-                                     128,
-                                     u"Pelorin",
-                                     red.get(),
-                                     {{kRestore, u"Restore"}, {0, u""}, {kExit, u"Exit"}}},
+                        TrayIconParams{main.id(),
+                                       kTrayCallback,
+                                       128,
+                                       u"Pelorin",
+                                       red.get(),
+                                       {{kRestore, u"Restore"}, {0, u""}, {kExit, u"Exit"}}},
                         kind);
   report(kind == TrayKind::XEmbed ? "tray xembed" : "tray indicator");
   GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
@@ -178,15 +178,15 @@ int runShell(GtkWindowSystem& windows, std::string_view what, const char* argume
     report(std::string("mouse settings ") + (shell.openMouseSettings() ? "1" : "0"));
   } else {
     const bool save = what == "save";
-    const FileDialogSpec spec{save ? FileDialogMode::Save : FileDialogMode::Open,
-                              main.id(),
-                              save ? u"Export profile" : u"Import profile",
-                              {{u"Profile (*.psf)", {u"psf"}}, {u"Macro (*.mkf)", {u"mkf"}}},
-                              u"psf",
-                              argument,
-                              save ? u"slot" : u""};
+    const FileDialogParams params{save ? FileDialogMode::Save : FileDialogMode::Open,
+                                  main.id(),
+                                  save ? u"Export profile" : u"Import profile",
+                                  {{u"Profile (*.psf)", {u"psf"}}, {u"Macro (*.mkf)", {u"mkf"}}},
+                                  u"psf",
+                                  argument,
+                                  save ? u"slot" : u""};
     report("dialog");
-    const std::optional<std::filesystem::path> chosen = shell.pickFile(spec);
+    const std::optional<std::filesystem::path> chosen = shell.pickFile(params);
     report("picked " + (chosen ? chosen->string() : std::string("nothing")));
   }
   return 0;

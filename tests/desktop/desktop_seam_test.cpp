@@ -90,9 +90,9 @@ TEST_F(SimDesktopTest, HookDeliversOnlyBetweenStartAndStopToItsTarget) {
 }
 
 TEST_F(SimDesktopTest, TrayIconPostsItsCallbackAndTheCommandsOfItsMenu) {
-  const TrayIconSpec spec{main,       1056,    128,
-                          u"Pelorin", nullptr, {{2075, u"Restore"}, {0, u""}, {2076, u"Exit"}}};
-  std::unique_ptr<TrayIcon> tray = desktop.addTrayIcon(spec);
+  const TrayIconParams params{main,       1056,    128,
+                              u"Pelorin", nullptr, {{2075, u"Restore"}, {0, u""}, {2076, u"Exit"}}};
+  std::unique_ptr<TrayIcon> tray = desktop.addTrayIcon(params);
   SimTrayIcon& icon = *desktop.trayIcon();
   icon.doubleClick();
   EXPECT_TRUE(icon.choose(2076));
@@ -114,9 +114,9 @@ TEST_F(SimDesktopTest, FileDialogsTakeTheScriptedAnswersAndSavesGetTheDefaultExt
   shell.answerNextDialog("/home/u/slot");
   shell.answerNextDialog("/home/u/keep.PSF");
   shell.answerNextDialog(std::nullopt);
-  FileDialogSpec save{
+  FileDialogParams save{
       FileDialogMode::Save, main, u"Export", {{u"Profile", {u"psf"}}}, u"psf", {}, {}};
-  FileDialogSpec open = save;
+  FileDialogParams open = save;
   open.mode = FileDialogMode::Open;
 
   EXPECT_EQ(desktop.shell().pickFile(save), std::filesystem::path("/home/u/slot.psf"));

@@ -6,8 +6,8 @@
 
 namespace pelorin {
 
-std::unique_ptr<TrayIcon> GtkDesktop::addTrayIcon(const TrayIconSpec& spec) {
-  return createGtkTrayIcon(windows_, spec, desktopTrayKind());
+std::unique_ptr<TrayIcon> GtkDesktop::addTrayIcon(const TrayIconParams& params) {
+  return createGtkTrayIcon(windows_, params, desktopTrayKind());
 }
 
 std::unique_ptr<KeyboardHook> GtkDesktop::createKeyboardHook() {

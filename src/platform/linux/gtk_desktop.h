@@ -13,7 +13,7 @@ class GtkDesktop final : public Desktop {
   GtkDesktop(GtkWindowSystem& windows, UiDispatcher& ui)
       : windows_(windows), ui_(ui), shell_(windows) {}
 
-  std::unique_ptr<TrayIcon> addTrayIcon(const TrayIconSpec& spec) override;
+  std::unique_ptr<TrayIcon> addTrayIcon(const TrayIconParams& params) override;
   std::unique_ptr<KeyboardHook> createKeyboardHook() override;
   Shell& shell() override { return shell_; }
 

@@ -75,29 +75,29 @@ bool GtkShell::openMouseSettings() {
                        nullptr, nullptr) != FALSE;
 }
 
-std::optional<std::filesystem::path> GtkShell::pickFile(const FileDialogSpec& spec) {
-  const bool save = spec.mode == FileDialogMode::Save;
-  GtkHostWindow* owner = windows_.findHost(spec.owner);
+std::optional<std::filesystem::path> GtkShell::pickFile(const FileDialogParams& params) {
+  const bool save = params.mode == FileDialogMode::Save;
+  GtkHostWindow* owner = windows_.findHost(params.owner);
   GtkFileChooserNative* dialog = gtk_file_chooser_native_new(
-      toUtf8(spec.title).c_str(), owner != nullptr ? GTK_WINDOW(owner->widget()) : nullptr,
+      toUtf8(params.title).c_str(), owner != nullptr ? GTK_WINDOW(owner->widget()) : nullptr,
       save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN, nullptr, nullptr);
   GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
-  for (const FileFilter& filter : spec.filters)
+  for (const FileFilter& filter : params.filters)
     gtk_file_chooser_add_filter(chooser, gtkFilter(filter));
-  if (!spec.initialFolder.empty()) {
-    gtk_file_chooser_set_current_folder(chooser, spec.initialFolder.c_str());
+  if (!params.initialFolder.empty()) {
+    gtk_file_chooser_set_current_folder(chooser, params.initialFolder.c_str());
   }
   if (save) {
     gtk_file_chooser_set_do_overwrite_confirmation(chooser, TRUE);
-    if (!spec.initialName.empty()) {
-      gtk_file_chooser_set_current_name(chooser, toUtf8(spec.initialName).c_str());
+    if (!params.initialName.empty()) {
+      gtk_file_chooser_set_current_name(chooser, toUtf8(params.initialName).c_str());
     }
   }
   std::optional<std::filesystem::path> chosen;
   if (gtk_native_dialog_run(GTK_NATIVE_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
     if (gchar* name = gtk_file_chooser_get_filename(chooser)) {
       chosen =
-          save ? withDefaultExtension(name, spec.defaultExtension) : std::filesystem::path(name);
+          save ? withDefaultExtension(name, params.defaultExtension) : std::filesystem::path(name);
       g_free(name);
     }
   }

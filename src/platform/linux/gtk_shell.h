@@ -13,7 +13,7 @@ class GtkShell final : public Shell {
 
   bool openAddress(std::string_view address) override;
   bool openMouseSettings() override;
-  std::optional<std::filesystem::path> pickFile(const FileDialogSpec& spec) override;
+  std::optional<std::filesystem::path> pickFile(const FileDialogParams& params) override;
 
  private:
   GtkWindowSystem& windows_;

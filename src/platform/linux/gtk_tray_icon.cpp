@@ -72,12 +72,15 @@ G_GNUC_BEGIN_IGNORE_DEPRECATIONS
 
 class StatusIconTray final : public TrayIcon {
  public:
-  StatusIconTray(WindowSystem& windows, const TrayIconSpec& spec)
-      : windows_(windows), spec_(spec), menu_(windows, spec.target), icon_(gtk_status_icon_new()) {
-    spec_.icon = nullptr;
-    if (spec.icon != nullptr) setIcon(*spec.icon);
-    setTooltip(spec.tooltip);
-    menu_.fill(spec.menu);
+  StatusIconTray(WindowSystem& windows, const TrayIconParams& params)
+      : windows_(windows),
+        params_(params),
+        menu_(windows, params.target),
+        icon_(gtk_status_icon_new()) {
+    params_.icon = nullptr;
+    if (params.icon != nullptr) setIcon(*params.icon);
+    setTooltip(params.tooltip);
+    menu_.fill(params.menu);
     g_signal_connect(icon_, "button-press-event", G_CALLBACK(&StatusIconTray::pressed), this);
     g_signal_connect(icon_, "popup-menu", G_CALLBACK(&StatusIconTray::popup), this);
     gtk_status_icon_set_visible(icon_, TRUE);
@@ -105,8 +108,8 @@ class StatusIconTray final : public TrayIcon {
     auto& tray = *static_cast<StatusIconTray*>(self);
     if (event->type == GDK_2BUTTON_PRESS && event->button == 1) {
       tray.windows_.post(
-          tray.spec_.target,
-          Message{tray.spec_.callbackMessage, tray.spec_.iconId, kTrayDoubleClick, {}});
+          tray.params_.target,
+          Message{tray.params_.callbackMessage, tray.params_.iconId, kTrayDoubleClick, {}});
     }
     return FALSE;
   }
@@ -116,7 +119,7 @@ class StatusIconTray final : public TrayIcon {
   }
 
   WindowSystem& windows_;
-  TrayIconSpec spec_;
+  TrayIconParams params_;
   TrayMenu menu_;
   GtkStatusIcon* icon_;
 };
@@ -128,13 +131,13 @@ G_GNUC_END_IGNORE_DEPRECATIONS
 // run to run, so hosts keep its place.
 class IndicatorTray final : public TrayIcon {
  public:
-  IndicatorTray(WindowSystem& windows, const TrayIconSpec& spec)
-      : menu_(windows, spec.target),
+  IndicatorTray(WindowSystem& windows, const TrayIconParams& params)
+      : menu_(windows, params.target),
         folder_(userRuntimeFolder()),
         indicator_(app_indicator_new("pelorin", "", APP_INDICATOR_CATEGORY_APPLICATION_STATUS)) {
-    if (spec.icon != nullptr) setIcon(*spec.icon);
-    setTooltip(spec.tooltip);
-    setMenu(spec.menu);
+    if (params.icon != nullptr) setIcon(*params.icon);
+    setTooltip(params.tooltip);
+    setMenu(params.menu);
     g_signal_connect(indicator_, "connection-changed", G_CALLBACK(&IndicatorTray::connection),
                      this);
     app_indicator_set_status(indicator_, APP_INDICATOR_STATUS_ACTIVE);
@@ -200,10 +203,10 @@ TrayKind desktopTrayKind() {
   return owned ? TrayKind::StatusNotifier : TrayKind::XEmbed;
 }
 
-std::unique_ptr<TrayIcon> createGtkTrayIcon(WindowSystem& windows, const TrayIconSpec& spec,
+std::unique_ptr<TrayIcon> createGtkTrayIcon(WindowSystem& windows, const TrayIconParams& params,
                                             TrayKind kind) {
-  if (kind == TrayKind::StatusNotifier) return std::make_unique<IndicatorTray>(windows, spec);
-  return std::make_unique<StatusIconTray>(windows, spec);
+  if (kind == TrayKind::StatusNotifier) return std::make_unique<IndicatorTray>(windows, params);
+  return std::make_unique<StatusIconTray>(windows, params);
 }
 
 }  // namespace pelorin

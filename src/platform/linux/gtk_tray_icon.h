@@ -13,7 +13,7 @@ enum class TrayKind : std::uint8_t { StatusNotifier, XEmbed };
 // Which kind this desktop takes; asks the session bus, so it costs a round trip.
 TrayKind desktopTrayKind();
 
-std::unique_ptr<TrayIcon> createGtkTrayIcon(WindowSystem& windows, const TrayIconSpec& spec,
+std::unique_ptr<TrayIcon> createGtkTrayIcon(WindowSystem& windows, const TrayIconParams& params,
                                             TrayKind kind);
 
 }  // namespace pelorin

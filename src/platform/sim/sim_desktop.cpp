@@ -2,8 +2,8 @@
 
 namespace pelorin {
 
-std::unique_ptr<TrayIcon> SimDesktop::addTrayIcon(const TrayIconSpec& spec) {
-  auto icon = std::make_unique<SimTrayIcon>(windows_, spec);
+std::unique_ptr<TrayIcon> SimDesktop::addTrayIcon(const TrayIconParams& params) {
+  auto icon = std::make_unique<SimTrayIcon>(windows_, params);
   tray_ = icon.get();
   return icon;
 }

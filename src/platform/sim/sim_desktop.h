@@ -12,7 +12,7 @@ class SimDesktop final : public Desktop {
  public:
   explicit SimDesktop(WindowSystem& windows) : windows_(windows) {}
 
-  std::unique_ptr<TrayIcon> addTrayIcon(const TrayIconSpec& spec) override;
+  std::unique_ptr<TrayIcon> addTrayIcon(const TrayIconParams& params) override;
   std::unique_ptr<KeyboardHook> createKeyboardHook() override;
   Shell& shell() override { return shell_; }
 

@@ -14,13 +14,13 @@ bool SimShell::openMouseSettings() {
 
 // The answer stands for what the user typed, so a save gets the default extension as on a
 // real desktop.
-std::optional<std::filesystem::path> SimShell::pickFile(const FileDialogSpec& spec) {
-  dialogs_.push_back(spec);
+std::optional<std::filesystem::path> SimShell::pickFile(const FileDialogParams& params) {
+  dialogs_.push_back(params);
   if (answers_.empty()) return std::nullopt;
   std::optional<std::filesystem::path> typed = std::move(answers_.front());
   answers_.pop_front();
-  if (!typed || spec.mode == FileDialogMode::Open) return typed;
-  return withDefaultExtension(*typed, spec.defaultExtension);
+  if (!typed || params.mode == FileDialogMode::Open) return typed;
+  return withDefaultExtension(*typed, params.defaultExtension);
 }
 
 }  // namespace pelorin

@@ -13,7 +13,7 @@ class SimShell final : public Shell {
   bool openAddress(std::string_view address) override;
   bool openMouseSettings() override;
   // Takes the next scripted answer; a dialog without one is cancelled.
-  std::optional<std::filesystem::path> pickFile(const FileDialogSpec& spec) override;
+  std::optional<std::filesystem::path> pickFile(const FileDialogParams& params) override;
 
   // The test's side.
   void answerNextDialog(std::optional<std::filesystem::path> typed) {
@@ -22,12 +22,12 @@ class SimShell final : public Shell {
   void setMouseSettingsAvailable(bool available) { mouseSettingsAvailable_ = available; }
   const std::vector<std::string>& openedAddresses() const { return opened_; }
   int mouseSettingsOpened() const { return mouseSettingsOpened_; }
-  const std::vector<FileDialogSpec>& dialogs() const { return dialogs_; }
+  const std::vector<FileDialogParams>& dialogs() const { return dialogs_; }
 
  private:
   std::vector<std::string> opened_;
   std::deque<std::optional<std::filesystem::path>> answers_;
-  std::vector<FileDialogSpec> dialogs_;
+  std::vector<FileDialogParams> dialogs_;
   bool mouseSettingsAvailable_ = true;
   int mouseSettingsOpened_ = 0;
 };

@@ -4,10 +4,10 @@
 
 namespace pelorin {
 
-SimTrayIcon::SimTrayIcon(WindowSystem& windows, const TrayIconSpec& spec)
-    : windows_(windows), spec_(spec) {
-  spec_.icon = nullptr;  // the caller's picture may go away
-  if (spec.icon != nullptr) setIcon(*spec.icon);
+SimTrayIcon::SimTrayIcon(WindowSystem& windows, const TrayIconParams& params)
+    : windows_(windows), params_(params) {
+  params_.icon = nullptr;  // the caller's picture may go away
+  if (params.icon != nullptr) setIcon(*params.icon);
 }
 
 void SimTrayIcon::setIcon(const Image& icon) {
@@ -15,15 +15,16 @@ void SimTrayIcon::setIcon(const Image& icon) {
 }
 
 void SimTrayIcon::doubleClick() {
-  windows_.post(spec_.target, Message{spec_.callbackMessage, spec_.iconId, kTrayDoubleClick, {}});
+  windows_.post(params_.target,
+                Message{params_.callbackMessage, params_.iconId, kTrayDoubleClick, {}});
 }
 
 bool SimTrayIcon::choose(int command) {
-  const bool listed = command != 0 && std::any_of(spec_.menu.begin(), spec_.menu.end(),
+  const bool listed = command != 0 && std::any_of(params_.menu.begin(), params_.menu.end(),
                                                   [command](const TrayMenuItem& item) {
                                                     return item.command == command;
                                                   });
-  if (listed) windows_.post(spec_.target, Message{msg::kCommand, command, 0, {}});
+  if (listed) windows_.post(params_.target, Message{msg::kCommand, command, 0, {}});
   return listed;
 }
 

@@ -10,15 +10,15 @@ namespace pelorin {
 
 class SimTrayIcon final : public TrayIcon {
  public:
-  SimTrayIcon(WindowSystem& windows, const TrayIconSpec& spec);
+  SimTrayIcon(WindowSystem& windows, const TrayIconParams& params);
 
   void setIcon(const Image& icon) override;
-  void setTooltip(std::u16string_view tooltip) override { spec_.tooltip = tooltip; }
-  void setMenu(const std::vector<TrayMenuItem>& menu) override { spec_.menu = menu; }
+  void setTooltip(std::u16string_view tooltip) override { params_.tooltip = tooltip; }
+  void setMenu(const std::vector<TrayMenuItem>& menu) override { params_.menu = menu; }
   bool shown() const override { return true; }
 
-  const std::u16string& tooltip() const { return spec_.tooltip; }
-  const std::vector<TrayMenuItem>& menu() const { return spec_.menu; }
+  const std::u16string& tooltip() const { return params_.tooltip; }
+  const std::vector<TrayMenuItem>& menu() const { return params_.menu; }
   // The colour of the icon's centre pixel, to tell which picture it shows.
   Colour iconCentre() const { return iconCentre_; }
 
@@ -28,7 +28,7 @@ class SimTrayIcon final : public TrayIcon {
 
  private:
   WindowSystem& windows_;
-  TrayIconSpec spec_;
+  TrayIconParams params_;
   Colour iconCentre_ = 0;
 };
 
