@@ -192,11 +192,10 @@ int runShell(GtkWindowSystem& windows, std::string_view what, const char* argume
   return 0;
 }
 
-int runInstance(GtkWindowSystem* windows, std::unique_ptr<UnixSingleInstance> instance,
-                GlibUiDispatcher&) {
+int runInstance(GtkWindowSystem& windows, std::unique_ptr<UnixSingleInstance> instance) {
   ProbeWindow client;
-  Window& main = openWindow(*windows, client);
-  instance->forwardTo(*windows, main.id());
+  Window& main = openWindow(windows, client);
+  instance->forwardTo(windows, main.id());
   report("first");
   g_main_loop_run(g_main_loop_new(nullptr, FALSE));
   return 0;
@@ -235,7 +234,7 @@ int main(int argc, char** argv) {
   if (!GtkWindowSystem::initialise(&argc, &argv)) return 2;
   GtkWindowSystem windows;
   if (part == "tray") return runTray(windows);
-  if (part == "instance") return runInstance(&windows, std::move(instance), ui);
+  if (part == "instance") return runInstance(windows, std::move(instance));
   if (part == "shell" && argc > 2) return runShell(windows, argv[2], argc > 3 ? argv[3] : "");
   if (part == "hook") {
     const bool own = argc > 2 && std::string_view(argv[2]) == "own";
