@@ -10,8 +10,8 @@
 # tool is missing.
 set -u
 part=$1
-probe=$2
-out=$3
+probe=$(realpath "$2")
+out=$(realpath -m "$3")
 
 need() {
   for tool in "$@"; do
@@ -189,8 +189,11 @@ dialog_answer() {
 
 shell_test() {
   start_display
-  mkdir -p "$out/files" "$out/bin" "$out/share/applications" "$out/config"
+  mkdir -p "$out/files" "$out/bin" "$out/share/applications" "$out/config" "$out/home"
+  # The file chooser keeps a list of recent files in the home folder.
+  export HOME=$out/home
   echo keep >"$out/files/old.psf"
+  echo "<html></html>" >"$out/files/guide.html"
 
   [ "$(dialog_answer save 'Export profile' mine)" = "$out/files/mine.psf" ] ||
     fail "saving did not give the typed name with the default extension"
@@ -205,21 +208,24 @@ echo "$(basename "$0") $*" >>"$STAND_IN_LOG"
 SCRIPT
   chmod +x "$out/bin/stand-in"
   ln -s stand-in "$out/bin/xfce4-mouse-settings"
-  printf '[Desktop Entry]\nType=Application\nName=Stand-in\nExec=%s %%u\nMimeType=x-scheme-handler/https;\n' \
+  printf '[Desktop Entry]\nType=Application\nName=Stand-in\nExec=%s %%u\nMimeType=x-scheme-handler/https;text/html;\n' \
     "$out/bin/stand-in" >"$out/share/applications/stand-in.desktop"
-  printf '[Default Applications]\nx-scheme-handler/https=stand-in.desktop\n' >"$out/config/mimeapps.list"
+  printf '[Default Applications]\nx-scheme-handler/https=stand-in.desktop\ntext/html=stand-in.desktop\n' \
+    >"$out/config/mimeapps.list"
   export STAND_IN_LOG=$out/stand-in.log PATH=$out/bin:$PATH XDG_DATA_HOME=$out/share \
-    XDG_DATA_DIRS=$out/share XDG_CONFIG_HOME=$out/config
+    XDG_DATA_DIRS=$out/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share} XDG_CONFIG_HOME=$out/config
   : >"$STAND_IN_LOG"
 
   "$probe" shell address https://example.org/guide >"$out/address.log" 2>&1
   grep -q '^opened 1' "$out/address.log" || fail "the web address was not handed on"
+  (cd "$out" && "$probe" shell address files/guide.html >"$out/guide.log" 2>&1)
+  grep -q '^opened 1' "$out/guide.log" || fail "the local guide was not handed on"
   XDG_CURRENT_DESKTOP=XFCE "$probe" shell mouse >"$out/mouse.log" 2>&1
   grep -q '^mouse settings 1' "$out/mouse.log" || fail "the XFCE mouse settings did not start"
   XDG_CURRENT_DESKTOP=Hyprland "$probe" shell mouse >"$out/nomouse.log" 2>&1
   grep -q '^mouse settings 0' "$out/nomouse.log" || fail "a desktop without a known tool did not say so"
-  await_count "$STAND_IN_LOG" . 2 || fail "the stand-ins were not both started"
-  sort "$STAND_IN_LOG" | diff - <(printf 'stand-in https://example.org/guide\nxfce4-mouse-settings \n') ||
+  await_count "$STAND_IN_LOG" . 3 || fail "the stand-ins were not all started"
+  sort "$STAND_IN_LOG" | diff - <(printf 'stand-in %s/files/guide.html\nstand-in https://example.org/guide\nxfce4-mouse-settings \n' "$out") ||
     fail "the stand-ins were started with other arguments"
   echo "shell test passed"
 }
