@@ -45,12 +45,16 @@ struct WindowKeyHook {
 struct RecordClosure {
   std::shared_ptr<X11KeyboardHook::Session> session;
   UiDispatcher* ui;
-  std::promise<void> started;
+  std::promise<bool> started;  // true once the context is on, false when it never came on
+  bool announced = false;
 };
 
 void recorded(XPointer closure, XRecordInterceptData* data) {
   auto& self = *reinterpret_cast<RecordClosure*>(closure);
-  if (data->category == XRecordStartOfData) self.started.set_value();
+  if (data->category == XRecordStartOfData && !self.announced) {
+    self.announced = true;
+    self.started.set_value(true);
+  }
   if (data->category == XRecordFromServer && data->data_len * 4 >= sizeof(xEvent)) {
     const auto* event = reinterpret_cast<const xEvent*>(data->data);
     const int type = event->u.u.type & 0x7F;
@@ -131,15 +135,28 @@ bool X11KeyboardHook::startRecording() {
     control_ = data_ = nullptr;
     return false;
   }
-  std::promise<void> started;
-  std::future<void> on = started.get_future();
+  std::promise<bool> started;
+  std::future<bool> on = started.get_future();
   recordThread_ =
       std::thread([data = data_, context = context_,
                    closure = RecordClosure{session_, &ui_, std::move(started)}]() mutable {
-        XRecordEnableContext(data, context, recorded, reinterpret_cast<XPointer>(&closure));
+        const Status enabled =
+            XRecordEnableContext(data, context, recorded, reinterpret_cast<XPointer>(&closure));
+        if (!closure.announced) closure.started.set_value(enabled != 0);
       });
-  on.wait_for(kRecordStartTimeout);
-  return true;
+  // Still waiting after the timeout: a slow server, the recording may yet begin.
+  if (on.wait_for(kRecordStartTimeout) != std::future_status::ready || on.get()) return true;
+  endRecording();
+  return false;
+}
+
+void X11KeyboardHook::endRecording() {
+  recordThread_.join();
+  XRecordFreeContext(control_, context_);
+  XCloseDisplay(data_);
+  XCloseDisplay(control_);
+  control_ = data_ = nullptr;
+  context_ = 0;
 }
 
 bool X11KeyboardHook::startWindowKeys(WindowId target) {
@@ -156,12 +173,7 @@ void X11KeyboardHook::stop() {
   if (recordThread_.joinable()) {
     XRecordDisableContext(control_, context_);
     XSync(control_, False);
-    recordThread_.join();
-    XRecordFreeContext(control_, context_);
-    XCloseDisplay(data_);
-    XCloseDisplay(control_);
-    control_ = data_ = nullptr;
-    context_ = 0;
+    endRecording();
   }
   if (windowHook_ != 0) {
     g_signal_remove_emission_hook(g_signal_lookup("event", GTK_TYPE_WIDGET), windowHook_);

@@ -36,6 +36,8 @@ class X11KeyboardHook final : public KeyboardHook {
 
  private:
   bool startRecording();
+  // Joins the record thread, whose context is off or never came on, and closes its connections.
+  void endRecording();
   bool startWindowKeys(WindowId target);
 
   GtkWindowSystem& windows_;
