@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <span>
+#include <string_view>
 
 #include "platform/canvas.h"
 #include "platform/image.h"
@@ -20,6 +21,8 @@ class Graphics {
   virtual std::unique_ptr<Image> createImage(int width, int height) = 0;
   // The canvas must not outlive the image; null when the image is not from createImage.
   virtual std::unique_ptr<Canvas> paintOn(Image& image) = 0;
+  // The advance width of the text on one line, in pixels, as drawText lays it out.
+  virtual int textWidth(std::u16string_view text, const Font& font) = 0;
 };
 
 }  // namespace pelorin

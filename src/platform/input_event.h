@@ -36,6 +36,7 @@ struct KeyEvent {
   bool down = true;
   int virtualKey = 0;  // see virtual_keys.h
   bool repeat = false;
+  unsigned modifiers = 0;  // mouse_flags::kShift and kControl held when the key went down
 };
 
 }  // namespace pelorin

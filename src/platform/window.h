@@ -60,6 +60,10 @@ class Window {
 
   virtual void focus() = 0;
   virtual bool hasFocus() const = 0;
+  // While enabled, keys also reach the input method and the client gets the committed text
+  // through onText; caret (client pixels) is where the input method places its candidates.
+  // Disabled, the client gets key events only.
+  virtual void setTextInput(bool enabled, const Rect& caret) = 0;
 
   // Setting a running timer again restarts it with the new period.
   virtual void setTimer(int timerId, std::chrono::milliseconds period) = 0;

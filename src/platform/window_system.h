@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/clipboard.h"
 #include "platform/graphics.h"
 #include "platform/screen.h"
 #include "platform/window.h"
@@ -39,6 +40,7 @@ class WindowSystem {
   virtual Point cursorPosition() const = 0;
   virtual ScreenMetrics screen() const = 0;
   virtual Graphics& graphics() = 0;
+  virtual Clipboard& clipboard() = 0;
 };
 
 }  // namespace pelorin

@@ -1,12 +1,11 @@
 #include "skin/color_select_button.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace pelorin {
 
 Rect swatchArea(const Rect& rect, float scale) {
-  const int inset = std::max(1, static_cast<int>(std::lround(scale)));
+  const int inset = std::max(1, static_cast<int>(scale));
   return Rect{rect.left + inset, rect.top + inset, rect.right - inset, rect.bottom - inset};
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/canvas.h"
 #include "platform/font.h"
+#include "platform/input_event.h"
 #include "platform/rect.h"
 #include "platform/window.h"
 #include "skin/skin_context.h"
@@ -40,6 +41,12 @@ class CControlBase {
   bool disabled() const { return disabled_; }
   void setHoverable(bool hoverable) { hoverable_ = hoverable; }
   bool hoverable() const { return hoverable_; }
+  // A control the pointer passes through (labels, pictures): a press on it lands on the
+  // background and moves the window.
+  void setHitTestable(bool hitTestable) { hitTestable_ = hitTestable; }
+  bool hitTestable() const { return hitTestable_; }
+  // Whether a press or a click on the control can land on it at all.
+  bool hit(int x, int y) const { return visible() && hitTestable_ && rect_.contains(x, y); }
   void setFont(Font font) { font_ = std::move(font); }
   const Font& font() const { return font_; }
   int id() const { return id_; }
@@ -51,6 +58,13 @@ class CControlBase {
   virtual bool onLButtonUp(unsigned flags, int x, int y);
   virtual bool onRButtonUp(unsigned flags, int x, int y);
   virtual bool onLButtonDblClk(unsigned flags, int x, int y);
+  // Keyboard focus: the dialog gives it only to controls that take it (edit fields).
+  virtual bool takesFocus() const { return false; }
+  virtual void onFocus(bool) {}
+  // A key pressed while the control has the focus; true when the control used it.
+  virtual bool onKeyDown(const KeyEvent&) { return false; }
+  // Text committed by the keyboard or the input method while the control has the focus.
+  virtual void onText(std::u16string_view) {}
   // Frees the control's pictures before its dialog ends.
   virtual void releaseImages() {}
 
@@ -69,6 +83,7 @@ class CControlBase {
   bool active_ = true;
   bool disabled_ = false;
   bool hoverable_ = true;
+  bool hitTestable_ = true;
   std::u16string text_;
   Font font_;
 };

@@ -1,6 +1,5 @@
 #include "skin/dialog_background.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace pelorin {
@@ -24,28 +23,14 @@ Colour averageColour(const Image& image) {
              static_cast<std::uint8_t>(blue / count));
 }
 
-int backgroundMargin(Size background, Size dialog) {
-  if (background.width < dialog.width || background.height < dialog.height) {
-    return std::min({background.width, background.height, 100});
-  }
-  return 0;
-}
-
-std::unique_ptr<Image> scaleBackground(Graphics& graphics, const Image& background, int margin,
-                                       float scale) {
-  const int width = static_cast<int>(static_cast<float>(background.width() - margin) * scale);
-  const int height = static_cast<int>(static_cast<float>(background.height() - margin) * scale);
-  if (width <= 0 || height <= 0) return nullptr;
-  auto scaled = graphics.createImage(width, height);
+std::unique_ptr<Image> scaleBackground(Graphics& graphics, const Image& background, Size client) {
+  if (client.width <= 0 || client.height <= 0) return nullptr;
+  auto scaled = graphics.createImage(client.width, client.height);
   const auto canvas = graphics.paintOn(*scaled);
   if (canvas == nullptr) return nullptr;
-  canvas->fillRect(Rect{0, 0, scaled->width(), scaled->height()}, 0);
-  const auto along = [](int part, int whole, int target) {
-    return static_cast<int>(static_cast<long long>(part) * target / whole);
-  };
-  const Rect dest{0, 0, along(background.width(), kBackgroundDesignArea.width, width),
-                  along(background.height(), kBackgroundDesignArea.height, height)};
-  canvas->drawImage(background, dest);
+  const Rect whole{0, 0, client.width, client.height};
+  canvas->fillRect(whole, 0);
+  canvas->drawImage(background, whole);
   return scaled;
 }
 

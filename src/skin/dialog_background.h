@@ -1,6 +1,6 @@
 #pragma once
 // The rules by which a dialog turns its background picture into what it paints: the colour of
-// uncovered areas, the margin and the cached picture at the display scale.
+// uncovered areas and the cached picture at the dialog's size.
 #include <memory>
 
 #include "platform/graphics.h"
@@ -8,20 +8,12 @@
 
 namespace pelorin {
 
-// The design size every background is laid out against; the picture is stretched from this
-// area, so a smaller picture covers only its share of it.
-constexpr Size kBackgroundDesignArea{1127, 740};
-
 // Red, green and blue averaged separately over every pixel.
 Colour averageColour(const Image& image);
 
-// A picture smaller than the dialog in either direction leaves a margin of its shorter side,
-// at most 100 pixels.
-int backgroundMargin(Size background, Size dialog);
-
-// The picture stretched as described above into (size - margin) x scale pixels, on black;
-// null when that leaves no pixels.
-std::unique_ptr<Image> scaleBackground(Graphics& graphics, const Image& background, int margin,
-                                       float scale);
+// The picture stretched over the whole client area of a dialog of this size, on black; null
+// when the size holds no pixels. Stretching over the client rather than over a design area
+// less a margin keeps the scaled main window covered edge to edge at every scale.
+std::unique_ptr<Image> scaleBackground(Graphics& graphics, const Image& background, Size client);
 
 }  // namespace pelorin

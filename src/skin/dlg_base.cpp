@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "platform/virtual_keys.h"
 #include "skin/dialog_background.h"
 #include "skin/popup_kind.h"
 #include "skin/skin_images.h"
@@ -83,6 +84,8 @@ void CDlgBase::onDestroyed() {
   window_ = kNoWindow;
   hover_ = nullptr;
   pressed_ = nullptr;
+  focus_ = nullptr;
+  holding_ = false;
 }
 
 template <typename F>
@@ -110,7 +113,7 @@ CControlBase* CDlgBase::addControl(int layer, std::unique_ptr<CControlBase> cont
 CControlBase* CDlgBase::controlAt(int x, int y) const {
   CControlBase* found = nullptr;
   forEachControl([&](CControlBase& c) {
-    if (c.visible() && c.rect().contains(x, y)) found = &c;
+    if (c.hit(x, y)) found = &c;
   });
   return found;
 }
@@ -134,8 +137,7 @@ bool CDlgBase::applyBackground(std::unique_ptr<Image> picture) {
   }
   backgroundSize_ = Size{opaque->width(), opaque->height()};
   fill_ = averageColour(*opaque);
-  margin_ = backgroundMargin(backgroundSize_, size_);
-  background_ = scaleBackground(graphics, *opaque, margin_, context_.scale);
+  background_ = scaleBackground(graphics, *opaque, size_);
   if (Window* w = window()) w->invalidateAll();
   return true;
 }
@@ -220,9 +222,11 @@ void CDlgBase::onMouse(const MouseEvent& event) {
     case MouseAction::LeftUp:
       leftUp(event);
       break;
-    case MouseAction::RightUp:
     case MouseAction::LeftDoubleClick:
-      toControlUnderPointer(event);
+      doubleClick(event);
+      break;
+    case MouseAction::RightUp:
+      rightUp(event);
       break;
     default:
       break;
@@ -237,6 +241,20 @@ void CDlgBase::mouseMove(const MouseEvent& event) {
     tracking_ = true;
   }
   lastMouse_ = Point{event.x, event.y};
+  // A release that happened where this window could not see it ends the hold quietly.
+  if (holding_ && (event.flags & mouse_flags::kLeft) == 0) dropHold();
+  if (holding_) {
+    // The control that took the press follows the pointer wherever it goes until the release.
+    if (pressed_ != nullptr && takesInput(*pressed_) &&
+        pressed_->onMouseMove(event.flags, event.x, event.y)) {
+      invalidate(pressed_->rect());
+    }
+    return;
+  }
+  updateHover(event);
+}
+
+void CDlgBase::updateHover(const MouseEvent& event) {
   if (hover_ != nullptr && hover_->visible() && hover_->rect().contains(event.x, event.y)) {
     if (!hover_->disabled() && hover_->onMouseMove(event.flags, event.x, event.y)) {
       invalidate(hover_->rect());
@@ -256,7 +274,7 @@ void CDlgBase::mouseMove(const MouseEvent& event) {
 
 void CDlgBase::mouseLeave() {
   tracking_ = false;
-  if (hover_ == nullptr) return;
+  if (hover_ == nullptr || holding_) return;
   const Window* w = window();
   const bool stillInside = w != nullptr && w->isMaximised() && hover_->rect().contains(lastMouse_);
   const Point at = stillInside ? lastMouse_ : Point{-1, -1};
@@ -265,16 +283,37 @@ void CDlgBase::mouseLeave() {
   hover_ = nullptr;
 }
 
+bool CDlgBase::takesInput(const CControlBase& control) {
+  return control.visible() && !control.disabled();
+}
+
+void CDlgBase::hold(CControlBase& control) {
+  pressed_ = &control;
+  holding_ = true;
+  if (Window* w = window()) w->captureMouse();
+}
+
+void CDlgBase::dropHold() {
+  holding_ = false;
+  if (Window* w = window()) w->releaseMouse();
+  if (pressed_ != nullptr) pressed_->resetPressed(0);
+}
+
 void CDlgBase::leftDown(const MouseEvent& event) {
+  if (holding_) dropHold();
   if (pressed_ != nullptr && pressed_ != hover_) pressed_->resetPressed(0);
   Window* w = window();
   if (w == nullptr) return;
-  if (hover_ != nullptr && hover_->rect().contains(event.x, event.y)) {
-    pressed_ = hover_;
-    w->captureMouse();
-    if (!pressed_->disabled() && pressed_->onLButtonDown(event.flags, event.x, event.y)) {
-      invalidate(pressed_->rect());
-    }
+  // The owner may have hidden or moved controls since the last move: look again.
+  if (hover_ == nullptr || !hover_->hit(event.x, event.y)) {
+    updateHover(MouseEvent{MouseAction::Move, event.x, event.y, event.flags, 0});
+  }
+  if (hover_ != nullptr && hover_->hit(event.x, event.y)) {
+    CControlBase& target = *hover_;
+    hold(target);
+    if (target.disabled()) return;
+    if (target.takesFocus()) setFocusControl(&target);
+    if (target.onLButtonDown(event.flags, event.x, event.y)) invalidate(target.rect());
   } else if (controlAt(event.x, event.y) == nullptr) {
     const Rect frame = w->frame();
     w->beginMoveDrag(Point{frame.left + event.x, frame.top + event.y});
@@ -282,17 +321,36 @@ void CDlgBase::leftDown(const MouseEvent& event) {
 }
 
 void CDlgBase::leftUp(const MouseEvent& event) {
+  if (!holding_) return;
+  holding_ = false;
   if (Window* w = window()) w->releaseMouse();
-  // With the pointer off every control the release still reaches the pressed one, so a press
-  // that wanders off ends in the normal look without a click.
-  CControlBase* target = hover_ != nullptr ? hover_ : pressed_;
-  if (target != nullptr && !target->disabled() &&
-      target->onLButtonUp(event.flags, event.x, event.y)) {
+  CControlBase* target = pressed_;
+  if (target == nullptr) return;
+  if (!target->visible()) {
+    // Hidden while held: it hears no release, only that its press is over.
+    target->resetPressed(0);
+  } else if (!target->disabled() && target->onLButtonUp(event.flags, event.x, event.y)) {
     repaintAfterRelease(*target);
   }
-  const bool onPressed = pressed_ != nullptr && pressed_->rect().contains(event.x, event.y);
-  const bool onHover = hover_ != nullptr && hover_->rect().contains(event.x, event.y);
-  if (!onPressed && !onHover) hover_ = nullptr;
+  // The release may have changed what is shown; the control under the pointer takes the hover.
+  if (window() != nullptr) updateHover(MouseEvent{MouseAction::Move, event.x, event.y, 0, 0});
+}
+
+void CDlgBase::doubleClick(const MouseEvent& event) {
+  if (holding_) dropHold();
+  CControlBase* control = controlAt(event.x, event.y);
+  if (control == nullptr) return;
+  // The double click stands for the second press, so its release comes back to the same control.
+  hold(*control);
+  if (!control->disabled() && control->onLButtonDblClk(event.flags, event.x, event.y)) {
+    invalidate(control->rect());
+  }
+}
+
+void CDlgBase::rightUp(const MouseEvent& event) {
+  CControlBase* control = controlAt(event.x, event.y);
+  if (control == nullptr || control->disabled()) return;
+  if (control->onRButtonUp(event.flags, event.x, event.y)) invalidate(control->rect());
 }
 
 void CDlgBase::repaintAfterRelease(const CControlBase& control) const {
@@ -305,13 +363,41 @@ void CDlgBase::repaintAfterRelease(const CControlBase& control) const {
   }
 }
 
-void CDlgBase::toControlUnderPointer(const MouseEvent& event) {
-  CControlBase* control = controlAt(event.x, event.y);
-  if (control == nullptr || control->disabled()) return;
-  const bool repaint = event.action == MouseAction::RightUp
-                           ? control->onRButtonUp(event.flags, event.x, event.y)
-                           : control->onLButtonDblClk(event.flags, event.x, event.y);
-  if (repaint) invalidate(control->rect());
+void CDlgBase::setFocusControl(CControlBase* control) {
+  if (control != nullptr && !control->takesFocus()) return;
+  if (control == focus_) return;
+  CControlBase* previous = focus_;
+  focus_ = control;
+  if (previous != nullptr) previous->onFocus(false);
+  if (focus_ != nullptr) focus_->onFocus(true);
+}
+
+bool CDlgBase::moveFocus(bool backwards) {
+  std::vector<CControlBase*> order;
+  forEachControl([&](CControlBase& c) {
+    if (c.takesFocus() && takesInput(c)) order.push_back(&c);
+  });
+  if (order.empty()) return false;
+  if (backwards) std::reverse(order.begin(), order.end());
+  const auto at = std::find(order.begin(), order.end(), focus_);
+  setFocusControl(at == order.end() || at + 1 == order.end() ? order.front() : *(at + 1));
+  return true;
+}
+
+void CDlgBase::onKey(const KeyEvent& key) {
+  // A focused field that has been hidden or disabled since takes nothing.
+  CControlBase* focused = focus_ != nullptr && takesInput(*focus_) ? focus_ : nullptr;
+  // Tab walks the fields in layer order; a dialog without fields sees Tab as any other key.
+  if (key.down && key.virtualKey == vk::kTab && (key.modifiers & mouse_flags::kControl) == 0 &&
+      moveFocus((key.modifiers & mouse_flags::kShift) != 0)) {
+    return;
+  }
+  if (key.down && focused != nullptr && focused->onKeyDown(key)) return;
+  onDialogKey(key);
+}
+
+void CDlgBase::onText(std::u16string_view text) {
+  if (focus_ != nullptr && takesInput(*focus_)) focus_->onText(text);
 }
 
 }  // namespace pelorin

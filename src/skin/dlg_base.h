@@ -54,14 +54,21 @@ class CDlgBase : public WindowClient {
 
   Colour fillColour() const { return fill_; }
   Size backgroundSize() const { return backgroundSize_; }
-  int margin() const { return margin_; }
   Size size() const { return size_; }
   const CControlBase* hoverControl() const { return hover_; }
   const CControlBase* pressedControl() const { return pressed_; }
+  // True from a press on a control until its release: the control takes every move meanwhile.
+  bool holdingMouse() const { return holding_; }
+  // The control that takes the keys and the typed text (an edit field), or null.
+  CControlBase* focusControl() const { return focus_; }
+  // Only controls that take the focus get it; null takes it away from all.
+  void setFocusControl(CControlBase* control);
   const Font& font() const { return font_; }
 
   void onPaint(Canvas& canvas, const Rect& dirty) override;
   void onMouse(const MouseEvent& event) override;
+  void onKey(const KeyEvent& key) override;
+  void onText(std::u16string_view text) override;
   std::intptr_t onMessage(const Message& message) final;
   void onDestroyed() override;
 
@@ -75,6 +82,9 @@ class CDlgBase : public WindowClient {
   virtual void drawControls(Canvas& canvas, const Rect& clip);
   // Messages other than the close request: control notifications, popup messages, own ones.
   virtual std::intptr_t handleMessage(const Message&) { return 0; }
+  // A key the focused control did not use (Enter, Escape, the arrows of a value dialog);
+  // true when the dialog used it.
+  virtual bool onDialogKey(const KeyEvent&) { return false; }
   // A close request; the default ends the dialog as cancelled.
   virtual void onClose() { endDialog(kCancel); }
 
@@ -87,10 +97,17 @@ class CDlgBase : public WindowClient {
   CControlBase* controlAt(int x, int y) const;
   bool applyBackground(std::unique_ptr<Image> background);
   void mouseMove(const MouseEvent& event);
+  void updateHover(const MouseEvent& event);
   void mouseLeave();
   void leftDown(const MouseEvent& event);
   void leftUp(const MouseEvent& event);
-  void toControlUnderPointer(const MouseEvent& event);
+  void doubleClick(const MouseEvent& event);
+  void rightUp(const MouseEvent& event);
+  static bool takesInput(const CControlBase& control);
+  void hold(CControlBase& control);
+  void dropHold();
+  // False when the dialog has no field to move to.
+  bool moveFocus(bool backwards);
   void repaintAfterRelease(const CControlBase& control) const;
   void pruneClosedPopups();
 
@@ -99,12 +116,13 @@ class CDlgBase : public WindowClient {
   Font font_;
   Colour fill_ = kInitialFill;
   Size backgroundSize_{100, 100};
-  int margin_ = 0;
   std::unique_ptr<Image> background_;
   std::unique_ptr<Image> icon_;
   std::array<std::vector<std::unique_ptr<CControlBase>>, kLayerCount> layers_;
   CControlBase* hover_ = nullptr;
   CControlBase* pressed_ = nullptr;
+  CControlBase* focus_ = nullptr;
+  bool holding_ = false;
   bool tracking_ = false;
   Point lastMouse_{-1, -1};
   std::array<std::unique_ptr<CWndPopup>, kPopupSlotCount> popups_;

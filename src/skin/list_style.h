@@ -1,6 +1,7 @@
 #pragma once
 // Look shared by the two list controls of the macro dialogs.
 #include <algorithm>
+#include <cmath>
 
 #include "platform/colour.h"
 #include "skin/scaled_length.h"

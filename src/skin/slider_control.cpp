@@ -83,6 +83,13 @@ bool CSliderControl::onLButtonUp(unsigned, int, int) {
   return true;
 }
 
+int CSliderControl::resetPressed(int) {
+  if (pressed_ || dragging_) invalidate();
+  pressed_ = false;
+  dragging_ = false;
+  return 0;
+}
+
 void CSliderControl::releaseImages() {
   thumb_.reset();
 }

@@ -32,6 +32,8 @@ class CSliderControl : public CControlBase {
   bool onMouseMove(unsigned flags, int x, int y) override;
   bool onLButtonDown(unsigned flags, int x, int y) override;
   bool onLButtonUp(unsigned flags, int x, int y) override;
+  // Ends a press or a drag without a notification.
+  int resetPressed(int state) override;
   void releaseImages() override;
 
  protected:

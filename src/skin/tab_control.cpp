@@ -17,10 +17,11 @@ CTabControl::CTabControl(const SkinContext& context, WindowId parent, int id, co
     : CControlBase(context, parent, id, rect), tabs_(tabs) {}
 
 void CTabControl::loadImages(std::string_view normal, std::string_view over,
-                             std::string_view selected) {
+                             std::string_view selected, std::string_view selectedOver) {
   normal_ = loadSkinImage(context(), normal);
   over_ = loadSkinImage(context(), over);
   selectedImage_ = loadSkinImage(context(), selected);
+  selectedOver_ = selectedOver.empty() ? nullptr : loadSkinImage(context(), selectedOver);
 }
 
 bool CTabControl::selected() const {
@@ -66,10 +67,13 @@ void CTabControl::releaseImages() {
   normal_.reset();
   over_.reset();
   selectedImage_.reset();
+  selectedOver_.reset();
 }
 
 const Image* CTabControl::pictureToDraw() const {
-  if ((selected() || pressed_) && selectedImage_ != nullptr) return selectedImage_.get();
+  const bool chosen = selected() || pressed_;
+  if (chosen && hovered_ && selectedOver_ != nullptr) return selectedOver_.get();
+  if (chosen && selectedImage_ != nullptr) return selectedImage_.get();
   if (hovered_ && over_ != nullptr) return over_.get();
   return normal_.get();
 }

@@ -15,8 +15,10 @@ class CTabControl : public CControlBase {
   CTabControl(const SkinContext& context, WindowId parent, int id, const Rect& rect,
               TabSelection& tabs);
 
-  // Any of the three may be missing; a missing over or selected picture falls back to normal.
-  void loadImages(std::string_view normal, std::string_view over, std::string_view selected);
+  // Any of them may be missing: a missing over or selected picture falls back to normal, a
+  // missing selected-and-over picture to the selected one.
+  void loadImages(std::string_view normal, std::string_view over, std::string_view selected,
+                  std::string_view selectedOver = {});
   bool selected() const;
 
   void draw(Canvas& canvas, const Rect& clip) override;
@@ -34,6 +36,7 @@ class CTabControl : public CControlBase {
   std::unique_ptr<Image> normal_;
   std::unique_ptr<Image> over_;
   std::unique_ptr<Image> selectedImage_;
+  std::unique_ptr<Image> selectedOver_;
   bool hovered_ = false;
   bool pressed_ = false;
 };

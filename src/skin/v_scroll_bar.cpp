@@ -134,6 +134,12 @@ bool CVScrollBar::onLButtonUp(unsigned, int x, int y) {
   return true;
 }
 
+int CVScrollBar::resetPressed(int) {
+  if (pressed_ != Part::None) invalidate();
+  pressed_ = Part::None;
+  return 0;
+}
+
 void CVScrollBar::releaseImages() {
   upImage_.reset();
   downImage_.reset();

@@ -29,6 +29,8 @@ class CVScrollBar : public CControlBase {
   bool onMouseMove(unsigned flags, int x, int y) override;
   bool onLButtonDown(unsigned flags, int x, int y) override;
   bool onLButtonUp(unsigned flags, int x, int y) override;
+  // Ends a press or a thumb drag without a notification.
+  int resetPressed(int state) override;
   void releaseImages() override;
 
  private:

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/text_format.h"
+#include "skin/slider_control.h"
+#include "skin/static_text.h"
 #include "skin_fixture.h"
 
 namespace pelorin {
@@ -67,17 +70,57 @@ TEST_F(RoutingTest, ReleaseOutsideEndsThePressWithoutAClick) {
   const Rect before = frame();
   dragFrom(150, 110, 0, 60);  // off the button, onto the background
   EXPECT_EQ(dialog.received, (std::vector<Notification>{{kButtonId, 0, notify::kPressed}}));
-  ASSERT_FALSE(button->calls.empty());
-  EXPECT_EQ(button->calls.back(), "up 150,170") << "the pressed control still hears the release";
+  EXPECT_EQ(std::count(button->calls.begin(), button->calls.end(), "up 150,170"), 1)
+      << "the pressed control still hears the release";
   EXPECT_EQ(frame(), before) << "a press on a control never moves the window";
   EXPECT_FALSE(simWindow(dialog).hasCapture());
   EXPECT_EQ(dialog.hoverControl(), nullptr);
 }
 
-TEST_F(RoutingTest, ReleaseOverAnotherControlGoesToThatControl) {
-  dragFrom(150, 110, 0, 100);
-  EXPECT_EQ(other->calls.back(), "up 150,210");
-  EXPECT_EQ(dialog.received.back(), (Notification{2062, 0, notify::kClicked}));
+TEST_F(RoutingTest, ThePressedControlHoldsTheMouseUntilTheRelease) {
+  moveTo(dialog, 150, 110);
+  host.pressLeft();
+  moveTo(dialog, 150, 210);  // over the other control
+  moveTo(dialog, 390, 290);  // over the background
+  moveTo(dialog, 150, 215);
+  host.releaseLeft();
+  EXPECT_EQ(button->calls, (Calls{"move 150,110", "down 150,110", "move 150,210", "move 390,290",
+                                  "move 150,215", "up 150,215", "move 150,215"}));
+  EXPECT_EQ(other->calls, (Calls{"move 150,110", "move 150,215"}))
+      << "the other control hears nothing from the press until the release";
+  EXPECT_EQ(dialog.received, (std::vector<Notification>{{kButtonId, 0, notify::kPressed}}));
+  EXPECT_EQ(dialog.hoverControl(), other);
+  EXPECT_FALSE(dialog.holdingMouse());
+}
+
+TEST_F(RoutingTest, DoubleClickAndItsReleaseStayWithOneControl) {
+  const Point p = screenOf(dialog, 150, 110);
+  host.doubleClickLeft(p.x, p.y);
+  EXPECT_EQ(button->calls, (Calls{"move 150,110", "down 150,110", "up 150,110", "move 150,110",
+                                  "dbl 150,110", "up 150,110", "move 150,110"}));
+  EXPECT_EQ(other->calls, (Calls{"move 150,110"}));
+}
+
+TEST_F(RoutingTest, AControlHiddenSinceTheLastMoveTakesNoPress) {
+  moveTo(dialog, 150, 110);
+  button->setShown(false);
+  const Rect before = frame();
+  host.pressLeft();
+  host.moveMouse(screenOf(dialog, 150, 110).x + 10, screenOf(dialog, 150, 110).y);
+  host.releaseLeft();
+  EXPECT_EQ(button->calls, (Calls{"move 150,110"}));
+  EXPECT_EQ(frame(), before.offset(10, 0)) << "the press fell on the background";
+  EXPECT_TRUE(dialog.received.empty());
+}
+
+TEST_F(RoutingTest, AControlHiddenWhileHeldTakesNoRelease) {
+  moveTo(dialog, 150, 110);
+  host.pressLeft();
+  button->setShown(false);
+  moveTo(dialog, 150, 120);
+  host.releaseLeft();
+  EXPECT_EQ(button->calls, (Calls{"move 150,110", "down 150,110", "reset 0"}));
+  EXPECT_EQ(dialog.received, (std::vector<Notification>{{kButtonId, 0, notify::kPressed}}));
 }
 
 TEST_F(RoutingTest, DraggingTheBackgroundMovesTheWindow) {
@@ -86,6 +129,29 @@ TEST_F(RoutingTest, DraggingTheBackgroundMovesTheWindow) {
   EXPECT_EQ(frame(), before.offset(35, -12));
   EXPECT_TRUE(dialog.received.empty());
   for (const std::string& call : button->calls) EXPECT_EQ(call.rfind("move", 0), 0u) << call;
+}
+
+TEST_F(RoutingTest, ASliderLetGoOverALabelStopsDragging) {
+  constexpr int kSlider = 2021;
+  auto* slider = static_cast<CSliderControl*>(
+      dialog.addControl(0, std::make_unique<CSliderControl>(context, dialog.windowId(), kSlider,
+                                                            Rect{100, 40, 300, 60})));
+  slider->setStopCount(5);
+  dialog.addControl(
+      0, std::make_unique<CStaticText>(context, dialog.windowId(), 2012, Rect{100, 250, 300, 270},
+                                       u"1200", 0xFFFFFF, text::kCenter));
+  const Rect thumb = slider->thumbRect();
+  moveTo(dialog, thumb.left + 2, thumb.top + 2);
+  host.pressLeft();
+  moveTo(dialog, 290, 260);  // dragged to the end, then down over the label
+  host.releaseLeft();
+  EXPECT_FALSE(slider->dragging());
+  EXPECT_EQ(slider->position(), 4);
+  dialog.received.clear();
+  moveTo(dialog, 110, 50);
+  moveTo(dialog, 200, 50);
+  moveTo(dialog, 290, 50);
+  EXPECT_TRUE(dialog.received.empty()) << "no drag notifications after the release";
 }
 
 struct InertCase {

@@ -8,26 +8,6 @@
 namespace pelorin {
 namespace {
 
-struct MarginCase {
-  Size background;
-  Size dialog;
-  int margin;
-};
-
-class MarginTest : public ::testing::TestWithParam<MarginCase> {};
-
-TEST_P(MarginTest, ShorterSideUpToAHundredWhenSmallerThanTheDialog) {
-  EXPECT_EQ(backgroundMargin(GetParam().background, GetParam().dialog), GetParam().margin);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, MarginTest,
-                         ::testing::Values(MarginCase{{1127, 740}, {1127, 740}, 0},
-                                           MarginCase{{1127, 740}, {1690, 1110}, 100},
-                                           MarginCase{{528, 365}, {1127, 366}, 100},
-                                           MarginCase{{80, 60}, {81, 60}, 60},
-                                           MarginCase{{80, 60}, {80, 61}, 60},
-                                           MarginCase{{2000, 2000}, {100, 100}, 0}));
-
 TEST(DialogBackground, AverageColourPerChannel) {
   CairoGraphics graphics;
   const auto image = graphics.decode(testing::pngBytes(
@@ -37,17 +17,24 @@ TEST(DialogBackground, AverageColourPerChannel) {
   EXPECT_EQ(averageColour(*image), rgb(75, 10, 5));
 }
 
-TEST(DialogBackground, ScaledCacheStretchesTheDesignArea) {
+TEST(DialogBackground, ScaledCacheCoversTheWholeClientArea) {
   CairoGraphics graphics;
-  const auto picture = graphics.decode(testing::pngBytes(
-      {1127, 740}, {{{0, 0, 1127, 740}, 0x202020}, {{0, 0, 100, 100}, 0xFFFFFF}}));
-  const auto scaled = scaleBackground(graphics, *picture, 0, 1.5f);
-  ASSERT_NE(scaled, nullptr);
-  EXPECT_EQ(scaled->width(), 1690);
-  EXPECT_EQ(scaled->height(), 1110);
-  EXPECT_EQ(scaled->pixel(140, 140), 0xFFFFFFu);
-  EXPECT_EQ(scaled->pixel(160, 160), 0x202020u);
-  EXPECT_EQ(scaleBackground(graphics, *picture, 740, 1.0f), nullptr);
+  // A corner square at each end shows where the picture's edges land.
+  const auto picture =
+      graphics.decode(testing::pngBytes({1127, 740}, {{{0, 0, 1127, 740}, 0x202020},
+                                                      {{0, 0, 100, 100}, 0xFFFFFF},
+                                                      {{1027, 640, 1127, 740}, 0x00FF00}}));
+  for (const Size client : {Size{1690, 1110}, Size{2254, 1480}}) {
+    const auto scaled = scaleBackground(graphics, *picture, client);
+    ASSERT_NE(scaled, nullptr);
+    EXPECT_EQ(scaled->width(), client.width);
+    EXPECT_EQ(scaled->height(), client.height);
+    EXPECT_EQ(scaled->pixel(client.width * 90 / 1127, client.height * 90 / 740), 0xFFFFFFu);
+    EXPECT_EQ(scaled->pixel(client.width / 2, client.height / 2), 0x202020u);
+    EXPECT_EQ(scaled->pixel(client.width - 1, client.height - 1), 0x00FF00u)
+        << "no flat band on the right or at the bottom";
+  }
+  EXPECT_EQ(scaleBackground(graphics, *picture, Size{0, 740}), nullptr);
 }
 
 TEST(UiFont, CharsetPicksTheFallbackLanguage) {

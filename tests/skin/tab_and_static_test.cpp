@@ -73,10 +73,12 @@ TEST_F(TabTest, DrawnSelectedWhileTheSharedVariableHoldsItsValue) {
   writeSkin("tab_nr.png", {10, 10}, 0x0000FF);
   writeSkin("tab_ov.png", {10, 10}, 0x00FF00);
   writeSkin("tab_dn.png", {10, 10}, 0xFF0000);
+  writeSkin("tab_ov2.png", {10, 10}, 0xFFFF00);
   CTabControl first(context, parent(), 2049, Rect{10, 10, 60, 30}, tabs);
   CTabControl second(context, parent(), 2050, Rect{70, 10, 120, 30}, tabs);
   for (CTabControl* tab : {&first, &second}) {
-    tab->loadImages("skins\\tab_nr.png", "skins\\tab_ov.png", "skins\\tab_dn.png");
+    tab->loadImages("skins\\tab_nr.png", "skins\\tab_ov.png", "skins\\tab_dn.png",
+                    "skins\\tab_ov2.png");
   }
   EXPECT_EQ(render(first)->pixel(30, 20), 0xFF0000u);
   EXPECT_EQ(render(second)->pixel(90, 20), 0x0000FFu);
@@ -84,6 +86,8 @@ TEST_F(TabTest, DrawnSelectedWhileTheSharedVariableHoldsItsValue) {
   EXPECT_EQ(render(second)->pixel(90, 20), 0x00FF00u);
   second.onLButtonDown(0, 90, 20);
   second.onLButtonUp(0, 90, 20);
+  EXPECT_EQ(render(second)->pixel(90, 20), 0xFFFF00u) << "selected with the pointer on it";
+  second.onMouseMove(0, 200, 20);
   EXPECT_EQ(render(second)->pixel(90, 20), 0xFF0000u);
   EXPECT_EQ(render(first)->pixel(30, 20), 0x0000FFu);
 }
@@ -95,18 +99,24 @@ TEST_F(TabTest, RightClickOnATabIsReported) {
   EXPECT_EQ(tabs.secondTab, 0) << "a right click does not switch tabs";
 }
 
-TEST_F(TabTest, StaticTextTakesNoInputEvenThroughTheDialog) {
+TEST_F(TabTest, LabelsAndPicturesLetAPressDragTheWindow) {
+  writeSkin("Slider_bar.png", {4, 3}, 0x35A0DE);
   auto* label = dialog.addControl(
-      0, std::make_unique<CStaticText>(context, parent(), 2025, Rect{100, 100, 200, 120}, u"Macros",
-                                       0xB4B4B4, text::kLeft));
-  EXPECT_TRUE(label->disabled());
-  EXPECT_EQ(label->text(), u"Macros");
-  const Rect before = simWindow(dialog).frame();
-  moveTo(dialog, 150, 110);
-  host.pressLeft();
-  host.releaseLeft();
+      0, std::make_unique<CStaticText>(context, parent(), 2012, Rect{100, 100, 200, 120}, u"Title",
+                                       0xFFFFFF, text::kLeft));
+  dialog.addControl(
+      0, std::make_unique<CStaticImage>(context, parent(), 2020, Rect{100, 200, 200, 210},
+                                        "skins\\Slider_bar.png"));
+  EXPECT_EQ(label->text(), u"Title");
+  for (const Point at : {Point{150, 110}, Point{150, 205}}) {
+    const Rect before = simWindow(dialog).frame();
+    moveTo(dialog, at.x, at.y);
+    host.pressLeft();
+    host.moveMouse(screenOf(dialog, at.x, at.y).x + 30, screenOf(dialog, at.x, at.y).y + 20);
+    host.releaseLeft();
+    EXPECT_EQ(simWindow(dialog).frame(), before.offset(30, 20)) << at.y;
+  }
   EXPECT_TRUE(dialog.received.empty());
-  EXPECT_EQ(simWindow(dialog).frame(), before);
 }
 
 TEST_F(TabTest, StaticTextDrawsItsCaptionInItsColour) {

@@ -42,7 +42,45 @@ PangoAlignment alignmentOf(unsigned flags) {
   return PANGO_ALIGN_LEFT;
 }
 
+using Layout = std::unique_ptr<PangoLayout, LayoutDeleter>;
+
+// The text in the font, not yet sized or aligned.
+Layout textLayout(PangoContext* context, std::u16string_view text, const Font& font) {
+  pango_context_set_language(context, font.language.empty()
+                                          ? pango_language_from_string("en")
+                                          : pango_language_from_string(font.language.c_str()));
+  Layout layout(pango_layout_new(context));
+  std::unique_ptr<PangoFontDescription, DescriptionDeleter> description(
+      pango_font_description_new());
+  const std::string families = fontFamilyList(font);
+  pango_font_description_set_family(description.get(), families.c_str());
+  pango_font_description_set_weight(description.get(), pangoWeight(font.weight));
+  pango_font_description_set_absolute_size(description.get(), font.pixelHeight * PANGO_SCALE);
+  pango_layout_set_font_description(layout.get(), description.get());
+  const std::string utf8 = toUtf8(text);
+  pango_layout_set_text(layout.get(), utf8.c_str(), static_cast<int>(utf8.size()));
+  return layout;
+}
+
 }  // namespace
+
+int textAdvance(PangoFontMap* fontMap, std::u16string_view text, const Font& font) {
+  if (text.empty()) return 0;
+  PangoContext* context = pango_font_map_create_context(fontMap);
+  cairo_font_options_t* options = pinnedFontOptions();
+  pango_cairo_context_set_font_options(context, options);
+  cairo_font_options_destroy(options);
+  int width = 0;
+  {
+    const auto layout = textLayout(context, text, font);
+    pango_layout_set_single_paragraph_mode(layout.get(), TRUE);
+    PangoRectangle logical{};
+    pango_layout_get_pixel_extents(layout.get(), nullptr, &logical);
+    width = logical.width;
+  }
+  g_object_unref(context);
+  return width;
+}
 
 PangoFontMap* createPinnedFontMap() {
   PangoFontMap* map = pango_cairo_font_map_new();
@@ -108,19 +146,7 @@ void CairoCanvas::drawImage(const Image& image, const Rect& dest, const Rect& so
 void CairoCanvas::drawText(std::u16string_view text, const Rect& rect, const Font& font,
                            Colour colour, unsigned flags) {
   if (text.empty() || rect.empty()) return;
-  pango_context_set_language(pango_, font.language.empty()
-                                         ? pango_language_from_string("en")
-                                         : pango_language_from_string(font.language.c_str()));
-  std::unique_ptr<PangoLayout, LayoutDeleter> layout(pango_layout_new(pango_));
-  std::unique_ptr<PangoFontDescription, DescriptionDeleter> description(
-      pango_font_description_new());
-  const std::string families = fontFamilyList(font);
-  pango_font_description_set_family(description.get(), families.c_str());
-  pango_font_description_set_weight(description.get(), pangoWeight(font.weight));
-  pango_font_description_set_absolute_size(description.get(), font.pixelHeight * PANGO_SCALE);
-  pango_layout_set_font_description(layout.get(), description.get());
-  const std::string utf8 = toUtf8(text);
-  pango_layout_set_text(layout.get(), utf8.c_str(), static_cast<int>(utf8.size()));
+  const auto layout = textLayout(pango_, text, font);
   pango_layout_set_alignment(layout.get(), alignmentOf(flags));
   pango_layout_set_width(layout.get(), rect.width() * PANGO_SCALE);
   if (flags & text::kSingleLine) {

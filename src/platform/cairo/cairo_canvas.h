@@ -37,5 +37,7 @@ class CairoCanvas final : public Canvas {
 // A font map whose rendering options are fixed (grey antialiasing, slight hinting, 96 dpi), so
 // that text looks the same whatever the desktop's settings are.
 PangoFontMap* createPinnedFontMap();
+// The width drawText gives the text on one line.
+int textAdvance(PangoFontMap* fontMap, std::u16string_view text, const Font& font);
 
 }  // namespace pelorin

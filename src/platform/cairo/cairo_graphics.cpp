@@ -75,6 +75,10 @@ std::unique_ptr<Image> CairoGraphics::createImage(int width, int height) {
       cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(width, 0), std::max(height, 0)));
 }
 
+int CairoGraphics::textWidth(std::u16string_view text, const Font& font) {
+  return textAdvance(fontMap_, text, font);
+}
+
 std::unique_ptr<Canvas> CairoGraphics::paintOn(Image& image) {
   auto* picture = dynamic_cast<CairoImage*>(&image);
   if (picture == nullptr) return nullptr;

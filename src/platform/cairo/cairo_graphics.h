@@ -17,6 +17,7 @@ class CairoGraphics final : public Graphics {
   std::unique_ptr<Image> decode(std::span<const std::uint8_t> bytes) override;
   std::unique_ptr<Image> createImage(int width, int height) override;
   std::unique_ptr<Canvas> paintOn(Image& image) override;
+  int textWidth(std::u16string_view text, const Font& font) override;
 
   PangoFontMap* fontMap() const { return fontMap_; }
 

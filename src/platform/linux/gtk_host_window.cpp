@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "common/utf.h"
@@ -46,6 +47,13 @@ gboolean hoverTick(gpointer data) {
 
 void freeHoverTag(gpointer data) {
   delete static_cast<HoverTag*>(data);
+}
+
+unsigned keyModifiers(unsigned state) {
+  unsigned flags = 0;
+  if (state & GDK_SHIFT_MASK) flags |= mouse_flags::kShift;
+  if (state & GDK_CONTROL_MASK) flags |= mouse_flags::kControl;
+  return flags;
 }
 
 unsigned mouseFlags(unsigned state) {
@@ -250,16 +258,84 @@ void GtkHostWindow::press(GdkEvent* event) {
     system_.activate(kNoWindow);
     return;
   }
+  // GDK reports a double click as a second press followed by a double-press event; the
+  // program expects the double click in place of the second press, so doubles are told apart
+  // here and GDK's own double and triple presses are dropped.
+  if (event->type != GDK_BUTTON_PRESS) return;
   if (takesFocus()) system_.activate(id_);
-  if (im_ != nullptr) gtk_im_context_focus_in(im_);
   unsigned state = button.state;
   if (button.button == 1) state |= GDK_BUTTON1_MASK;
   if (button.button == 3) state |= GDK_BUTTON3_MASK;
   if (button.button == 1) {
-    mouse(event->type == GDK_2BUTTON_PRESS ? MouseAction::LeftDoubleClick : MouseAction::LeftDown,
-          button.x, button.y, state);
-  } else if (button.button == 3 && event->type == GDK_BUTTON_PRESS) {
+    mouse(isSecondClick(button) ? MouseAction::LeftDoubleClick : MouseAction::LeftDown, button.x,
+          button.y, state);
+  } else if (button.button == 3) {
     mouse(MouseAction::RightDown, button.x, button.y, state);
+  }
+}
+
+bool GtkHostWindow::isSecondClick(const GdkEventButton& button) {
+  gint interval = 400;
+  gint distance = 5;
+  g_object_get(gtk_settings_get_default(), "gtk-double-click-time", &interval,
+               "gtk-double-click-distance", &distance, nullptr);
+  const Point at{static_cast<int>(button.x_root), static_cast<int>(button.y_root)};
+  const bool second = firstClick_ && button.time - firstClick_->first <= std::uint32_t(interval) &&
+                      std::abs(at.x - firstClick_->second.x) <= distance &&
+                      std::abs(at.y - firstClick_->second.y) <= distance;
+  // A third press starts over, as it does on the other hosts.
+  if (second) {
+    firstClick_.reset();
+  } else {
+    firstClick_ = std::make_pair(button.time, at);
+  }
+  return second;
+}
+
+bool GtkHostWindow::composing() const {
+  if (im_ == nullptr) return false;
+  gchar* preedit = nullptr;
+  gtk_im_context_get_preedit_string(im_, &preedit, nullptr, nullptr);
+  const bool active = preedit != nullptr && preedit[0] != '\0';
+  g_free(preedit);
+  return active;
+}
+
+bool GtkHostWindow::key(GdkEventKey& key) {
+  const bool down = key.type == GDK_KEY_PRESS;
+  // While the input method composes a word, the keys are its own.
+  if (textInput_ && composing()) {
+    gtk_im_context_filter_keypress(im_, &key);
+    return true;
+  }
+  bool repeat = false;
+  if (down) {
+    repeat = !keysDown_.insert(key.hardware_keycode).second;
+  } else {
+    keysDown_.erase(key.hardware_keycode);
+  }
+  // Every key reaches the client with its virtual key, the typed ones included; the text they
+  // make follows through the input method only while a field takes text.
+  GtkWindowSystem& system = system_;
+  const WindowId self = id_;
+  client_.onKey(KeyEvent{down, virtualKeyOf(key), repeat, keyModifiers(key.state)});
+  GtkHostWindow* still = system.findHost(self);
+  if (still != nullptr && still->textInput_ && still->im_ != nullptr) {
+    gtk_im_context_filter_keypress(still->im_, &key);
+  }
+  return true;
+}
+
+void GtkHostWindow::setTextInput(bool enabled, const Rect& caret) {
+  textInput_ = enabled;
+  if (im_ == nullptr) return;
+  if (enabled) {
+    gtk_im_context_focus_in(im_);
+    const GdkRectangle area{caret.left, caret.top, caret.width(), caret.height()};
+    gtk_im_context_set_cursor_location(im_, &area);
+  } else {
+    gtk_im_context_reset(im_);
+    gtk_im_context_focus_out(im_);
   }
 }
 
@@ -303,10 +379,16 @@ bool GtkHostWindow::onEvent(GdkEvent* event) {
       return true;
     case GDK_KEY_PRESS:
     case GDK_KEY_RELEASE:
-      if (im_ != nullptr && gtk_im_context_filter_keypress(im_, &event->key)) return true;
-      client_.onKey(KeyEvent{event->type == GDK_KEY_PRESS, virtualKeyOf(event->key), false});
-      return true;
+      return key(event->key);
     case GDK_FOCUS_CHANGE:
+      if (!event->focus_change.in) keysDown_.clear();
+      if (textInput_ && im_ != nullptr) {
+        if (event->focus_change.in) {
+          gtk_im_context_focus_in(im_);
+        } else {
+          gtk_im_context_focus_out(im_);
+        }
+      }
       if (!event->focus_change.in && system_.activeWindow() == id_ && !grabbed_) {
         system_.activate(kNoWindow);
       }
@@ -324,7 +406,7 @@ bool GtkHostWindow::onEvent(GdkEvent* event) {
 }
 
 void GtkHostWindow::onCommit(const char* utf8) {
-  client_.onText(toUtf16(utf8));
+  if (textInput_) client_.onText(toUtf16(utf8));
 }
 
 void GtkHostWindow::trackMouse(std::chrono::milliseconds hoverTime) {

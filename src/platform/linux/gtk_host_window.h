@@ -2,8 +2,11 @@
 // One top-level GTK window and the translation of its events for the program's client.
 #include <cairo.h>
 
+#include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
+#include <utility>
 
 #include "platform/cairo/back_buffer.h"
 #include "platform/window.h"
@@ -14,6 +17,8 @@ typedef struct _GtkWidget GtkWidget;
 typedef struct _GtkIMContext GtkIMContext;
 typedef union _GdkEvent GdkEvent;
 typedef struct _GMainLoop GMainLoop;
+typedef struct _GdkEventButton GdkEventButton;
+typedef struct _GdkEventKey GdkEventKey;
 
 namespace pelorin {
 
@@ -49,6 +54,7 @@ class GtkHostWindow final : public Window {
   void setCursor(PointerShape shape) override;
   void focus() override;
   bool hasFocus() const override;
+  void setTextInput(bool enabled, const Rect& caret) override;
   void setTimer(int timerId, std::chrono::milliseconds period) override;
   void killTimer(int timerId) override;
   int runModal() override;
@@ -68,6 +74,10 @@ class GtkHostWindow final : public Window {
  private:
   void mouse(MouseAction action, double x, double y, unsigned state, int wheelDelta = 0);
   void press(GdkEvent* event);
+  // True when this left press ends a double click, by the desktop's time and distance.
+  bool isSecondClick(const GdkEventButton& button);
+  bool key(GdkEventKey& key);
+  bool composing() const;
   void grabForPopup();
   void releaseGrab();
 
@@ -83,6 +93,10 @@ class GtkHostWindow final : public Window {
   bool captured_ = false;
   bool tracking_ = false;
   bool grabbed_ = false;
+  bool textInput_ = false;
+  // The last left press that could start a double click: its time and place.
+  std::optional<std::pair<std::uint32_t, Point>> firstClick_;
+  std::set<std::uint16_t> keysDown_;
   std::chrono::milliseconds hoverTime_{0};
   unsigned hoverSource_ = 0;
   std::map<int, unsigned> timers_;

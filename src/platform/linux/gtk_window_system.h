@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/cairo/cairo_graphics.h"
+#include "platform/linux/gtk_clipboard.h"
 #include "platform/window_system.h"
 
 namespace pelorin {
@@ -31,6 +32,7 @@ class GtkWindowSystem final : public WindowSystem {
   Point cursorPosition() const override;
   ScreenMetrics screen() const override;
   Graphics& graphics() override { return graphics_; }
+  Clipboard& clipboard() override { return clipboard_; }
 
   // Used by the windows.
   GtkHostWindow* findHost(WindowId id);
@@ -47,6 +49,7 @@ class GtkWindowSystem final : public WindowSystem {
   };
 
   CairoGraphics graphics_;
+  GtkTextClipboard clipboard_;
   std::map<WindowId, std::unique_ptr<GtkHostWindow>> windows_;
   std::deque<Posted> posted_;
   unsigned postSource_ = 0;

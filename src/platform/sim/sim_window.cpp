@@ -89,6 +89,11 @@ bool SimWindow::hasFocus() const {
   return system_.activeWindow() == id_;
 }
 
+void SimWindow::setTextInput(bool enabled, const Rect& caret) {
+  textInput_ = enabled;
+  textCaret_ = enabled ? caret : Rect{};
+}
+
 void SimWindow::setTimer(int timerId, std::chrono::milliseconds period) {
   timers_[timerId] = Timer{period, system_.now() + period};
 }

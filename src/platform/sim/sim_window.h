@@ -44,6 +44,7 @@ class SimWindow final : public Window {
   void setCursor(PointerShape shape) override { cursor_ = shape; }
   void focus() override;
   bool hasFocus() const override;
+  void setTextInput(bool enabled, const Rect& caret) override;
   void setTimer(int timerId, std::chrono::milliseconds period) override;
   void killTimer(int timerId) override;
   int runModal() override;
@@ -59,6 +60,8 @@ class SimWindow final : public Window {
   bool takesFocus() const { return kind_ != WindowKind::Osd; }
   bool hasCapture() const;
   bool hasTimer(int timerId) const { return timers_.contains(timerId); }
+  bool textInput() const { return textInput_; }
+  const Rect& textCaret() const { return textCaret_; }
   int paintCount() const { return paintCount_; }
   bool savePng(const std::filesystem::path& path) const;
 
@@ -90,6 +93,8 @@ class SimWindow final : public Window {
   bool visible_ = false;
   bool minimised_ = false;
   bool tracking_ = false;
+  bool textInput_ = false;
+  Rect textCaret_;
   std::chrono::milliseconds hoverTime_{0};
   std::optional<std::chrono::milliseconds> hoverDue_;
   std::map<int, Timer> timers_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/input_event.h"
+#include "platform/virtual_keys.h"
 
 namespace pelorin {
 
@@ -269,15 +270,46 @@ void SimWindowSystem::wheel(int delta) {
   runPending();
 }
 
+namespace {
+
+unsigned modifierOf(int virtualKey) {
+  switch (virtualKey) {
+    case vk::kShift:
+    case vk::kLShift:
+    case vk::kRShift:
+      return mouse_flags::kShift;
+    case vk::kControl:
+    case vk::kLControl:
+    case vk::kRControl:
+      return mouse_flags::kControl;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
 void SimWindowSystem::key(int virtualKey, bool down) {
   if (SimWindow* window = findSim(active_)) {
-    window->client().onKey(KeyEvent{down, virtualKey, false});
+    window->client().onKey(KeyEvent{down, virtualKey, false, modifiers_});
+  }
+  if (down) {
+    modifiers_ |= modifierOf(virtualKey);
+  } else {
+    modifiers_ &= ~modifierOf(virtualKey);
   }
   runPending();
 }
 
+void SimWindowSystem::tapKey(int virtualKey) {
+  key(virtualKey, true);
+  key(virtualKey, false);
+}
+
 void SimWindowSystem::typeText(std::u16string_view text) {
-  if (SimWindow* window = findSim(active_)) window->client().onText(text);
+  if (SimWindow* window = findSim(active_); window != nullptr && window->textInput()) {
+    window->client().onText(text);
+  }
   runPending();
 }
 

@@ -31,6 +31,7 @@ class SimWindowSystem final : public WindowSystem {
   Point cursorPosition() const override { return cursor_; }
   ScreenMetrics screen() const override { return screen_; }
   Graphics& graphics() override { return graphics_; }
+  Clipboard& clipboard() override { return clipboard_; }
 
   SimWindow* findSim(WindowId id);
   // Windows in stacking order, bottom first.
@@ -56,7 +57,11 @@ class SimWindowSystem final : public WindowSystem {
   void clickRight(int x, int y);
   void doubleClickLeft(int x, int y);
   void wheel(int delta);
+  // Shift and Control keys also set the modifiers that later keys carry.
   void key(int virtualKey, bool down);
+  // Down and up, as a shortcut or an editing key is typed.
+  void tapKey(int virtualKey);
+  // Committed text reaches the active window only while it has asked for text input.
   void typeText(std::u16string_view text);
 
   // Used by SimWindow.
@@ -88,6 +93,7 @@ class SimWindowSystem final : public WindowSystem {
 
   ScreenMetrics screen_;
   CairoGraphics graphics_;
+  MemoryClipboard clipboard_;
   std::map<WindowId, std::unique_ptr<SimWindow>> windows_;
   std::vector<WindowId> stacking_;
   std::deque<Posted> posted_;
@@ -101,6 +107,7 @@ class SimWindowSystem final : public WindowSystem {
   Point cursor_{-10000, -10000};
   unsigned buttons_ = 0;
   std::chrono::milliseconds now_{0};
+  unsigned modifiers_ = 0;
 };
 
 }  // namespace pelorin
