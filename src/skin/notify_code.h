@@ -11,6 +11,8 @@ constexpr int kPointerEntered = 4;
 constexpr int kPointerLeft = 5;
 constexpr int kDoubleClick = 10;
 constexpr int kRightClick = 11;
+// An edit field's text changed by the user (typing, deleting, pasting); wParam 0.
+constexpr int kTextChanged = 20;
 
 // wParam of kPressed from a vertical scroll bar.
 constexpr int kScrollThumb = 0;
