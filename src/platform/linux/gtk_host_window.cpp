@@ -303,16 +303,22 @@ bool GtkHostWindow::composing() const {
 
 bool GtkHostWindow::key(GdkEventKey& key) {
   const bool down = key.type == GDK_KEY_PRESS;
-  // While the input method composes a word, the keys are its own.
-  if (textInput_ && composing()) {
-    gtk_im_context_filter_keypress(im_, &key);
-    return true;
-  }
+  // While the input method composes a word, new keys are its own; a key whose press the client
+  // saw still comes up, so no key stays down for the client.
+  const bool composingNow = textInput_ && composing();
   bool repeat = false;
-  if (down) {
+  bool imOnly = false;
+  if (down && composingNow) {
+    composedKeys_.insert(key.hardware_keycode);
+    imOnly = true;
+  } else if (down) {
     repeat = !keysDown_.insert(key.hardware_keycode).second;
-  } else {
-    keysDown_.erase(key.hardware_keycode);
+  } else if (keysDown_.erase(key.hardware_keycode) == 0) {
+    imOnly = composedKeys_.erase(key.hardware_keycode) > 0 || composingNow;
+  }
+  if (imOnly) {
+    if (textInput_) gtk_im_context_filter_keypress(im_, &key);
+    return true;
   }
   // Every key reaches the client with its virtual key, the typed ones included; the text they
   // make follows through the input method only while a field takes text.
@@ -381,7 +387,10 @@ bool GtkHostWindow::onEvent(GdkEvent* event) {
     case GDK_KEY_RELEASE:
       return key(event->key);
     case GDK_FOCUS_CHANGE:
-      if (!event->focus_change.in) keysDown_.clear();
+      if (!event->focus_change.in) {
+        keysDown_.clear();
+        composedKeys_.clear();
+      }
       if (textInput_ && im_ != nullptr) {
         if (event->focus_change.in) {
           gtk_im_context_focus_in(im_);

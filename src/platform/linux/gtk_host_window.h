@@ -96,7 +96,9 @@ class GtkHostWindow final : public Window {
   bool textInput_ = false;
   // The last left press that could start a double click: its time and place.
   std::optional<std::pair<std::uint32_t, Point>> firstClick_;
+  // Hardware key codes pressed: those the client saw go down, those only the input method saw.
   std::set<std::uint16_t> keysDown_;
+  std::set<std::uint16_t> composedKeys_;
   std::chrono::milliseconds hoverTime_{0};
   unsigned hoverSource_ = 0;
   std::map<int, unsigned> timers_;
