@@ -40,7 +40,7 @@ FAMILIES = [
     (["skins/Slider_bar.png"], rect(69, 72, 359, 75), 1),
     (["skins/Slider_bar2.png"], rect(739, 248, 924, 251), 1),
     (["skins/Slider_Circle.png"], (13, 13), 3),  # thumb as tall as the slider (67..80)
-    (["skins/dpi_value.png"], rect(891, 212, 917, 223), 1),
+    (["skins/dpi_value.png"], (36, 11), 1),  # widened from 26 for five digits; levels are 38 apart
     ([f"skins/mouse/dpi_bar_{i}.png" for i in (1, 2)], rect(900, 75, 907, 207), 1),
     (["skins/mouse/mouse_nr.png"], rect(457, 171, 672, 569), 1),
     ([f"skins/mouse/serial_number{n}.png" for n in range(1, 10)], (21, 19), 1),
@@ -277,6 +277,59 @@ class Checker:
         if not (low[0] > low[1] and high[1] > high[0]):
             self.fail("battery fill should read red at the bottom and green at the top like its legend")
 
+    def plain_corners(self):
+        # The backgrounds and frames carry no coloured mark in a corner: it read as a glitch.
+        names = ["resources/364.bmp"] + [f"skins/Frame_{n}.bmp" for n in
+                                         ("common", "DPI", "progress_nr", "progress_ov", "warning",
+                                          "Macro_Manager", "Lighting_Setting")]
+        for n in names:
+            px = bmp_pixels(self.path(n))
+            h, w = len(px), len(px[0])
+            for x, y in ((2, 2), (w - 3, h - 3)):
+                r, g, b = px[y][x][:3]
+                if b > r + 40 and b > 90:
+                    self.fail(f"{n}: a blue mark in the corner at {x},{y}")
+
+    def folders_told_apart(self):
+        def mean(n):
+            px = [p for row in png_pixels(self.path(f"skins/{n}.png")) for p in row if p[3] > 128]
+            return [sum(p[i] for p in px) / len(px) for i in range(3)]
+        shut, open_ = mean("foldr_close"), mean("foldr_open")
+        if max(abs(a - b) for a, b in zip(shut, open_)) < 60:
+            self.fail(f"foldr_open and foldr_close are too alike in colour: {shut} vs {open_}")
+
+    def captions_readable(self):
+        # Buttons whose captions the program draws: grey on normal, white on over, yellow on
+        # pressed (as strips or the over picture standing in for pressed) need a 4.5:1 contrast
+        # against the middle of the face, where the caption sits.
+        def luminance(rgb):
+            def lin(c):
+                c /= 255
+                return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+            r, g, b = (lin(c) for c in rgb[:3])
+            return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+        def contrast(a, b):
+            la, lb = sorted((luminance(a), luminance(b)), reverse=True)
+            return (la + 0.05) / (lb + 0.05)
+
+        grey, white, yellow = (0xB4, 0xB4, 0xB4), (255, 255, 255), (255, 255, 0)
+        faces = []
+        for rid, fw in (("296", 52), ("297", 91)):
+            px = png_pixels(self.path(f"resources/{rid}.png"))
+            mid = len(px) // 2
+            for f, colour in enumerate((grey, white, yellow)):
+                faces.append((f"resources/{rid}.png frame {f}", px[mid][f * fw + fw // 2], colour))
+        for n in ("button1", "button2", "add"):
+            for suffix, colours in (("nr", (grey,)), ("ov", (white, yellow))):
+                px = png_pixels(self.path(f"skins/{n}_{suffix}.png"))
+                for colour in colours:
+                    faces.append((f"skins/{n}_{suffix}.png", px[len(px) // 2][len(px[0]) // 2], colour))
+        for name, face, colour in faces:
+            if contrast(face, colour) < 4.5:
+                self.fail(f"{name}: caption {colour} on {face[:3]} has a contrast of "
+                          f"{contrast(face, colour):.1f}:1")
+
     def progress_band_only(self):
         nr = bmp_pixels(self.path("skins/Frame_progress_nr.bmp"))
         ov = bmp_pixels(self.path("skins/Frame_progress_ov.bmp"))
@@ -317,7 +370,8 @@ def main(argv):
     c = Checker(argv[1])
     c.sizes_and_forms()
     for step in (c.states_differ, c.strips_have_distinct_frames, c.mouse_badges_on_buttons, c.palette_fields,
-                 c.battery_fill_rows, c.progress_band_only, c.icon_sizes, c.resource_list):
+                 c.battery_fill_rows, c.progress_band_only, c.icon_sizes, c.resource_list, c.plain_corners,
+                 c.folders_told_apart, c.captions_readable):
         try:
             step()
         except (OSError, ValueError, IndexError) as e:

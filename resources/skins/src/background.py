@@ -76,9 +76,6 @@ def main_background():
     b.append(f'<g filter="url(#glow)" opacity="0.6">{emblem(x0, 7, 22, ACCENT)}</g>')
     b.append(emblem(x0, 7, 22))
     b.append(lettering(word, x0 + 32, 12, th, WHITE, 1.9, spacing=3.2))
-    # Small corner marks at the window's edges.
-    b.append(f'<path d="M0 0 L14 0 L0 14 Z" fill="{ACCENT}"/>')
-    b.append(f'<path d="M{W} {H} L{W - 14} {H} L{W} {H - 14} Z" fill="{ACCENT}"/>')
 
     # Bottom bar.
     b.append(f'<rect x="0" y="692" width="{W}" height="48" fill="url(#botbar)"/>')

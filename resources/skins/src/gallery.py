@@ -72,7 +72,7 @@ def mockup():
         fill = int(132 * values[k] / 26000) + 10
         o.append(f'<svg x="{x}" y="{207 - fill}" width="7" height="{fill}" viewBox="0 {132 - fill} 7 {fill}">'
                  f'{_img("skins/mouse/dpi_bar_2.png", 0, 0, 7, 132)}</svg>')
-        o.append(_img("skins/dpi_value.png", x - 9, 212, 26, 11) +
+        o.append(_img("skins/dpi_value.png", x - 14, 212, 36, 11) +
                  _text(str(values[k]), x + 4, 221, 8, "#FF0000" if k == 2 else "#B4B4B4", "middle"))
         o.append(_img("skins/check_button_dpi_dn.png" if k < 5 else "skins/check_button_dpi_nr.png", x - 2, 226, 11, 11))
         col = ["#FF3040", "#30FF60", "#35A0DE", "#FFD000", "#FF00FF", "#00FFFF"][k]
@@ -96,6 +96,42 @@ def mockup():
     o.append(_img("skins/button2_nr.png", 36, 700, 69, 20) + _caption_on(36, 700, 69, 20, "Profile", "#B4B4B4", 11))
     o.append(_text("Version:1.1.2", 150, 715, 11))
     o.append(_img("skins/min_nr.png", 1072, 12, 15, 15) + _img("skins/exit_ov.png", 1092, 12, 15, 15))
+    return "".join(o)
+
+
+def dialog_pieces():
+    """What the dialogs build from the images: the DPI value dialog with its edit field, the
+    program-launch buttons with language captions over their plain faces in every state, and a
+    macro tree with an open and a closed folder."""
+    o = [_img("skins/Frame_DPI.bmp", 0, 0, 429, 140),
+         _text("DPI value", 20, 20, 12, "#FFFFFF"),
+         _img("skins/exit_nr.png", 405, 4, 15, 15),
+         '<rect x="165.5" y="35.5" width="99" height="21" fill="#1F1F1F" stroke="#DEA035"/>',
+         _text("12000", 169, 51, 12, "#FFFFFF"),
+         '<rect x="202" y="39" width="1" height="14" fill="#FFFFFF"/>',
+         _text("100", 30, 82, 11, anchor="middle"), _text("26000", 395, 82, 11, anchor="middle"),
+         _img("skins/Slider_bar.png", 69, 72, 290, 3),
+         f'<svg x="{69 + 140}" y="67" width="13" height="13" viewBox="0 0 13 13">'
+         f'{_img("skins/Slider_Circle.png", 0, 0, 39, 13)}</svg>',
+         _text("12000", 214, 103, 11, anchor="middle"),
+         _img("skins/button2_nr.png", 240, 110, 69, 20) + _caption_on(240, 110, 69, 20, "Cancel", size=11),
+         _img("skins/button2_ov.png", 350, 110, 69, 20) +
+         _caption_on(350, 110, 69, 20, "OK", "#FFFFFF", 11)]
+    caption = ("#B4B4B4", "#FFFFFF", "#FFFF00")
+    for f in range(3):
+        y = 160 + 28 * f
+        for rid, x, fw, word in (("296", 0, 52, "OK"), ("297", 64, 91, "Cancel")):
+            o.append(f'<svg x="{x}" y="{y}" width="{fw}" height="21" viewBox="{fw * f} 0 {fw} 21">'
+                     f'{_img(f"resources/{rid}.png", 0, 0, fw * 3, 21)}</svg>' +
+                     _caption_on(x, y, fw, 21, word, caption[f], 11))
+        o.append(_text(("normal", "over", "pressed")[f], 165, y + 15, 11))
+    o.append('<rect x="250" y="160" width="179" height="80" fill="#4B4B4B"/>')
+    for k, (icon, name, indent) in enumerate((("foldr_open", "Shooters", 0), ("foldr_close", "Spells", 19),
+                                               ("foldr_close", "Chat", 0))):
+        y = 162 + 20 * k
+        if k == 1:
+            o.append(f'<rect x="252" y="{y}" width="175" height="20" fill="#35A0DE"/>')
+        o.append(_img(f"skins/{icon}.png", 254 + indent, y + 2, 16, 16) + _text(name, 274 + indent, y + 15, 11, "#FFFFFF"))
     return "".join(o)
 
 
@@ -139,16 +175,25 @@ def sheet(images, top, width):
     return "".join(out), y + row_h + 20
 
 
-def build_gallery(images, bindir, out_png):
-    width = 1400
+def build_gallery(images, bindir, out_png, scale=1.0):
+    """scale: the user-interface scale the mock-ups are drawn at (1, 1.5 or 2), as the program
+    stretches every image by it."""
+    width = max(1400, int(1127 * scale) + 40)
     items = sorted(images.values(), key=lambda im: (im.path.startswith("resources/"), im.h > 200, im.path.lower()))
-    body, height = sheet(items, 800, width)
+    pieces_top = 44 + 740 * scale + 40
+    sheet_top = pieces_top + 250 * scale + 50
+    body, height = sheet(items, sheet_top, width)
     doc = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
            f'viewBox="0 0 {width} {height}">'
            f'<rect x="0" y="0" width="{width}" height="{height}" fill="#202329"/>'
-           + _text("Pelorin skins: main window assembled from the skin images", 20, 30, 16, "#FFFFFF", weight="bold")
-           + f'<g transform="translate(20 44)">{mockup()}</g>'
-           + _text(f"All {len(images)} images (small ones enlarged)", 20, 790, 16, "#FFFFFF", weight="bold")
+           + _text(f"Pelorin skins: main window assembled from the skin images, scale {scale:g}", 20, 30, 16,
+                   "#FFFFFF", weight="bold")
+           + f'<g transform="translate(20 44) scale({scale})">{mockup()}</g>'
+           + _text("Dialog pieces: DPI value dialog, captioned buttons, macro tree", 20, pieces_top - 10, 16,
+                   "#FFFFFF", weight="bold")
+           + f'<g transform="translate(20 {pieces_top}) scale({scale})">{dialog_pieces()}</g>'
+           + _text(f"All {len(images)} images (small ones enlarged)", 20, sheet_top - 10, 16, "#FFFFFF",
+                   weight="bold")
            + body + "</svg>\n")
     svg_path = os.path.join(bindir, "skin_gallery.svg")
     with open(svg_path, "w", encoding="utf-8") as f:

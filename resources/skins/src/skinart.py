@@ -12,7 +12,8 @@ Commands:
   skinart.py svg NAME                     print the SVG source of one image
   skinart.py render NAME BINDIR [SVGDIR]  render one image into BINDIR/NAME
   skinart.py render-all BINDIR SVGDIR JOBS render every image, JOBS at a time
-  skinart.py gallery BINDIR OUT.png       render the labelled sheet of all images
+  skinart.py gallery BINDIR OUT.png [S]   render the labelled sheet of all images, the mock-ups
+                                          at user-interface scale S (default 1)
 """
 
 import math
@@ -66,7 +67,8 @@ def button_face(w, h, state, gid, r=3):
         g = lin(gid, [(0, "#23425A"), (1, "#172634")])
         stroke, top = ACCENT, 0.14
     else:
-        g = lin(gid, [(0, ACCENT), (1, ACCENT_LO)])
+        # Deep enough that the yellow pressed caption keeps a contrast above 5:1.
+        g = lin(gid, [(0, ACCENT_LO), (1, "#123F5E")])
         stroke, top = ACCENT_HI, 0.25
     body = (rrect(0.5, 0.5, w - 1, h - 1, r, f"url(#{gid})", stroke) +
             f'<line x1="{r + 0.5}" y1="1.5" x2="{w - r - 0.5}" y2="1.5" stroke="#FFFFFF" '
@@ -400,12 +402,17 @@ add("skins/mouse/dpi_bar_1.png", 7, 132, dpi_bar(False), use="DPI level bar trac
 add("skins/mouse/dpi_bar_2.png", 7, 132, dpi_bar(True), use="DPI level bar fill")
 
 
+DPI_VALUE_SIZE = (36, 11)  # five digits ("12000") of the caption font fit between its ends
+
+
 def dpi_value():
+    w, h = DPI_VALUE_SIZE
     defs = lin("g", [(0, SURFACE_3), (1, SURFACE_1)])
-    return svg(26, 11, rrect(0.5, 0.5, 25, 10, 3, "url(#g)", EDGE), defs)
+    return svg(w, h, rrect(0.5, 0.5, w - 1, h - 1, 3, "url(#g)", EDGE), defs)
 
 
-add("skins/dpi_value.png", 26, 11, dpi_value, states="all states", use="DPI level value captions")
+add("skins/dpi_value.png", *DPI_VALUE_SIZE, dpi_value, states="all states",
+    use="DPI level value captions, 36 wide for five digits (levels sit 38 apart)")
 
 
 # --------------------------------------------------------------------------------------------
@@ -476,15 +483,19 @@ add("skins/macro_up.png", 13, 14, macro_icon("up"), use="release rows of the mac
 
 
 def folder(open_):
+    # Told apart by colour and shape at 16 pixels: closed is a shut grey folder, open is a blue
+    # folder whose front falls forward with a white sheet standing in it.
     def draw():
         w = h = 16
-        back = '<path d="M1 3.5 Q1 2.5 2 2.5 L6 2.5 L7.5 4 L14 4 Q15 4 15 5 L15 13 Q15 14 14 14 L2 14 Q1 14 1 13 Z" fill="#8E99A6"/>'
         if open_:
-            front = f'<path d="M3.2 7 L15.6 7 Q16 7 15.8 7.6 L14 13.3 Q13.8 14 13 14 L1.5 14 Z" fill="#E3E8EE" stroke="{INK}" stroke-width="0.5"/>'
-        else:
-            front = f'<path d="M1 6 L15 6 L15 13 Q15 14 14 14 L2 14 Q1 14 1 13 Z" fill="#D3D9E0" stroke="{INK}" stroke-width="0.5"/>'
-        tab = f'<rect x="2.5" y="{8 if open_ else 7.5}" width="4" height="1.2" rx="0.6" fill="{ACCENT}"/>'
-        return svg(w, h, back + front + tab)
+            back = '<path d="M1 3.5 Q1 2.5 2 2.5 L6 2.5 L7.5 4 L13 4 Q14 4 14 5 L14 7 L1 7 Z" fill="#1D6697"/>'
+            sheet = '<rect x="3" y="3.5" width="9.5" height="7" fill="#FFFFFF" stroke="#1D6697" stroke-width="0.5"/>'
+            front = (f'<path d="M3.4 7.5 L15.6 7.5 Q16 7.5 15.8 8.1 L14 13.3 Q13.8 14 13 14 L1.2 14 Z" '
+                     f'fill="{ACCENT_HI}" stroke="{ACCENT_LO}" stroke-width="0.6"/>')
+            return svg(w, h, back + sheet + front)
+        back = '<path d="M1 3.5 Q1 2.5 2 2.5 L6 2.5 L7.5 4 L14 4 Q15 4 15 5 L15 13 Q15 14 14 14 L2 14 Q1 14 1 13 Z" fill="#6B7580"/>'
+        front = f'<path d="M1 6 L15 6 L15 13 Q15 14 14 14 L2 14 Q1 14 1 13 Z" fill="#AEB6BF" stroke="{INK}" stroke-width="0.5"/>'
+        return svg(w, h, back + front)
     return draw
 
 
@@ -696,11 +707,10 @@ add("resources/187.png", 54, 18, strip(18, 18, arrow_frame("down")), frames=3,
     states="strip: normal, over, down", use="scroll bar down arrow")
 
 
-def worded_frame(w, h, word):
+def plain_frame(w, h):
+    # No word on the picture: the caption comes from the language file, drawn by the button.
     def frame(state, gid):
-        d, b = button_face(w, h, state, gid, 3)
-        col = {"normal": GREY_TEXT, "over": WHITE, "down": CAPTION_YELLOW}[state]
-        return d, b + lettering(word, w / 2, (h - 8) / 2, 8, col, 1.4, "middle", spacing=2.2)
+        return button_face(w, h, state, gid, 3)
     return frame
 
 
@@ -725,10 +735,12 @@ add("resources/333.png", 45, 15, strip(15, 15, close_frame), frames=3,
     states="strip: normal, over, down", use="close button of the program-launch dialog")
 add("resources/177.png", 66, 18, strip(22, 18, browse_frame), frames=3,
     states="strip: normal, over, down", use="browse button of the program-launch dialog")
-add("resources/296.png", 156, 21, strip(52, 21, worded_frame(52, 21, "OK")), frames=3,
-    states="strip: normal, over, down", use="OK button of the program-launch dialog")
-add("resources/297.png", 273, 21, strip(91, 21, worded_frame(91, 21, "CANCEL")), frames=3,
-    states="strip: normal, over, down", use="Cancel button of the program-launch dialog")
+add("resources/296.png", 156, 21, strip(52, 21, plain_frame(52, 21)), frames=3,
+    states="strip: normal, over, down",
+    use="OK button of the program-launch dialog: a plain face, the caption comes from the language file")
+add("resources/297.png", 273, 21, strip(91, 21, plain_frame(91, 21)), frames=3,
+    states="strip: normal, over, down",
+    use="Cancel button of the program-launch dialog: a plain face, the caption comes from the language file")
 
 
 # --------------------------------------------------------------------------------------------
@@ -746,8 +758,8 @@ def dialog_frame(w, h, band, extra="", extra_defs=""):
             f'<rect x="0" y="0" width="{w}" height="{h}" fill="url(#glow)"/>'
             f'<rect x="0" y="0" width="{w}" height="{band}" fill="url(#band)"/>'
             f'<rect x="0" y="0" width="{w}" height="{band}" fill="url(#hatch)"/>'
-            f'<rect x="0" y="{band}" width="{w}" height="1" fill="url(#line)"/>'
-            f'<path d="M0 0 L8 0 L0 8 Z" fill="{ACCENT}"/>' + extra +
+            f'<rect x="0" y="{band}" width="{w}" height="1" fill="url(#line)"/>' +
+            extra +
             f'<rect x="0.5" y="0.5" width="{w - 1}" height="{h - 1}" fill="none" stroke="{EDGE}"/>')
     return svg(w, h, body, defs)
 
@@ -981,9 +993,9 @@ def main(argv):
         render(argv[2], argv[3], argv[4] if len(argv) == 5 else None)
     elif len(argv) == 5 and argv[1] == "render-all":
         render_all(argv[2], argv[3], int(argv[4]))
-    elif len(argv) == 4 and argv[1] == "gallery":
+    elif len(argv) in (4, 5) and argv[1] == "gallery":
         from gallery import build_gallery
-        build_gallery(IMAGES, argv[2], argv[3])
+        build_gallery(IMAGES, argv[2], argv[3], float(argv[4]) if len(argv) == 5 else 1.0)
     else:
         sys.stderr.write(__doc__)
         return 2
