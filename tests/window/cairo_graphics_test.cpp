@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/cairo/cairo_graphics.h"
+#include "platform/text_format.h"
 #include "support/temp_dir.h"
 #include "window/test_pictures.h"
 
@@ -53,6 +54,28 @@ TEST(CairoGraphics, PaintsOnlyOnItsOwnImages) {
   } foreign;
   EXPECT_NE(graphics.paintOn(*image), nullptr);
   EXPECT_EQ(graphics.paintOn(foreign), nullptr);
+}
+
+TEST(CairoGraphics, TextWidthIsWhereDrawnTextEnds) {
+  // Edit fields place their caret by it, so it must match what drawText puts on the canvas.
+  CairoGraphics graphics;
+  const Font font{u"Tahoma", 16, 400, ""};
+  EXPECT_EQ(graphics.textWidth(u"", font), 0);
+  EXPECT_LT(graphics.textWidth(u"iiii", font), graphics.textWidth(u"WWWW", font));
+  const std::u16string text = u"WWW\u914D";
+  const int width = graphics.textWidth(text, font);
+  auto image = graphics.createImage(200, 30);
+  auto canvas = graphics.paintOn(*image);
+  canvas->fillRect(Rect{0, 0, 200, 30}, 0);
+  canvas->drawText(text, Rect{0, 0, 200, 30}, font, 0xFFFFFF, text::kSingleLine | text::kVCenter);
+  int right = -1;
+  for (int x = 0; x < 200; ++x) {
+    for (int y = 0; y < 30; ++y) {
+      if (canvas->pixel(x, y) != 0) right = x;
+    }
+  }
+  EXPECT_GT(right, width - 6) << "the text reaches near its width";
+  EXPECT_LE(right, width + 1) << "and not beyond it";
 }
 
 }  // namespace

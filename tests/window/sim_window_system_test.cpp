@@ -177,13 +177,18 @@ TEST_F(SimHostTest, DoubleClickReplacesTheSecondPress) {
             (std::vector<std::string>{"move 5,6", "ldown 5,6", "lup 5,6", "ldbl 5,6", "lup 5,6"}));
 }
 
-TEST_F(SimHostTest, KeysAndTextGoToTheFocusedWindow) {
+TEST_F(SimHostTest, KeysGoToTheFocusedWindowAndTextOnlyWhileItTakesText) {
   open(mainClient, WindowKind::Main, {0, 0, 100, 100});
-  open(popupClient, WindowKind::Modal, {200, 0, 300, 100});
+  SimWindow& modal = open(popupClient, WindowKind::Modal, {200, 0, 300, 100});
   mainClient.take();
   host.key(vk::kReturn, true);
   host.key(vk::kReturn, false);
   host.typeText(u"\u738B\u5C0F\u660E");
+  modal.setTextInput(true, Rect{10, 10, 11, 30});
+  host.typeText(u"\u738B\u5C0F\u660E");
+  EXPECT_EQ(modal.textCaret(), (Rect{10, 10, 11, 30}));
+  modal.setTextInput(false, Rect{});
+  host.typeText(u"x");
   EXPECT_TRUE(mainClient.log.empty());
   EXPECT_EQ(popupClient.take(), (std::vector<std::string>{"keydown 13", "keyup 13", "text 3"}));
 }
