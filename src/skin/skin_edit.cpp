@@ -42,6 +42,17 @@ void CSkinEdit::setText(std::u16string text) {
   caretMoved();
 }
 
+void CSkinEdit::setCentred(bool centred) {
+  centred_ = centred;
+  caretMoved();
+}
+
+void CSkinEdit::setColours(Colour text, Colour background) {
+  textColour_ = text;
+  background_ = background;
+  invalidate();
+}
+
 void CSkinEdit::select(std::size_t anchor, std::size_t caret) {
   anchor_ = std::min(anchor, text().size());
   caret_ = std::min(caret, text().size());
@@ -57,8 +68,15 @@ int CSkinEdit::widthOf(std::size_t length) const {
   return context().host.graphics().textWidth(std::u16string_view(text()).substr(0, length), font());
 }
 
+int CSkinEdit::textOrigin() const {
+  const Rect area = textArea();
+  const int room = area.width() - widthOf(text().size());
+  if (centred_ && room > 0) return area.left + room / 2;
+  return area.left - scroll_;
+}
+
 std::size_t CSkinEdit::positionAt(int x) const {
-  const int target = x - textArea().left + scroll_;
+  const int target = x - textOrigin();
   std::size_t best = 0;
   int bestDistance = std::abs(target);
   for (std::size_t i = 0; i < text().size();) {
@@ -101,7 +119,7 @@ void CSkinEdit::caretMoved() {
   if (!focused_) return;
   if (Window* window = context().host.find(parent())) {
     const Rect area = textArea();
-    const int x = area.left + caretX - scroll_;
+    const int x = textOrigin() + caretX;
     window->setTextInput(true, Rect{x, area.top, x + 1, area.bottom});
   }
 }
@@ -242,11 +260,11 @@ bool CSkinEdit::onLButtonDblClk(unsigned, int, int) {
 }
 
 void CSkinEdit::draw(Canvas& canvas, const Rect&) {
-  canvas.fillRect(rect(), kBackground);
+  canvas.fillRect(rect(), background_);
   canvas.frameRect(rect(), focused_ ? kFocusFrame : kFrame);
   const Rect area = textArea();
   canvas.pushClip(area);
-  const int origin = area.left - scroll_;
+  const int origin = textOrigin();
   if (hasSelection()) {
     canvas.fillRect(Rect{origin + widthOf(selectionStart()), area.top,
                          origin + widthOf(selectionEnd()), area.bottom},
@@ -254,13 +272,13 @@ void CSkinEdit::draw(Canvas& canvas, const Rect&) {
   }
   // Wide enough never to cut the line; the clip keeps it inside the field.
   const Rect line{origin, area.top, origin + widthOf(text().size()) + area.width(), area.bottom};
-  canvas.drawText(text(), line, font(), kTextColour,
+  canvas.drawText(text(), line, font(), textColour_,
                   text::kLeft | text::kSingleLine | text::kVCenter);
   if (focused_) {
     const int x = origin + widthOf(caret_);
     canvas.fillRect(
         Rect{x, area.top + 1, x + std::max(1, scaledLength(context(), 1)), area.bottom - 1},
-        kTextColour);
+        textColour_);
   }
   canvas.popClip();
 }

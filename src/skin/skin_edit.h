@@ -24,6 +24,10 @@ class CSkinEdit : public CControlBase {
   void setDigitsOnly(bool digitsOnly) { digitsOnly_ = digitsOnly; }
   // At most this many UTF-16 units; 0 for no limit. Text beyond it is cut when typed or pasted.
   void setLimit(std::size_t limit) { limit_ = limit; }
+  // A text narrower than the field stands in its middle (the name and number boxes).
+  void setCentred(bool centred);
+  // Text and background colours; the defaults are white on the dark field.
+  void setColours(Colour text, Colour background);
   // Replaces the text (cut to the limit), puts the caret at its end and selects nothing.
   void setText(std::u16string text) override;
 
@@ -48,6 +52,8 @@ class CSkinEdit : public CControlBase {
  private:
   Rect textArea() const;
   int widthOf(std::size_t length) const;
+  // Where the text's first character starts on the dialog.
+  int textOrigin() const;
   std::size_t positionAt(int x) const;
   std::size_t previousPosition(std::size_t from) const;
   std::size_t nextPosition(std::size_t from) const;
@@ -66,6 +72,9 @@ class CSkinEdit : public CControlBase {
   std::size_t anchor_ = 0;
   std::size_t limit_ = 0;
   bool digitsOnly_ = false;
+  bool centred_ = false;
+  Colour textColour_ = kTextColour;
+  Colour background_ = kBackground;
   bool focused_ = false;
   bool selecting_ = false;
   int scroll_ = 0;  // pixels of text hidden left of the text area

@@ -249,6 +249,18 @@ TEST_F(EditTest, TheMousePlacesTheCaretAndSelects) {
   EXPECT_EQ(edit->selectionEnd() - edit->selectionStart(), 10u) << "a double click selects all";
 }
 
+TEST_F(EditTest, CentredTextAndItsCaretStandInTheMiddleUntilTheyFillTheField) {
+  edit->setCentred(true);
+  edit->setColours(0x000000, 0xFFFFFF);
+  click(150, 112);
+  const Rect& caret = simWindow(dialog).textCaret();
+  EXPECT_EQ(caret.left, 100 + 3 + (200 - 6) / 2) << "an empty field has its caret in the middle";
+  EXPECT_EQ(render(*edit)->pixel(110, 112), 0xFFFFFFu) << "black on white";
+  host.typeText(std::u16string(40, u'W'));
+  EXPECT_EQ(simWindow(dialog).textCaret().left, 300 - 3 - 1)
+      << "a full field scrolls, its caret at the right end";
+}
+
 TEST_F(EditTest, EditsAreReportedButSettingTheTextIsNot) {
   edit->setText(u"12");
   click(150, 112);
