@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/cairo/cairo_graphics.h"
+#include "platform/sim/sim_window_system.h"
 #include "skin/dialog_background.h"
+#include "skin/scaled_length.h"
 #include "skin/ui_font.h"
 #include "window/test_pictures.h"
 
@@ -36,6 +38,28 @@ TEST(DialogBackground, ScaledCacheCoversTheWholeClientArea) {
   }
   EXPECT_EQ(scaleBackground(graphics, *picture, Size{0, 740}), nullptr);
 }
+
+struct ScaleCase {
+  float scale;
+  double design;
+  int pixels;
+};
+
+class ScaledLengthTest : public ::testing::TestWithParam<ScaleCase> {};
+
+TEST_P(ScaledLengthTest, TruncatesToWholePixels) {
+  OpenDialogTable dialogs;
+  ResourceTable resources;
+  SimWindowSystem host;
+  const SkinContext context{host, resources, {}, GetParam().scale, Font{}, dialogs};
+  EXPECT_EQ(scaledLength(context, GetParam().design), GetParam().pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, ScaledLengthTest,
+                         ::testing::Values(ScaleCase{1.5f, 7, 10}, ScaleCase{1.5f, 15, 22},
+                                           ScaleCase{1.5f, 917, 1375}, ScaleCase{1.5f, 1127, 1690},
+                                           ScaleCase{2.0f, 7, 14}, ScaleCase{1.0f, 7, 7},
+                                           ScaleCase{1.5f, 0.5, 0}));
 
 TEST(UiFont, CharsetPicksTheFallbackLanguage) {
   EXPECT_EQ(uiFont(u"\u5B8B\u4F53", 12, 134).language, "zh-cn");
