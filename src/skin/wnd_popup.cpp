@@ -70,7 +70,9 @@ void CWndPopup::onMouse(const MouseEvent& event) {
       tracking_ = false;
       again = onItemPointer(-1, -1);
       break;
+    // Popups have no double-click action: a quick second click is a click like the first.
     case MouseAction::LeftDown:
+    case MouseAction::LeftDoubleClick:
       pressed_ = true;
       w->captureMouse();
       again = onItemPress(event.x, event.y);

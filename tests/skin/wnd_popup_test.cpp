@@ -105,6 +105,9 @@ TEST_F(PopupTest, HoverLightsARowAndReleaseSendsItsRecord) {
   EXPECT_EQ(owner.received[0].message, kItemMessage);
   EXPECT_EQ(owner.received[0].wParam, 2016);
   EXPECT_EQ(owner.received[0].lParam, reinterpret_cast<std::intptr_t>(&m.codes[1]));
+  host.doubleClickLeft(frame.left + 10, frame.top + 45);
+  EXPECT_EQ(owner.received.size(), 3u) << "a quick second click chooses as the first did";
+  EXPECT_EQ(owner.received.back().lParam, reinterpret_cast<std::intptr_t>(&m.codes[2]));
   host.moveMouse(frame.right + 100, frame.top);
   EXPECT_EQ(m.lit, -1) << "leaving clears the highlight";
 }
