@@ -19,6 +19,8 @@ class WindowClient {
   virtual void onKey(const KeyEvent&) {}
   // Text committed by the input method, already composed.
   virtual void onText(std::u16string_view) {}
+  // The word the input method is still composing (empty when it ends), to show at the caret.
+  virtual void onComposition(std::u16string_view) {}
   virtual void onTimer(int) {}
   // Posted and sent messages, kClose included; the result is what send returns.
   virtual std::intptr_t onMessage(const Message& message) = 0;

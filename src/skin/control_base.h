@@ -65,6 +65,8 @@ class CControlBase {
   virtual bool onKeyDown(const KeyEvent&) { return false; }
   // Text committed by the keyboard or the input method while the control has the focus.
   virtual void onText(std::u16string_view) {}
+  // The input method's word in progress while the control has the focus; empty when it ends.
+  virtual void onComposition(std::u16string_view) {}
   // Frees the control's pictures before its dialog ends.
   virtual void releaseImages() {}
 

@@ -400,4 +400,8 @@ void CDlgBase::onText(std::u16string_view text) {
   if (focus_ != nullptr && takesInput(*focus_)) focus_->onText(text);
 }
 
+void CDlgBase::onComposition(std::u16string_view text) {
+  if (focus_ != nullptr && takesInput(*focus_)) focus_->onComposition(text);
+}
+
 }  // namespace pelorin

@@ -69,6 +69,7 @@ class CDlgBase : public WindowClient {
   void onMouse(const MouseEvent& event) override;
   void onKey(const KeyEvent& key) override;
   void onText(std::u16string_view text) override;
+  void onComposition(std::u16string_view text) override;
   std::intptr_t onMessage(const Message& message) final;
   void onDestroyed() override;
 

@@ -220,13 +220,21 @@ bool CSkinEdit::onKeyDown(const KeyEvent& key) {
   }
 }
 
+void CSkinEdit::onComposition(std::u16string_view text) {
+  if (text == composition_) return;
+  composition_ = text;
+  invalidate();
+}
+
 void CSkinEdit::onText(std::u16string_view typed) {
+  composition_.clear();
   const std::u16string kept = admissible(typed);
   if (!kept.empty()) replaceSelection(kept);
 }
 
 void CSkinEdit::onFocus(bool focused) {
   focused_ = focused;
+  composition_.clear();
   if (focused) {
     caretMoved();
   } else if (Window* window = context().host.find(parent())) {
@@ -259,6 +267,14 @@ bool CSkinEdit::onLButtonDblClk(unsigned, int, int) {
   return true;
 }
 
+void CSkinEdit::drawRun(Canvas& canvas, std::u16string_view run, int left) const {
+  const Rect area = textArea();
+  const int width = context().host.graphics().textWidth(run, font());
+  // Wide enough never to cut the line; the clip keeps it inside the field.
+  canvas.drawText(run, Rect{left, area.top, left + width + area.width(), area.bottom}, font(),
+                  textColour_, text::kLeft | text::kSingleLine | text::kVCenter);
+}
+
 void CSkinEdit::draw(Canvas& canvas, const Rect&) {
   canvas.fillRect(rect(), background_);
   canvas.frameRect(rect(), focused_ ? kFocusFrame : kFrame);
@@ -270,15 +286,21 @@ void CSkinEdit::draw(Canvas& canvas, const Rect&) {
                          origin + widthOf(selectionEnd()), area.bottom},
                     kSelection);
   }
-  // Wide enough never to cut the line; the clip keeps it inside the field.
-  const Rect line{origin, area.top, origin + widthOf(text().size()) + area.width(), area.bottom};
-  canvas.drawText(text(), line, font(), textColour_,
-                  text::kLeft | text::kSingleLine | text::kVCenter);
+  const int caretX = origin + widthOf(caret_);
+  if (composition_.empty()) {
+    drawRun(canvas, text(), origin);
+  } else {
+    // The word in progress stands underlined at the caret, pushing the rest of the text aside.
+    const std::u16string_view all = text();
+    const int composed = context().host.graphics().textWidth(composition_, font());
+    drawRun(canvas, all.substr(0, caret_), origin);
+    drawRun(canvas, composition_, caretX);
+    drawRun(canvas, all.substr(caret_), caretX + composed);
+    canvas.fillRect(Rect{caretX, area.bottom - 2, caretX + composed, area.bottom - 1}, textColour_);
+  }
   if (focused_) {
-    const int x = origin + widthOf(caret_);
-    canvas.fillRect(
-        Rect{x, area.top + 1, x + std::max(1, scaledLength(context(), 1)), area.bottom - 1},
-        textColour_);
+    const int width = std::max(1, scaledLength(context(), 1));
+    canvas.fillRect(Rect{caretX, area.top + 1, caretX + width, area.bottom - 1}, textColour_);
   }
   canvas.popClip();
 }

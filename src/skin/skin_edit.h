@@ -48,6 +48,9 @@ class CSkinEdit : public CControlBase {
   void onFocus(bool focused) override;
   bool onKeyDown(const KeyEvent& key) override;
   void onText(std::u16string_view text) override;
+  // Shown underlined at the caret until the input method commits or drops it.
+  void onComposition(std::u16string_view text) override;
+  const std::u16string& composition() const { return composition_; }
 
  private:
   Rect textArea() const;
@@ -67,6 +70,7 @@ class CSkinEdit : public CControlBase {
   // Scrolls so the caret shows, repaints and tells the input method where the caret is.
   void caretMoved();
   void edited();
+  void drawRun(Canvas& canvas, std::u16string_view run, int left) const;
 
   std::size_t caret_ = 0;
   std::size_t anchor_ = 0;
@@ -77,7 +81,8 @@ class CSkinEdit : public CControlBase {
   Colour background_ = kBackground;
   bool focused_ = false;
   bool selecting_ = false;
-  int scroll_ = 0;  // pixels of text hidden left of the text area
+  int scroll_ = 0;
+  std::u16string composition_;  // pixels of text hidden left of the text area
 };
 
 }  // namespace pelorin

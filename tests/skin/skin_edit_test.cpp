@@ -261,6 +261,29 @@ TEST_F(EditTest, CentredTextAndItsCaretStandInTheMiddleUntilTheyFillTheField) {
       << "a full field scrolls, its caret at the right end";
 }
 
+TEST_F(EditTest, TheWordInProgressShowsUnderlinedUntilItIsCommitted) {
+  edit->setText(u"ab");
+  click(150, 112);
+  press(Key{vk::kLeft});
+  EXPECT_EQ(render(*edit)->pixel(240, 121), CSkinEdit::kBackground);
+  host.compose(u"ni");
+  host.compose(u"nihao");
+  EXPECT_EQ(edit->composition(), u"nihao");
+  EXPECT_EQ(edit->text(), u"ab") << "composing changes nothing yet";
+  const int underline = 101 + 22 - 2;  // the text area's last row but one
+  const int from = 103 + context.host.graphics().textWidth(u"a", edit->font());
+  const int to = from + context.host.graphics().textWidth(u"nihao", edit->font());
+  EXPECT_EQ(render(*edit)->pixel(from + 1, underline), CSkinEdit::kTextColour);
+  EXPECT_EQ(render(*edit)->pixel(to - 1, underline), CSkinEdit::kTextColour);
+  EXPECT_EQ(render(*edit)->pixel(to + 1, underline), CSkinEdit::kBackground);
+  host.typeText(u"\u4F60\u597D");
+  EXPECT_EQ(edit->text(), u"a\u4F60\u597Db");
+  EXPECT_EQ(edit->composition(), u"");
+  host.compose(u"x");
+  press(Key{vk::kTab});  // to the other field: the word is dropped
+  EXPECT_EQ(edit->composition(), u"");
+}
+
 TEST_F(EditTest, EditsAreReportedButSettingTheTextIsNot) {
   edit->setText(u"12");
   click(150, 112);

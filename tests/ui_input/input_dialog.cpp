@@ -52,6 +52,10 @@ class InputDialog : public CDlgBase {
            " " + std::to_string(key.modifiers));
     CDlgBase::onKey(key);
   }
+  void onComposition(std::u16string_view text) override {
+    report("compose [" + toUtf8(text) + "]");
+    CDlgBase::onComposition(text);
+  }
 
  protected:
   void onInitDialog() override {

@@ -92,6 +92,8 @@ xdotool type --delay 40 '914d' && sleep 0.1
 xdotool key space
 await "text 2017 [hi 12配]" || fail "the composed character was not committed"
 in_order "text 2017 [hi 12]" "text 2017 [hi 12配]" || fail "the composition leaked into the field"
+in_order "text 2017 [hi 12]" "compose [u914d]" "compose []" "text 2017 [hi 12配]" ||
+  fail "the word in progress was not shown while composing"
 composed=$(sed -n '/^text 2017 \[hi 12\]$/,/^text 2017 \[hi 12配\]$/p' "$log")
 grep -q -E '^key down (57|49|52|68) ' <<<"$composed" && fail "the composition's keys reached the client"
 

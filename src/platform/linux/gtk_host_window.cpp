@@ -86,6 +86,10 @@ void commitSignal(GtkIMContext*, const char* text, gpointer self) {
   static_cast<GtkHostWindow*>(self)->onCommit(text);
 }
 
+void preeditSignal(GtkIMContext*, gpointer self) {
+  static_cast<GtkHostWindow*>(self)->onPreeditChanged();
+}
+
 void realizeSignal(GtkWidget* widget, gpointer im) {
   gtk_im_context_set_client_window(GTK_IM_CONTEXT(im), gtk_widget_get_window(widget));
 }
@@ -136,6 +140,7 @@ GtkHostWindow::GtkHostWindow(GtkWindowSystem& system, WindowId id, const WindowS
     // Popups hold no text fields, so only ordinary windows talk to the input method.
     im_ = gtk_im_multicontext_new();
     g_signal_connect(im_, "commit", G_CALLBACK(commitSignal), this);
+    g_signal_connect(im_, "preedit-changed", G_CALLBACK(preeditSignal), this);
     g_signal_connect(widget_, "realize", G_CALLBACK(realizeSignal), im_);
   }
   if (!params.title.empty()) setTitle(params.title);
@@ -416,6 +421,15 @@ bool GtkHostWindow::onEvent(GdkEvent* event) {
 
 void GtkHostWindow::onCommit(const char* utf8) {
   if (textInput_) client_.onText(toUtf16(utf8));
+}
+
+void GtkHostWindow::onPreeditChanged() {
+  if (!textInput_) return;
+  gchar* preedit = nullptr;
+  gtk_im_context_get_preedit_string(im_, &preedit, nullptr, nullptr);
+  const std::u16string text = toUtf16(preedit != nullptr ? preedit : "");
+  g_free(preedit);
+  client_.onComposition(text);
 }
 
 void GtkHostWindow::trackMouse(std::chrono::milliseconds hoverTime) {

@@ -67,6 +67,7 @@ class GtkHostWindow final : public Window {
   bool onDraw(cairo_t* cr);
   bool onEvent(GdkEvent* event);
   void onCommit(const char* utf8);
+  void onPreeditChanged();
   void onConfigure(int x, int y, int width, int height);
   bool fireTimer(int timerId);
   void fireHover();

@@ -306,6 +306,13 @@ void SimWindowSystem::tapKey(int virtualKey) {
   key(virtualKey, false);
 }
 
+void SimWindowSystem::compose(std::u16string_view text) {
+  if (SimWindow* window = findSim(active_); window != nullptr && window->textInput()) {
+    window->client().onComposition(text);
+  }
+  runPending();
+}
+
 void SimWindowSystem::typeText(std::u16string_view text) {
   if (SimWindow* window = findSim(active_); window != nullptr && window->textInput()) {
     window->client().onText(text);

@@ -63,6 +63,8 @@ class SimWindowSystem final : public WindowSystem {
   void tapKey(int virtualKey);
   // Committed text reaches the active window only while it has asked for text input.
   void typeText(std::u16string_view text);
+  // The input method's word in progress, under the same rule as committed text.
+  void compose(std::u16string_view text);
 
   // Used by SimWindow.
   void raise(WindowId id);
