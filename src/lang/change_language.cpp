@@ -1,7 +1,7 @@
 #include "lang/change_language.h"
 
-#include <cstdint>
-#include <optional>
+#include "common/line_reader.h"
+#include "keys/decimal_text.h"
 
 namespace pelorin {
 namespace {
@@ -9,42 +9,26 @@ namespace {
 constexpr std::u16string_view kSettingsHeader = u"[ChangeLanguage]";
 constexpr std::u16string_view kLanguageHeader = u"[Setting]";
 
-// "key=value" with a non-empty key and a non-empty value; the position of the first "=".
-std::optional<std::size_t> keyedSplit(std::u16string_view line) {
-  const auto at = line.find(u'=');
-  if (at == std::u16string_view::npos || at < 1 || at + 2 > line.size()) return std::nullopt;
-  return at;
-}
-
-// Leading-number semantics; ids far outside the table saturate and are then ignored.
-int textId(std::u16string_view text) {
-  std::size_t at = 0;
-  while (at < text.size() && (text[at] == u' ' || text[at] == u'\t')) ++at;
-  bool negative = false;
-  if (at < text.size() && (text[at] == u'-' || text[at] == u'+')) negative = text[at++] == u'-';
-  std::int64_t value = 0;
-  for (; at < text.size() && text[at] >= u'0' && text[at] <= u'9'; ++at) {
-    value = value * 10 + (text[at] - u'0');
-    if (value > LanguageTable::kSize) value = LanguageTable::kSize;
-  }
-  return static_cast<int>(negative ? -value : value);
-}
+// Both sides of the "=" must hold something.
+constexpr KeyValueRule kEntry{.needsKey = true, .needsValue = true};
 
 }  // namespace
 
 std::u16string readLanguageCode(const CStdioFileEx::Lines& settings) {
-  if (settings.size() < 2 || settings[0] != kSettingsHeader) return {};
-  const auto at = keyedSplit(settings[1]);
-  return at ? settings[1].substr(*at + 1) : std::u16string{};
+  LineReader reader(settings);
+  if (!reader.header(kSettingsHeader)) return {};
+  const auto code = reader.value(kEntry);
+  return code ? std::u16string(*code) : std::u16string{};
 }
 
 bool loadLanguageLines(const CStdioFileEx::Lines& lines, LanguageTable& texts) {
-  if (lines.empty() || lines[0] != kLanguageHeader) return false;
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const auto at = keyedSplit(lines[i]);
-    if (!at) return false;
-    const std::u16string_view line = lines[i];
-    texts.set(textId(line.substr(0, *at)), std::u16string(line.substr(*at + 1)));
+  LineReader reader(lines);
+  if (!reader.header(kLanguageHeader)) return false;
+  while (!reader.atEnd()) {
+    const auto entry = reader.field(kEntry);
+    if (!entry) return false;
+    // Ids outside the table are ignored by it.
+    texts.set(leadingInt(entry->key), std::u16string(entry->value));
   }
   return true;
 }

@@ -7,7 +7,9 @@
 #include <optional>
 #include <string_view>
 
+#include "common/line_reader.h"
 #include "keys/decimal_text.h"
+#include "macro/action_string.h"
 
 namespace pelorin {
 namespace {
@@ -15,8 +17,8 @@ namespace {
 using Lines = CStdioFileEx::Lines;
 
 constexpr std::u16string_view kSection = u"[MacroLibrary]";
-constexpr std::size_t kActionDigits = MacroKey::kMaxActions * 8;
-constexpr std::u16string_view kHexDigits = u"0123456789ABCDEF";
+// A field line needs something after its "="; its key is never looked at.
+constexpr KeyValueRule kField{.needsValue = true};
 
 // ---- writing ----
 
@@ -27,17 +29,8 @@ std::u16string locationText(const LibraryLocation& location) {
 }
 
 std::u16string actionLine(const std::u16string& indent, const MacroKey& macro) {
-  constexpr std::u16string_view kKey = u"AllAction=";
-  std::u16string line(indent.size() + kKey.size() + kActionDigits, u'0');
-  char16_t* out = line.data();
-  out = std::copy(indent.begin(), indent.end(), out);
-  out = std::copy(kKey.begin(), kKey.end(), out);
-  for (const MacroAction& action : macro.actions) {
-    for (std::uint8_t byte : {action.b0, action.b1, action.b2, action.b3}) {
-      *out++ = kHexDigits[byte >> 4];
-      *out++ = kHexDigits[byte & 0x0F];
-    }
-  }
+  std::u16string line = indent + u"AllAction=";
+  appendActionString(line, macro);
   return line;
 }
 
@@ -66,13 +59,6 @@ void forEachNamed(const std::vector<LibraryItem>& list, Visit visit) {
 
 // ---- reading ----
 
-// The text after the first "=", or none when the line has no "=" or nothing follows it.
-std::optional<std::u16string_view> fieldValue(std::u16string_view line) {
-  const auto equals = line.find(u'=');
-  if (equals == std::u16string_view::npos || equals + 1 >= line.size()) return std::nullopt;
-  return line.substr(equals + 1);
-}
-
 std::optional<int> numberAt(std::u16string_view text, std::size_t& at) {
   const std::size_t start = at;
   if (at < text.size() && text[at] == u'-') ++at;
@@ -97,66 +83,28 @@ std::optional<LibraryLocation> locationValue(std::u16string_view line) {
   return LibraryLocation{numbers[0], numbers[1], numbers[2], numbers[3]};
 }
 
-int hexValue(char16_t digit) {
-  if (digit >= u'0' && digit <= u'9') return digit - u'0';
-  if (digit >= u'A' && digit <= u'F') return digit - u'A' + 10;
-  if (digit >= u'a' && digit <= u'f') return digit - u'a' + 10;
-  return -1;
-}
-
-// A two-digit hexadecimal number with leading-number semantics: "7G" reads 7, "G7" reads 0.
-std::uint8_t hexByte(char16_t high, char16_t low) {
-  const int first = hexValue(high);
-  if (first < 0) return 0;
-  const int second = hexValue(low);
-  return static_cast<std::uint8_t>(second < 0 ? first : first * 16 + second);
-}
-
 std::uint8_t low8(std::int64_t value) {
   return static_cast<std::uint8_t>(value & 0xFF);
 }
 
-class LineCursor {
- public:
-  explicit LineCursor(const Lines& lines) : lines_(lines) {}
-  bool atEnd() const { return next_ >= lines_.size(); }
-  std::optional<std::u16string_view> field() {
-    if (atEnd()) return std::nullopt;
-    return fieldValue(lines_[next_++]);
-  }
-  std::optional<std::int64_t> number() {
-    const auto value = field();
-    if (!value) return std::nullopt;
-    return leadingDecimal(*value);
-  }
-  std::optional<LibraryLocation> location() {
-    if (atEnd()) return std::nullopt;
-    return locationValue(lines_[next_++]);
-  }
-
- private:
-  const Lines& lines_;
-  std::size_t next_ = 0;
-};
-
-bool readActions(LineCursor& cursor, MacroKey& macro) {
-  const auto digits = cursor.field();
-  if (!digits || digits->size() != kActionDigits) return false;
-  for (std::size_t g = 0; g < MacroKey::kMaxActions; ++g) {
-    const std::u16string_view group = digits->substr(g * 8, 8);
-    macro.setAction(g, {hexByte(group[0], group[1]), hexByte(group[2], group[3]),
-                        hexByte(group[4], group[5]), hexByte(group[6], group[7])});
-  }
-  return true;
+std::optional<std::int64_t> numberField(LineReader& reader) {
+  const auto value = reader.value(kField);
+  if (!value) return std::nullopt;
+  return leadingDecimal(*value);
 }
 
-std::optional<MacroKey> readMacro(LineCursor& cursor, const std::u16string& name) {
+std::optional<LibraryLocation> locationField(LineReader& reader) {
+  const auto line = reader.line();
+  return line ? locationValue(*line) : std::nullopt;
+}
+
+std::optional<MacroKey> readMacro(LineReader& reader, const std::u16string& name) {
   MacroKey macro = MacroKey::create(name);
-  const auto keyIndex = cursor.number();
-  const auto loopType = cursor.number();
-  const auto loopCount = cursor.number();
-  const auto actionCount = cursor.number();
-  const auto commandCount = cursor.number();
+  const auto keyIndex = numberField(reader);
+  const auto loopType = numberField(reader);
+  const auto loopCount = numberField(reader);
+  const auto actionCount = numberField(reader);
+  const auto commandCount = numberField(reader);
   if (!keyIndex || !loopType || !loopCount || !actionCount || !commandCount) return std::nullopt;
   macro.keyIndex = static_cast<std::uint32_t>(*keyIndex & 0xFFFFFFFF);
   macro.loopType = low8(*loopType);
@@ -165,19 +113,20 @@ std::optional<MacroKey> readMacro(LineCursor& cursor, const std::u16string& name
   macro.actionCount =
       static_cast<std::uint32_t>(std::clamp<std::int64_t>(*actionCount, 0, MacroKey::kMaxActions));
   macro.commandCount = low8(*commandCount);
-  if (!readActions(cursor, macro)) return std::nullopt;
+  const auto digits = reader.value(kField);
+  if (!digits || !readActionString(*digits, macro)) return std::nullopt;
   return macro;
 }
 
-bool readItem(LineCursor& cursor, MacroLibrary& library) {
-  const auto nameField = cursor.field();
-  const auto location = cursor.location();
-  const auto isFolder = cursor.number();
-  const auto isOpen = cursor.number();
+bool readItem(LineReader& reader, MacroLibrary& library) {
+  const auto nameField = reader.value(kField);
+  const auto location = locationField(reader);
+  const auto isFolder = numberField(reader);
+  const auto isOpen = numberField(reader);
   if (!nameField || !location || !isFolder || !isOpen) return false;
   const std::u16string name(*nameField);
   if (*isFolder != 0) return library.putFolder(*location, name, *isOpen != 0);
-  auto macro = readMacro(cursor, name);
+  auto macro = readMacro(reader, name);
   return macro && library.putMacro(*location, name, std::move(*macro));
 }
 
@@ -211,18 +160,17 @@ Lines libraryToLines(const MacroLibrary& library, const LibraryLocation& selecti
 
 void libraryFromLines(MacroLibrary& library, const Lines& lines, LibraryLocation* fileSelection) {
   library.clear();
-  LineCursor cursor(lines);
-  if (cursor.atEnd() || lines.front() != kSection) return;
-  cursor.field();
-  const auto keyIndex = cursor.number();
+  LineReader reader(lines);
+  if (!reader.header(kSection)) return;
+  const auto keyIndex = numberField(reader);
   if (!keyIndex) return;
   library.setNextKeyIndex(static_cast<std::int32_t>(
       std::clamp<std::int64_t>(*keyIndex, std::numeric_limits<std::int32_t>::min(),
                                std::numeric_limits<std::int32_t>::max())));
-  const auto selection = cursor.location();
+  const auto selection = locationField(reader);
   if (!selection) return;
   if (fileSelection != nullptr) *fileSelection = *selection;
-  while (!cursor.atEnd() && readItem(cursor, library)) {
+  while (!reader.atEnd() && readItem(reader, library)) {
   }
 }
 

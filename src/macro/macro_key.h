@@ -1,7 +1,6 @@
 #pragma once
-// A macro: a named list of at most 336 actions with its loop settings and command count. The
-// record is header-only because every profile button owns a copy of one, and the profile model
-// sits below the macro library in the build.
+// A macro: a named list of at most 336 actions with its loop settings and command count. Every
+// profile button owns a copy of one, so the macro model sits below the profile model.
 #include <algorithm>
 #include <array>
 #include <cstddef>

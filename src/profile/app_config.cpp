@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/hex_text.h"
+#include "common/line_reader.h"
 #include "keys/decimal_text.h"
 #include "profile/data_folder.h"
 
@@ -32,13 +33,11 @@ bool ShowList::valid() const {
 }
 
 std::u16string sensorText(std::uint16_t value) {
-  std::u16string digits;
-  do {
-    digits.insert(digits.begin(), u"0123456789ABCDEF"[value & 0xF]);
-    value = static_cast<std::uint16_t>(value >> 4);
-  } while (value != 0);
-  if (digits.size() < 4) digits.insert(0, 4 - digits.size(), u' ');
-  return u"0x" + digits;
+  std::size_t digits = 1;
+  while (digits < 4 && (value >> (digits * 4)) != 0) ++digits;
+  std::u16string text = u"0x" + std::u16string(4 - digits, u' ');
+  appendHex(text, value, digits);
+  return text;
 }
 
 std::uint16_t parseSensorText(std::u16string_view text) {
@@ -93,16 +92,12 @@ void AppConfig::setDefaults() {
 }
 
 bool AppConfig::parse(const CStdioFileEx::Lines& lines) {
-  if (lines.empty() || lines[0] != kHeader) return false;
-  if (lines.size() - 1 > kConfigEntryCount) return false;
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::u16string_view line = lines[i];
-    const auto equals = line.find(u'=');
-    if (equals == std::u16string_view::npos || equals < 1 || equals + 2 > line.size()) {
-      return false;
-    }
-    entries_[i - 1] = {std::u16string(line.substr(0, equals)),
-                       std::u16string(line.substr(equals + 1))};
+  LineReader reader(lines);
+  if (!reader.header(kHeader) || lines.size() - 1 > kConfigEntryCount) return false;
+  for (std::size_t i = 0; !reader.atEnd(); ++i) {
+    const auto field = reader.field({.needsKey = true, .needsValue = true});
+    if (!field) return false;
+    entries_[i] = {std::u16string(field->key), std::u16string(field->value)};
   }
   return true;
 }

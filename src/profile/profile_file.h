@@ -7,6 +7,7 @@
 
 #include "common/stdio_file_ex.h"
 #include "lang/language_table.h"
+#include "macro/action_string.h"
 #include "profile/profile_record.h"
 #include "profile/profile_table.h"
 
@@ -14,7 +15,7 @@ namespace pelorin {
 
 inline constexpr std::size_t kProfileFileLineCount = 87;
 // Hex digits of an "AllAction" line: every one of a macro's 336 slots, used or not.
-inline constexpr std::size_t kAllActionDigits = MacroKey::kMaxActions * 8;
+inline constexpr std::size_t kAllActionDigits = kActionStringDigits;
 
 CStdioFileEx::Lines formatProfile(const ProfileRecord& record);
 
