@@ -1,10 +1,10 @@
 #include "common/stdio_file_ex.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <system_error>
+
+#include "common/file_bytes.h"
+#include "common/temporary_file.h"
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
@@ -24,10 +24,25 @@ bool flushToDisk(std::FILE* file) {
 #endif
 }
 
-std::filesystem::path temporaryBeside(const std::filesystem::path& path) {
-  std::random_device seed;
-  auto name = path.filename().string() + ".tmp" + std::to_string(seed() % 1000000);
-  return path.parent_path() / name;
+// A save through a symbolic link replaces the file it points to and keeps the link.
+std::filesystem::path linkTarget(std::filesystem::path path) {
+  constexpr int kMaxHops = 40;
+  std::error_code error;
+  for (int hop = 0; hop < kMaxHops && std::filesystem::is_symlink(path, error); ++hop) {
+    auto target = std::filesystem::read_symlink(path, error);
+    if (error) break;
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  return path;
+}
+
+// The new file keeps the permission bits the user gave the old one.
+void copyPermissions(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::error_code error;
+  const auto status = std::filesystem::status(from, error);
+  if (error || !std::filesystem::exists(status)) return;
+  std::filesystem::permissions(to, status.permissions(), std::filesystem::perm_options::replace,
+                               error);
 }
 
 }  // namespace
@@ -51,11 +66,9 @@ CStdioFileEx::Lines CStdioFileEx::decode(std::string_view bytes) {
 }
 
 std::optional<CStdioFileEx::Lines> CStdioFileEx::readLines(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return decode(bytes);
+  const auto bytes = readFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return decode(*bytes);
 }
 
 std::string CStdioFileEx::encode(const Lines& lines) {
@@ -79,8 +92,10 @@ bool CStdioFileEx::writeLines(const std::filesystem::path& path, const Lines& li
   return replaceFile(path, encode(lines));
 }
 
-bool CStdioFileEx::replaceFile(const std::filesystem::path& path, std::string_view bytes) {
-  const auto temporary = temporaryBeside(path);
+bool CStdioFileEx::replaceFile(const std::filesystem::path& requested, std::string_view bytes) {
+  const auto path = linkTarget(requested);
+  removeStaleTemporaries(path);
+  const auto temporary = temporaryFor(path);
   std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
   if (file == nullptr) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -88,6 +103,7 @@ bool CStdioFileEx::replaceFile(const std::filesystem::path& path, std::string_vi
   const bool closed = std::fclose(file) == 0;
   std::error_code error;
   if (written && flushed && closed) {
+    copyPermissions(path, temporary);
     std::filesystem::rename(temporary, path, error);
     if (!error) return true;
   }

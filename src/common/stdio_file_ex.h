@@ -16,13 +16,16 @@ class CStdioFileEx {
 
   // Reading skips the first two bytes whatever they hold, splits at line feeds (a carriage return
   // stays part of its line) and stops at the first empty line, which readers take as the end.
-  // A trailing odd byte is dropped. Returns nullopt only when the file cannot be opened.
+  // A trailing odd byte is dropped. Returns nullopt when there is no regular file to read (missing,
+  // a folder, a pipe) or reading it fails.
   static std::optional<Lines> readLines(const std::filesystem::path& path);
   static Lines decode(std::string_view bytes);
 
   // Writing puts the mark at position 0 and a line feed after every line. The file is replaced
   // atomically: the text goes to a temporary file beside it, which is flushed and renamed over the
-  // old one, so a failed save leaves the previous file intact. Returns false on any failure.
+  // old one, so a failed save leaves the previous file intact. The new file keeps the old one's
+  // permission bits, a symbolic link is kept and its target replaced, and temporaries left by
+  // earlier saves that were cut off are removed. Returns false on any failure.
   static bool writeLines(const std::filesystem::path& path, const Lines& lines);
   static std::string encode(const Lines& lines);
 

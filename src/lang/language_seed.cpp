@@ -1,11 +1,10 @@
 #include "lang/language_seed.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 
+#include "common/file_bytes.h"
 #include "lang/change_language.h"
 
 namespace pelorin {
@@ -20,10 +19,8 @@ bool isPresent(const std::filesystem::path& path) {
 // shipped one on the next start.
 bool copyWhenMissing(const std::filesystem::path& from, const std::filesystem::path& to) {
   if (isPresent(to)) return true;
-  std::ifstream in(from, std::ios::binary);
-  if (!in) return false;
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return !in.bad() && CStdioFileEx::replaceFile(to, bytes);
+  const auto bytes = readFileBytes(from);
+  return bytes && CStdioFileEx::replaceFile(to, *bytes);
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -106,6 +110,52 @@ TEST_F(StdioFileExOnDisk, MissingFileIsNotAnEmptyFile) {
   EXPECT_FALSE(CStdioFileEx::readLines(dir_ / "absent.txt").has_value());
   std::ofstream(dir_ / "empty.txt").close();
   EXPECT_EQ(CStdioFileEx::readLines(dir_ / "empty.txt"), CStdioFileEx::Lines{});
+}
+
+// Nothing that sits at a path may throw, block or read as text unless it is a regular file.
+TEST_F(StdioFileExOnDisk, WhatIsNotARegularReadableFileReadsAsMissing) {
+  std::filesystem::create_directory(dir_ / "folder.psf");
+  ASSERT_EQ(::mkfifo((dir_ / "pipe.ini").c_str(), 0600), 0);
+  std::filesystem::create_symlink(dir_ / "gone.txt", dir_ / "dangling.txt");
+  for (const auto& path : {dir_ / "folder.psf", dir_ / "pipe.ini", dir_ / "dangling.txt",
+                           std::filesystem::path("/proc/self/mem")}) {
+    EXPECT_FALSE(CStdioFileEx::readLines(path).has_value()) << path;
+  }
+}
+
+TEST_F(StdioFileExOnDisk, ReplacingKeepsPermissionBitsAndSymbolicLinks) {
+  const auto target = dir_ / "real" / "default0.psf";
+  std::filesystem::create_directory(dir_ / "real");
+  ASSERT_TRUE(CStdioFileEx::writeLines(target, {u"old"}));
+  std::filesystem::permissions(target, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+  std::filesystem::create_symlink("real/default0.psf", dir_ / "link.psf");
+
+  ASSERT_TRUE(CStdioFileEx::writeLines(dir_ / "link.psf", {u"new"}));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "link.psf"));
+  EXPECT_EQ(CStdioFileEx::readLines(target), CStdioFileEx::Lines{u"new"});
+  EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::owner_write |
+                                                               std::filesystem::perms::group_read);
+}
+
+TEST_F(StdioFileExOnDisk, SavingRemovesTheFilesStaleTemporariesOnly) {
+  // No process can have a number this large; process 1 always runs.
+  const std::string dead = "999999999";
+  for (const std::string& name : std::vector<std::string>{
+           "config.ini.tmp" + dead, "config.ini.tmp" + std::to_string(::getpid()),
+           "config.ini.tmp1", "default0.psf.tmp" + dead, "config.ini.tmpx"}) {
+    std::ofstream(dir_ / name) << "half";
+  }
+  ASSERT_TRUE(CStdioFileEx::writeLines(dir_ / "config.ini", {u"[Setting]"}));
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(dir_)) {
+    left.push_back(entry.path().filename().string());
+  }
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"config.ini", "config.ini.tmp1", "config.ini.tmpx",
+                                            "default0.psf.tmp" + dead}));
 }
 
 TEST(Utf, ConvertsBothWaysAndReplacesWhatCannotBeEncoded) {

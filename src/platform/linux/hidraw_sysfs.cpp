@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <iterator>
+#include <sstream>
 #include <system_error>
 #include <tuple>
 
+#include "common/file_bytes.h"
 #include "platform/linux/report_descriptor.h"
 
 namespace pelorin {
@@ -38,8 +38,10 @@ std::optional<HidIds> parseHidId(std::string_view value) {
 }
 
 std::optional<HidIds> readHidIds(const fs::path& uevent) {
-  std::ifstream in(uevent);
+  const auto text = readFileBytes(uevent);
+  if (!text) return std::nullopt;
   constexpr std::string_view kKey = "HID_ID=";
+  std::istringstream in(*text);
   for (std::string line; std::getline(in, line);) {
     if (line.starts_with(kKey)) return parseHidId(std::string_view(line).substr(kKey.size()));
   }
@@ -47,9 +49,9 @@ std::optional<HidIds> readHidIds(const fs::path& uevent) {
 }
 
 std::optional<std::vector<std::uint8_t>> readBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+  const auto bytes = readFileBytes(file);
+  if (!bytes) return std::nullopt;
+  return std::vector<std::uint8_t>(bytes->begin(), bytes->end());
 }
 
 // The number in "hidraw12"; nullopt for names that are not hidraw nodes.
