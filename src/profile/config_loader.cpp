@@ -5,16 +5,6 @@
 namespace pelorin {
 namespace {
 
-void restoreDefaults(AppConfig& config, ProfileTable& profiles, const LanguageTable& texts) {
-  config.setDefaults();
-  config.save();
-  profiles.sensorModel = config.sensor();
-  for (std::size_t i = 0; i < kProfileCount; ++i) {
-    profiles.resetProfile(i, texts);
-    writeProfileFile(*profiles.record(i), config.slotPath(i));
-  }
-}
-
 std::uint16_t complement(std::uint16_t value) {
   return static_cast<std::uint16_t>(~value);
 }
@@ -31,7 +21,12 @@ void applyDefaultsOfCurrentSensor(AppConfig& config, ProfileTable& profiles) {
 
 void loadConfigurationAndProfiles(AppConfig& config, ProfileTable& profiles,
                                   const LanguageTable& texts) {
-  if (!config.read()) restoreDefaults(config, profiles, texts);
+  // A damaged configuration costs only itself: the default slot files are then read like any
+  // others, so profiles that read well survive and only the unreadable ones are reset.
+  if (!config.read()) {
+    config.setDefaults();
+    config.save();
+  }
   // Taken before the profiles are read, so that a profile reset for a bad file already gets the
   // DPI defaults of the configured sensor.
   profiles.sensorModel = config.sensor();

@@ -7,9 +7,9 @@
 
 namespace pelorin {
 
-// Start-up: reads the configuration (falling back to the defaults, which also resets and rewrites
-// every profile), reads the five slot files and re-applies the sensor's DPI defaults when the
-// configuration says they were last applied for another sensor.
+// Start-up: reads the configuration (falling back to its defaults, which are saved), reads the
+// five slot files (a profile whose file fails is reset and its slot file rewritten) and re-applies
+// the sensor's DPI defaults when the configuration says they were last applied for another sensor.
 void loadConfigurationAndProfiles(AppConfig& config, ProfileTable& profiles,
                                   const LanguageTable& texts);
 

@@ -66,10 +66,11 @@ TEST_F(ConfigLoaderTest, SlotFilesAreRead) {
   EXPECT_EQ(loaded.record(2)->keys[4].Name, u"Jump");
 }
 
-TEST_F(ConfigLoaderTest, BrokenConfigurationResetsAllProfiles) {
+TEST_F(ConfigLoaderTest, BrokenConfigurationKeepsTheProfilesThatReadWell) {
   loadConfigurationAndProfiles(config, profiles, texts);
   profiles.record(1)->keys[0].Name = u"Custom";
   saveAllProfiles(profiles, config);
+  testing::writeTextFile(config.slotPath(3), {"[setting]"});
   auto lines = config.format();
   lines[2] = u"Sensor=";
   CStdioFileEx::writeLines(config.filePath(), lines);
@@ -77,8 +78,11 @@ TEST_F(ConfigLoaderTest, BrokenConfigurationResetsAllProfiles) {
   AppConfig again(data.path());
   ProfileTable loaded;
   loadConfigurationAndProfiles(again, loaded, texts);
-  EXPECT_EQ(*loaded.record(1), defaultsFor(1, {0x3325}));
   EXPECT_EQ(savedConfig().value(ConfigEntry::Sensor), u"0x3325");
+  EXPECT_EQ(loaded.record(1)->keys[0].Name, u"Custom");
+  EXPECT_EQ(slotFile(1).keys[0].Name, u"Custom");
+  EXPECT_EQ(*loaded.record(3), defaultsFor(3, {0x3325}));
+  EXPECT_EQ(slotFile(3), defaultsFor(3, {0x3325}));
 }
 
 TEST_F(ConfigLoaderTest, HeaderOnlyConfigurationReadsEmptyPaths) {
