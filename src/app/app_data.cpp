@@ -1,5 +1,8 @@
 #include "app/app_data.h"
 
+#include <system_error>
+
+#include "common/temporary_file.h"
 #include "lang/change_language.h"
 #include "lang/language_seed.h"
 #include "macro/library_file.h"
@@ -21,13 +24,23 @@ bool AppData::saveAll() {
   return saveAllProfiles(profiles, config) && configSaved;
 }
 
-std::unique_ptr<AppData> loadAppData(const std::filesystem::path& dataFolder,
+std::unique_ptr<AppData> loadAppData(const std::filesystem::path& requestedFolder,
                                      const std::filesystem::path& programFolder, double scale,
                                      std::string& error) {
-  if (dataFolder.empty() || !prepareDataFolder(dataFolder)) {
-    error = "cannot create the data folder " + dataFolder.string();
+  // The configuration stores absolute slot paths built from the folder; a relative folder would
+  // make them depend on where the program happened to be started.
+  std::error_code pathError;
+  const auto dataFolder =
+      requestedFolder.empty()
+          ? requestedFolder
+          : std::filesystem::absolute(requestedFolder, pathError).lexically_normal();
+  if (dataFolder.empty() || pathError || !prepareDataFolder(dataFolder)) {
+    error = "cannot create the data folder " + requestedFolder.string();
     return nullptr;
   }
+  // Saves cut off by a crash or a kill leave their temporaries; those of a program still running
+  // are kept.
+  removeStaleTemporariesIn(configFolder(dataFolder));
   auto data = std::make_unique<AppData>(dataFolder);
   const auto shipped = shippedLanguageFolder(programFolder);
   if (!shipped.empty()) {
