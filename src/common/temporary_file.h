@@ -3,16 +3,10 @@
 // file and the saving process ("config.ini.tmp4711"), so that a save cut off half-way leaves a
 // name that tells whether its writer still runs.
 #include <filesystem>
-#include <optional>
-#include <string_view>
 
 namespace pelorin {
 
 std::filesystem::path temporaryFor(const std::filesystem::path& file);
-
-// The writer's process id when name is "<file name>.tmp<digits>"; with an empty file name any
-// non-empty base is accepted. None for every other name.
-std::optional<long> temporaryOwner(std::string_view name, std::string_view fileName);
 
 // Removes the temporaries whose writer no longer runs, and this process's own (it is not writing
 // one while it asks). A temporary that another running process may still be writing is left

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/file_bytes.h"
 #include "platform/cairo/cairo_canvas.h"
 #include "platform/cairo/cairo_image.h"
 
@@ -51,8 +52,12 @@ CairoGraphics::~CairoGraphics() {
   g_object_unref(fontMap_);
 }
 
+// Read through the program's one file reader, so a folder or a pipe named like a skin picture is
+// a missing picture rather than a read that blocks.
 std::unique_ptr<Image> CairoGraphics::loadFile(const std::filesystem::path& path) {
-  return fromPixbuf(gdk_pixbuf_new_from_file(path.c_str(), nullptr));
+  const auto bytes = readFileBytes(path);
+  if (!bytes) return nullptr;
+  return decode({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
 }
 
 std::unique_ptr<Image> CairoGraphics::decode(std::span<const std::uint8_t> bytes) {
