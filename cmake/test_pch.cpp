@@ -1,0 +1,1 @@
+// Compiles the test programs' shared precompiled header; the object itself is never linked.
