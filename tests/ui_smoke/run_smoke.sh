@@ -55,9 +55,15 @@ xdotool mousedown 1 && sleep 0.2
 for step in 1 2 3 4 5; do
   xdotool mousemove $((x + 400 + 20 * step)) $((y + 300 + 12 * step)) && sleep 0.05
 done
-sleep 0.2
-xdotool mouseup 1
 want_x=$((x + 100)) want_y=$((y + 60))
+# A slow program (a sanitizer build on a busy machine) may take the press after the moves; the
+# drag then follows only later motion, so nudge the pointer at the end point until it arrives.
+for _ in $(seq 1 30); do
+  grep -qE "^frame $want_x $want_y " "$log" && break
+  xdotool mousemove $((x + 501)) $((y + 360)) && sleep 0.05
+  xdotool mousemove $((x + 500)) $((y + 360)) && sleep 0.25
+done
+xdotool mouseup 1
 await "^frame $want_x $want_y " >/dev/null || fail "dragging the background did not move the window to $want_x,$want_y"
 x=$want_x y=$want_y
 echo "dragged to $x,$y"
