@@ -9,7 +9,7 @@
 #include "lang/text_ids.h"
 #include "pelorinctl/commands.h"
 #include "pelorinctl/device_context.h"
-#include "pelorinctl/sim_schedule.h"
+#include "runner/sim_schedule.h"
 
 namespace pelorin::ctl {
 namespace {
@@ -149,50 +149,7 @@ void Watcher::runDueSteps() {
 }
 
 void Watcher::runStep(const SimStep& step) {
-  Session& session = context_.session();
-  SimMouse& mouse = *session.simMouse();
-  SimStatus status = mouse.status();
-  const int active = session.simPlugId(SimProduct::Cable) != 0
-                         ? session.simPlugId(SimProduct::Cable)
-                         : session.simPlugId(SimProduct::Receiver);
-  const auto value = static_cast<std::uint8_t>(step.value);
-  using Action = SimStep::Action;
-  switch (step.action) {
-    case Action::PressDpi:
-      session.sim()->pressDpiButton(active);
-      break;
-    case Action::PressPolling:
-      session.sim()->pressPollingButton(active);
-      break;
-    case Action::PlugCable:
-      session.simPlug(SimProduct::Cable);
-      break;
-    case Action::UnplugCable:
-      session.simUnplug(SimProduct::Cable);
-      break;
-    case Action::PlugReceiver:
-      session.simPlug(SimProduct::Receiver);
-      break;
-    case Action::UnplugReceiver:
-      session.simUnplug(SimProduct::Receiver);
-      break;
-    case Action::SetBattery:
-      status.batteryPercent = value;
-      break;
-    case Action::SetCharge:
-      status.chargeState = value;
-      break;
-    case Action::SetLink:
-      status.linkFlag = value;
-      break;
-    case Action::SetSensor:
-      status.sensorCode = value;
-      break;
-    case Action::RequestStatus:
-      link().requestStatus();
-      break;
-  }
-  mouse.setStatus(status);
+  context_.session().deviceBus().runStep(step, link());
 }
 
 void Watcher::printEvent() {

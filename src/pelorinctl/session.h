@@ -11,8 +11,8 @@
 #include "pelorinctl/commands.h"
 #include "platform/clock.h"
 #include "platform/hid_bus.h"
-#include "platform/sim/sim_hid_bus.h"
 #include "platform/ui_dispatcher.h"
+#include "runner/device_bus.h"
 
 namespace pelorin::ctl {
 
@@ -59,20 +59,17 @@ class Session {
   ~Session();
 
   // False when this platform has no HID backend and no simulation was asked for.
-  bool hasBus() const { return bus_ != nullptr; }
-  HidBus& bus() { return *bus_; }
+  bool hasBus() const { return bus_.hasBus(); }
+  HidBus& bus() { return bus_.bus(); }
+  DeviceBus& deviceBus() { return bus_; }
   DeviceLink& link() { return *link_; }
   TaskQueue& queue() { return queue_; }
   CtlHost& host() { return host_; }
   Clock& clock() { return clock_; }
   // The simulated bus and its mouse, when simulating. Plugging a product that is plugged, or
   // unplugging one that is not, does nothing.
-  SimHidBus* sim() { return sim_; }
-  SimMouse* simMouse() { return simMouse_.get(); }
-  void simPlug(SimProduct product);
-  void simUnplug(SimProduct product);
-  // The plug id of a simulated product; 0 when it is not plugged.
-  int simPlugId(SimProduct product) const;
+  SimHidBus* sim() { return bus_.sim(); }
+  SimMouse* simMouse() { return bus_.simMouse(); }
 
   // Registers for device changes and scans; false (with a message) when no bus exists.
   bool connect();
@@ -82,10 +79,7 @@ class Session {
   int reportsSent() const { return reportsSent_; }
 
  private:
-  std::unique_ptr<HidBus> bus_;
-  SimHidBus* sim_ = nullptr;
-  std::shared_ptr<SimMouse> simMouse_;
-  std::map<SimProduct, int> simPlugs_;
+  DeviceBus bus_;
   SteadyClock clock_;
   TaskQueue queue_;
   CtlHost host_{clock_};

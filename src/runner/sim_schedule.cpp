@@ -1,10 +1,10 @@
-#include "pelorinctl/sim_schedule.h"
+#include "runner/sim_schedule.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 
-namespace pelorin::ctl {
+namespace pelorin {
 namespace {
 
 using Action = SimStep::Action;
@@ -82,4 +82,4 @@ std::optional<std::vector<SimStep>> parseSimSchedule(std::string_view text, std:
   return steps;
 }
 
-}  // namespace pelorin::ctl
+}  // namespace pelorin

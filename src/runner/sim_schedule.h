@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace pelorin::ctl {
+namespace pelorin {
 
 struct SimStep {
   enum class Action {
@@ -31,4 +31,4 @@ struct SimStep {
 // Steps in time order; nullopt (with the offending item in error) for a malformed script.
 std::optional<std::vector<SimStep>> parseSimSchedule(std::string_view text, std::string& error);
 
-}  // namespace pelorin::ctl
+}  // namespace pelorin

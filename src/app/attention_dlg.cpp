@@ -1,0 +1,65 @@
+#include "app/attention_dlg.h"
+
+#include "pages/page.h"
+#include "platform/text_format.h"
+#include "skin/image_button.h"
+#include "skin/notify_code.h"
+#include "skin/static_text.h"
+
+namespace pelorin {
+namespace {
+
+constexpr int kTitleId = 2012;
+constexpr int kTextId = 2013;
+constexpr int kExitId = 2004;
+constexpr Colour kTitleColour = 0xFFFFFF;
+constexpr Colour kTextColour = 0xB4B4B4;
+
+Size scaled(Size design, float scale) {
+  return {static_cast<int>(static_cast<float>(design.width) * scale),
+          static_cast<int>(static_cast<float>(design.height) * scale)};
+}
+
+}  // namespace
+
+CAttentionDlg::CAttentionDlg(SkinContext& context, std::u16string title, std::u16string text)
+    : CDlgBase(context, scaled(kDesignSize, context.scale)),
+      title_(std::move(title)),
+      text_(std::move(text)) {}
+
+void CAttentionDlg::onInitDialog() {
+  const float scale = context().scale;
+  const WindowId self = windowId();
+  auto title =
+      std::make_unique<CStaticText>(context(), self, kTitleId, scaledRect({20, 3, 400, 27}, scale),
+                                    title_, kTitleColour, text::kLeft | text::kSingleLine);
+  title->setFont(context().uiFont);
+  addControl(0, std::move(title));
+  auto body =
+      std::make_unique<CStaticText>(context(), self, kTextId, scaledRect({20, 35, 409, 100}, scale),
+                                    text_, kTextColour, text::kCenter | text::kWordBreak);
+  body->setFont(context().uiFont);
+  addControl(0, std::move(body));
+  auto exit = std::make_unique<CImageButton>(context(), self, kExitId,
+                                             scaledRect({405, 4, 420, 19}, scale));
+  exit->loadNormalImage("skins\\exit_nr.png");
+  exit->loadOverImage("skins\\exit_ov.png");
+  addControl(0, std::move(exit));
+  auto ok =
+      std::make_unique<CImageButton>(context(), self, kOk, scaledRect({350, 110, 419, 130}, scale));
+  ok->loadNormalImage("skins\\button2_nr.png");
+  ok->loadOverImage("skins\\button2_ov.png");
+  ok->setFont(context().uiFont);
+  ok->setText(u"OK");
+  addControl(0, std::move(ok));
+  loadBackground(151);
+}
+
+std::intptr_t CAttentionDlg::handleMessage(const Message& message) {
+  if ((message.id == kOk || message.id == kExitId) && message.lParam == notify::kClicked) {
+    endDialog(1);
+  }
+  return 0;
+}
+
+}  // namespace pelorin

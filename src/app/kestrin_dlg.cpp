@@ -1,0 +1,437 @@
+#include "app/kestrin_dlg.h"
+
+#include "app/message_table.h"
+#include "app/show_list_actions.h"
+#include "app/window_controls.h"
+#include "pages/profile_slot_button.h"
+#include "platform/virtual_keys.h"
+#include "skin/check_button.h"
+#include "skin/notify_code.h"
+#include "skin/skin_images.h"
+
+namespace pelorin {
+namespace {
+
+constexpr unsigned kHideCheckMs = 100;
+constexpr unsigned kNoDeviceCheckMs = 2000;
+constexpr unsigned kProfileActionMs = 100;
+constexpr int kBackgroundResource = 364;
+constexpr std::string_view kFrameImage = "skins\\Frame_Lighting_Setting.bmp";
+// The left column's panels, design pixels.
+constexpr std::array<Rect, 4> kLeftPanels = {Rect{36, 62, 266, 238}, Rect{36, 311, 266, 354},
+                                             Rect{36, 423, 266, 505}, Rect{36, 550, 266, 696}};
+// The slot bar as the window places it at every paint.
+constexpr int kSlotLeft = 300;
+constexpr int kSlotWidth = 162;
+constexpr int kSlotTop = 480;
+constexpr int kSlotStep = 25;
+constexpr int kSlotHeight = 21;
+constexpr int kAddTop = 483;
+constexpr int kAddHeight = 20;
+struct RowButton {
+  int id;
+  int left;  // from the slot bar's left edge
+  int width;
+};
+constexpr std::array<RowButton, 4> kSlotRow = {{{ctl_id::kAddProfile, 0, 46},
+                                                {ctl_id::kImportProfile, 50, 34},
+                                                {ctl_id::kExportProfile, 88, 34},
+                                                {ctl_id::kEditProfile, 126, 34}}};
+constexpr int kAddMinRows = 3;
+constexpr int kSimulatedNote = 3022;
+// Texts of the refusals and notices.
+constexpr int kAttentionTitle = 150;
+constexpr int kAllShown = 145;
+constexpr int kDeleteCurrent = 152;
+// Typed twice in a row, the five letters open the support line.
+constexpr std::array<int, 5> kHiddenCode = {'P', 'E', 'L', 'R', 'N'};
+constexpr std::u16string_view kSupportLine =
+    u"Pelorin support: see the user guide beside the program";
+constexpr std::u16string_view kSimulatedText = u"Simulated mouse";
+
+Size scaledSize(Size design, float scale) {
+  return {static_cast<int>(static_cast<float>(design.width) * scale),
+          static_cast<int>(static_cast<float>(design.height) * scale)};
+}
+
+}  // namespace
+
+CKestrinDlg::CKestrinDlg(MainWindowRun run)
+    : CDlgBase(run.skin, scaledSize(kDesignSize, run.skin.scale)), run_(std::move(run)) {
+  link_ = std::make_unique<DeviceLink>(run_.bus, run_.clock, run_.ui, *this);
+  if (run_.trace) link_->setTraceSink(run_.trace);
+  session_ = std::make_unique<DeviceSession>(*link_, *this, run_.data.profiles, run_.data.library,
+                                             run_.data.texts);
+  window_ = makeWindowControls();
+  groups_ = {makeDpiPage(),     makeLightingPage(), makePollingPage(),
+             makeLiftOffPage(), makeDebouncePage(), makePointerPage()};
+  areas_ = {makeButtonComboArea(), makePowerArea(), makeBatteryArea()};
+  open_.set(ControlGroup::Dpi, true);
+  open_.set(ControlGroup::Polling, true);
+}
+
+CKestrinDlg::~CKestrinDlg() {
+  if (windowId() != kNoWindow) context().host.destroy(windowId());
+}
+
+std::vector<const Page*> CKestrinDlg::pages() const {
+  std::vector<const Page*> all{window_.get()};
+  for (const auto& page : groups_) all.push_back(page.get());
+  for (const auto& area : areas_) all.push_back(area.get());
+  return all;
+}
+
+void CKestrinDlg::onInitDialog() {
+  createControls();
+  loadBackground(kBackgroundResource);
+  frame_ = loadSkinImage(context(), kFrameImage);
+  context().host.post(windowId(), Message{main_msg::kStartUp, 0, 0, {}});
+}
+
+void CKestrinDlg::createControls() {
+  PageEnv env{
+      context(),
+      windowId(),
+      run_.data.texts,
+      options_,
+      levels_,
+      [this](std::unique_ptr<CControlBase> control) { return addControl(0, std::move(control)); }};
+  window_->create(env);
+  for (auto& area : areas_) area->create(env);
+  for (auto& page : groups_) page->create(env);
+  if (auto* note = window_->control(kSimulatedNote)) {
+    note->setText(run_.simulated ? std::u16string(kSimulatedText) : std::u16string());
+  }
+  if (auto* debounce = window_->control(kGroupHeaderIds[4])) debounce->setShown(false);
+  // The profile popup opens from the profile button; the combo's place is the battery's.
+  window_->control(ctl_id::kProfileCombo)->setShown(false);
+  for (std::size_t g = 0; g < kControlGroupCount; ++g) {
+    auto* header = static_cast<CCheckButton*>(window_->control(kGroupHeaderIds[g]));
+    header->setChecked(open_.isOpen(static_cast<ControlGroup>(g)));
+  }
+}
+
+// The steps that follow the window's first showing, in start-up order.
+void CKestrinDlg::start() {
+  link_->pending = {};
+  const int needPassword = run_.data.config.needPassword();
+  if (needPassword == 1) minimiseMainWindow();
+  link_->windowShown = link_->linkActive = needPassword == 0;
+  session_->setCurrentProfile(current());
+  refreshFromProfile();
+  link_->registerDeviceNotifications();
+  session_->primeLastSent();
+  link_->scanDevices();
+  link_->pending.buttons = link_->pending.performance = link_->pending.power = true;
+  scheduleTransfer();
+  if (link_->anyPresent()) {
+    link_->requestStatus();
+    refreshFromProfile();
+  }
+  Window* w = window();
+  w->setTimer(main_timer::kHideWhileHidden, std::chrono::milliseconds(kHideCheckMs));
+  startTimer(TimerId::NoDeviceCheck, kNoDeviceCheckMs);
+  if (!link_->windowShown) w->show(ShowMode::Hide);
+}
+
+void CKestrinDlg::refreshFromProfile() {
+  const ShowList list = run_.data.config.showList();
+  const std::size_t now = current();
+  session_->setCurrentProfile(now);
+  for (int k = 0; k < static_cast<int>(kProfileCount); ++k) {
+    auto* slot = static_cast<CProfileSlotButton*>(window_->control(ctl_id::kFirstSlot + k));
+    const int profile = list.order[static_cast<std::size_t>(k)];
+    const ProfileRecord* record = run_.data.profiles.record(static_cast<std::size_t>(profile));
+    slot->setShown(k < list.count);
+    slot->setCurrent(static_cast<std::size_t>(profile) == now);
+    if (record != nullptr) slot->setText(record->pairValue(0));
+  }
+  if (const ProfileRecord* record = run_.data.profiles.record(now)) {
+    window_->control(ctl_id::kProfileCombo)->setText(record->pairValue(0));
+    for (auto& page : groups_) page->refresh(*record);
+    for (auto& area : areas_) area->refresh(*record);
+  }
+  if (Window* w = window()) w->invalidateAll();
+}
+
+// Headers, open groups and the slot bar move with what is open and shown; this runs at every
+// paint so that nothing can draw at a stale place.
+void CKestrinDlg::placeColumn() {
+  const float scale = context().scale;
+  const bool liftOffShown = run_.data.dpiSteps.extendedSensor();
+  const GroupLayout layout = layoutGroups(open_, liftOffShown);
+  for (std::size_t g = 0; g < kControlGroupCount; ++g) {
+    const auto group = static_cast<ControlGroup>(g);
+    CControlBase* header = window_->control(kGroupHeaderIds[g]);
+    if (group == ControlGroup::Debounce) continue;
+    header->setRect(scaledRect(layout.header[g], scale));
+    if (group == ControlGroup::LiftOff) header->setShown(liftOffShown);
+    const bool shown = open_.isOpen(group) && header->shown();
+    Page& content = *groups_[g];
+    if (group != ControlGroup::Dpi) {
+      content.place({layout.header[g].left, layout.header[g].bottom}, scale);
+    }
+    if (content.shown() != shown) content.setShown(shown);
+  }
+  groups_[static_cast<std::size_t>(ControlGroup::Debounce)]->setShown(false);
+  const ShowList list = run_.data.config.showList();
+  for (int k = 0; k < static_cast<int>(kProfileCount); ++k) {
+    window_->control(ctl_id::kFirstSlot + k)
+        ->setRect(scaledRect(
+            Rect::ofSize(kSlotLeft, kSlotTop + kSlotStep * k, kSlotWidth, kSlotHeight), scale));
+  }
+  // The add button, then import, export and rename in the same row.
+  const int rowTop = kAddTop + kSlotStep * std::max(list.count, kAddMinRows);
+  for (const auto& [id, left, width] : kSlotRow) {
+    window_->control(id)->setRect(
+        scaledRect(Rect::ofSize(kSlotLeft + left, rowTop, width, kAddHeight), scale));
+  }
+}
+
+void CKestrinDlg::drawBackground(Canvas& canvas, const Rect& client) {
+  CDlgBase::drawBackground(canvas, client);
+  placeColumn();
+  if (frame_ == nullptr) return;
+  const float scale = context().scale;
+  for (const Rect& panel : kLeftPanels) canvas.drawImage(*frame_, scaledRect(panel, scale));
+  const GroupLayout layout = layoutGroups(open_, run_.data.dpiSteps.extendedSensor());
+  for (const Rect& frame : layout.frame) {
+    if (!frame.empty()) canvas.drawImage(*frame_, scaledRect(frame, scale));
+  }
+}
+
+std::intptr_t CKestrinDlg::handleMessage(const Message& m) {
+  const int id = static_cast<int>(m.id);
+  if (m.id == main_msg::kStartUp) {
+    start();
+  } else if (m.id == main_msg::kActivateInstance) {
+    restoreRequest();
+  } else if (m.id == main_msg::kCommand) {
+    if (m.wParam == main_msg::kRestore) restoreRequest();
+    if (m.wParam == main_msg::kExit) exitProgram();
+  } else if (m.id == main_msg::kProfileActionChosen) {
+    pendingAction_ = {static_cast<ProfileAction>(m.wParam), static_cast<int>(m.lParam)};
+    window()->setTimer(main_timer::kProfileAction, std::chrono::milliseconds(kProfileActionMs));
+  } else if (messageOwner(id) == MessageOwner::Window) {
+    handleWindowControl(id, static_cast<int>(m.lParam));
+  } else if (Page* owner = pageOwning(id)) {
+    owner->onNotify(id, static_cast<int>(m.lParam), m.wParam);
+  }
+  return 0;
+}
+
+Page* CKestrinDlg::pageOwning(int id) const {
+  for (const auto& page : groups_) {
+    if (page->control(id) != nullptr) return page.get();
+  }
+  for (const auto& area : areas_) {
+    if (area->control(id) != nullptr) return area.get();
+  }
+  return nullptr;
+}
+
+bool CKestrinDlg::handleWindowControl(int id, int code) {
+  if (id >= ctl_id::kFirstSlot && id <= ctl_id::kLastSlot) {
+    if (code == notify::kClicked) selectSlot(id - ctl_id::kFirstSlot);
+    return true;
+  }
+  if (code != notify::kClicked) return false;
+  for (std::size_t g = 0; g < kControlGroupCount; ++g) {
+    if (kGroupHeaderIds[g] == id) toggle(static_cast<ControlGroup>(g));
+  }
+  switch (id) {
+    case ctl_id::kClose:
+    case ctl_id::kMinimise:
+    case ctl_id::kHideAlso:
+      hideMainWindow();
+      break;
+    case ctl_id::kDispatchAndHide:
+      session_->dispatchPendingSends();
+      hideMainWindow();
+      break;
+    case ctl_id::kApply:
+      link_->pending.buttons = link_->pending.performance = true;
+      session_->dispatchPendingSends();
+      break;
+    case ctl_id::kAddProfile:
+      runProfileAction(run_.data.config.showList().count >= static_cast<int>(kProfileCount)
+                           ? ProfileAction::AddRefused
+                           : ProfileAction::Add,
+                       static_cast<int>(current()));
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+void CKestrinDlg::toggle(ControlGroup group) {
+  auto* header = static_cast<CCheckButton*>(
+      window_->control(kGroupHeaderIds[static_cast<std::size_t>(group)]));
+  OpenGroups next = open_;
+  next.set(group, !header->checked());
+  open_ = header->checked() ? toggleGroup(open_, group) : next;
+  for (std::size_t g = 0; g < kControlGroupCount; ++g) {
+    static_cast<CCheckButton*>(window_->control(kGroupHeaderIds[g]))
+        ->setChecked(open_.isOpen(static_cast<ControlGroup>(g)));
+  }
+  refreshFromProfile();
+}
+
+void CKestrinDlg::selectSlot(int position) {
+  const ShowList list = run_.data.config.showList();
+  if (position >= list.count) return;
+  run_.data.config.setCurrentProfile(list.order[static_cast<std::size_t>(position)]);
+  session_->setCurrentProfile(current());
+  refreshFromProfile();
+  link_->pending.buttons = link_->pending.performance = true;
+  scheduleTransfer();
+}
+
+void CKestrinDlg::runProfileAction(ProfileAction action, int profile) {
+  switch (action) {
+    case ProfileAction::Delete:
+      deleteProfile(profile);
+      break;
+    case ProfileAction::AddRefused:
+      showNotice(kAttentionTitle, kAllShown);
+      break;
+    default:
+      break;
+  }
+}
+
+void CKestrinDlg::deleteProfile(int profile) {
+  if (profile == static_cast<int>(current())) {
+    showNotice(kAttentionTitle, kDeleteCurrent);
+    return;
+  }
+  const auto list = hideProfile(run_.data.config.showList(), profile);
+  if (!list) return;
+  run_.data.config.setShowList(*list);
+  save();
+  refreshFromProfile();
+}
+
+void CKestrinDlg::save() {
+  killTimer(TimerId::SaveProfiles);
+  savePending_ = false;
+  run_.data.saveAll();
+}
+
+void CKestrinDlg::restoreRequest() {
+  if (link_->windowShown && link_->linkActive) {
+    showMainWindow();
+  } else {
+    link_->requestStatus();
+  }
+}
+
+void CKestrinDlg::exitProgram() {
+  closePopups();
+  endDialog(0);
+}
+
+void CKestrinDlg::startTimer(TimerId id, unsigned periodMs) {
+  if (id == TimerId::SendDispatch || id == TimerId::SaveProfiles) savePending_ = true;
+  if (Window* w = window()) w->setTimer(static_cast<int>(id), std::chrono::milliseconds(periodMs));
+}
+
+void CKestrinDlg::killTimer(TimerId id) {
+  if (Window* w = window()) w->killTimer(static_cast<int>(id));
+}
+
+void CKestrinDlg::onTimer(int id) {
+  Window* w = window();
+  if (w == nullptr) return;
+  switch (id) {
+    case static_cast<int>(TimerId::SendDispatch):
+      w->killTimer(id);
+      session_->dispatchPendingSends();
+      break;
+    case static_cast<int>(TimerId::SaveProfiles):
+      w->killTimer(id);
+      savePending_ = false;
+      run_.data.saveAll();
+      break;
+    case static_cast<int>(TimerId::NoDeviceCheck):
+      w->killTimer(id);
+      session_->onNoDeviceCheck();
+      break;
+    case static_cast<int>(TimerId::StatusPoll):
+      session_->onPollTimer();
+      break;
+    case main_timer::kHideWhileHidden:
+      if (!link_->windowShown && w->isVisible()) w->show(ShowMode::Hide);
+      break;
+    case main_timer::kProfileAction:
+      w->killTimer(id);
+      if (pendingAction_) runProfileAction(pendingAction_->first, pendingAction_->second);
+      pendingAction_.reset();
+      break;
+    default:
+      w->killTimer(id);
+      for (auto& page : groups_) page->onTimer(id);
+      break;
+  }
+}
+
+void CKestrinDlg::onKey(const KeyEvent& event) {
+  if (!event.down || event.virtualKey == vk::kReturn || event.virtualKey == vk::kEscape) return;
+  const auto expected = kHiddenCode[static_cast<std::size_t>(hiddenKeys_) % kHiddenCode.size()];
+  hiddenKeys_ = event.virtualKey == expected ? hiddenKeys_ + 1 : 0;
+  if (hiddenKeys_ < static_cast<int>(2 * kHiddenCode.size())) return;
+  hiddenKeys_ = 0;
+  if (run_.notice) run_.notice(kSupportLine, kSupportLine);
+}
+
+void CKestrinDlg::hideMainWindow() {
+  if (Window* w = window()) w->show(ShowMode::Hide);
+}
+
+void CKestrinDlg::showMainWindow() {
+  if (Window* w = window()) {
+    w->show(ShowMode::Normal);
+    w->bringToFront();
+  }
+}
+
+void CKestrinDlg::minimiseMainWindow() {
+  if (Window* w = window()) w->show(ShowMode::Minimise);
+}
+
+void CKestrinDlg::closePopups() {
+  for (int slot = 0; slot < kPopupSlotCount; ++slot) closePopup(slot);
+  for (WindowId id : context().openDialogs.entries()) {
+    if (id != windowId()) context().host.post(id, Message{msg::kClose, 0, 0, {}});
+  }
+}
+
+void CKestrinDlg::showProgress(int) {}
+
+void CKestrinDlg::showNotice(int titleTextId, int messageTextId) {
+  if (run_.notice) run_.notice(run_.data.texts[titleTextId], run_.data.texts[messageTextId]);
+}
+
+void CKestrinDlg::updateBattery(std::uint8_t, int) {}
+
+void CKestrinDlg::sensorChanged(std::uint16_t sensorModel) {
+  run_.data.config.setSensor(SensorModel{sensorModel});
+  run_.data.config.setPreST(static_cast<std::uint16_t>(~sensorModel));
+  run_.data.dpiSteps.rebuild(sensorModel);
+  run_.data.saveAll();
+  refreshFromProfile();
+}
+
+// Shutdown: the controls go first, then a pending save is done at once, then the device.
+void CKestrinDlg::onDestroyed() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  releaseAll();
+  CDlgBase::onDestroyed();
+  if (savePending_) run_.data.saveAll();
+  session_.reset();
+  link_.reset();
+}
+
+}  // namespace pelorin

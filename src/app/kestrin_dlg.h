@@ -1,0 +1,141 @@
+#pragma once
+// The main window: owns what lives as long as the program (device link and session, the loaded
+// data, the pages and the window's timers) and routes every notification to its owner.
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/app_data.h"
+#include "app/control_groups.h"
+#include "device/device_link.h"
+#include "device/device_session.h"
+#include "pages/page.h"
+#include "pages/pages.h"
+#include "platform/clock.h"
+#include "platform/hid_bus.h"
+#include "platform/ui_dispatcher.h"
+#include "skin/dlg_base.h"
+
+namespace pelorin {
+
+namespace main_timer {
+constexpr int kFirstColour = 1;
+constexpr int kLastColour = 8;
+constexpr int kAssignmentNotice = 20;
+constexpr int kHideWhileHidden = 40;
+constexpr int kOsdCountdown = 50;
+constexpr int kProfileAction = 60;
+}  // namespace main_timer
+
+namespace main_msg {
+// Posted to itself at creation: the start-up steps that need the window on screen.
+constexpr unsigned kStartUp = 0x0401;
+// A later start of the program asks this one to show itself.
+constexpr unsigned kActivateInstance = 2999;
+constexpr unsigned kTrayCallback = 1056;
+constexpr unsigned kProfileActionChosen = 1164;
+constexpr unsigned kCommand = 0x0111;
+constexpr int kRestore = 2075;
+constexpr int kExit = 2076;
+}  // namespace main_msg
+
+// The actions of the profile menus, run by timer 60 once the menu has closed.
+enum class ProfileAction : int { Import, Export, Edit, Delete, Add, AddRefused };
+
+// What the program hands the window for its whole run.
+struct MainWindowRun {
+  SkinContext& skin;
+  AppData& data;
+  HidBus& bus;
+  Clock& clock;
+  UiDispatcher& ui;
+  bool simulated = false;
+  DeviceLink::TraceSink trace;
+  // A modeless notice with a title and a text (both language texts by default).
+  std::function<void(std::u16string_view title, std::u16string_view text)> notice;
+};
+
+class CKestrinDlg final : public CDlgBase, public DeviceHost {
+ public:
+  static constexpr Size kDesignSize{1127, 740};
+
+  explicit CKestrinDlg(MainWindowRun run);
+  ~CKestrinDlg() override;
+
+  // The restore request of a second start, the tray and its menu.
+  void restoreRequest();
+  // Closes every popup and dialog, then the window; the program ends with it.
+  void exitProgram();
+  void refreshFromProfile();
+  void scheduleTransfer() { startTimer(TimerId::SendDispatch, kTransferDelayMs); }
+
+  const OpenGroups& openGroups() const { return open_; }
+  Page& page(ControlGroup group) const { return *groups_[static_cast<std::size_t>(group)]; }
+  const Page& windowControls() const { return *window_; }
+  std::vector<const Page*> pages() const;
+  DeviceLink& link() { return *link_; }
+  DeviceSession& session() { return *session_; }
+  AppData& data() { return run_.data; }
+  int hiddenKeys() const { return hiddenKeys_; }
+
+  // DeviceHost
+  void startTimer(TimerId id, unsigned periodMs) override;
+  void killTimer(TimerId id) override;
+  void hideMainWindow() override;
+  void closePopups() override;
+  void quit() override { exitProgram(); }
+  void refreshPages() override { refreshFromProfile(); }
+  void showMainWindow() override;
+  void minimiseMainWindow() override;
+  void showProgress(int textId) override;
+  void showNotice(int titleTextId, int messageTextId) override;
+  void showOnScreenDisplay() override {}
+  void updateBattery(std::uint8_t percent, int chargeState) override;
+  void sensorChanged(std::uint16_t sensorModel) override;
+  void markCurrentProfileModified() override {}
+  void currentProfileReset() override { run_.data.saveAll(); }
+
+  void onTimer(int id) override;
+  void onKey(const KeyEvent& event) override;
+  void onDestroyed() override;
+
+ protected:
+  void onInitDialog() override;
+  void drawBackground(Canvas& canvas, const Rect& client) override;
+  std::intptr_t handleMessage(const Message& message) override;
+  void onClose() override { hideMainWindow(); }
+
+ private:
+  static constexpr unsigned kTransferDelayMs = 20;
+
+  void createControls();
+  void start();
+  void placeColumn();
+  bool handleWindowControl(int id, int code);
+  void toggle(ControlGroup group);
+  void selectSlot(int position);
+  void runProfileAction(ProfileAction action, int profile);
+  void deleteProfile(int profile);
+  void save();
+  Page* pageOwning(int id) const;
+  std::size_t current() const { return run_.data.currentProfile(); }
+
+  MainWindowRun run_;
+  std::unique_ptr<DeviceLink> link_;
+  std::unique_ptr<DeviceSession> session_;
+  RadioOptions options_;
+  DpiLevels levels_;
+  std::unique_ptr<Page> window_;
+  std::array<std::unique_ptr<Page>, kControlGroupCount> groups_;
+  std::array<std::unique_ptr<Page>, 3> areas_;  // button combos, power, battery
+  OpenGroups open_;
+  std::unique_ptr<Image> frame_;
+  std::optional<std::pair<ProfileAction, int>> pendingAction_;
+  int hiddenKeys_ = 0;
+  bool destroyed_ = false;
+  // A dispatch or save is due: shutdown saves at once.
+  bool savePending_ = false;
+};
+
+}  // namespace pelorin

@@ -1,0 +1,86 @@
+#include "app/window_controls.h"
+
+#include <array>
+
+namespace pelorin {
+namespace {
+
+constexpr const char* kHeaderNormal = "skins\\header_nr.png";
+constexpr const char* kHeaderOver = "skins\\header_ov.png";
+constexpr std::array<const char*, 4> kButton2 = {"skins\\button2_nr.png", "skins\\button2_ov.png"};
+constexpr std::array<const char*, 4> kAdd = {"skins\\add_nr.png", "skins\\add_ov.png"};
+constexpr std::array<const char*, 4> kCaption = {"skins\\header2_nr.png", "skins\\header2_ov.png"};
+constexpr std::array<const char*, 4> kSlot = {
+    "skins\\profile_slot_nr.png", "skins\\profile_slot_ov.png", "skins\\profile_slot_nr2.png",
+    "skins\\profile_slot_ov2.png"};
+// The profile combo's popup reports through 1124.
+constexpr unsigned kProfileMenu = 1124;
+
+constexpr ControlSpec slot(int k) {
+  return {ctl_id::kFirstSlot + k,
+          ControlKind::ProfileSlot,
+          {50, 480 + 25 * k, 212, 501 + 25 * k},
+          kSlot};
+}
+
+constexpr ControlSpec header(int id, int top, int textId) {
+  return {
+      id, ControlKind::Header, {846, top, 1108, top + 25}, {kHeaderNormal, kHeaderOver}, textId};
+}
+
+constexpr std::array<ControlSpec, 30> kWindowTable = {{
+    {3400, ControlKind::Picture, {457, 171, 672, 569}, {"skins\\mouse\\mouse_nr.png"}},
+    {ctl_id::kMacroManager,
+     ControlKind::Button,
+     {36, 320, 266, 345},
+     {"skins\\button1_nr.png", "skins\\button1_ov.png"},
+     8},
+    {ctl_id::kProfileCombo,
+     ControlKind::Combo,
+     {42, 450, 204, 471},
+     {"skins\\combo2_nr.png", "skins\\combo2_ov.png"},
+     0,
+     u"Disable",
+     kProfileMenu},
+    slot(0),
+    slot(1),
+    slot(2),
+    slot(3),
+    slot(4),
+    {ctl_id::kAddProfile, ControlKind::Button, {50, 600, 96, 620}, kAdd, 0, u"+"},
+    {ctl_id::kImportProfile, ControlKind::Button, {342, 558, 379, 578}, kAdd, 0, u"\u2193"},
+    {ctl_id::kExportProfile, ControlKind::Button, {384, 558, 421, 578}, kAdd, 0, u"\u2191"},
+    {ctl_id::kEditProfile, ControlKind::Button, {426, 558, 463, 578}, kAdd, 0, u"\u270E"},
+    {3008, ControlKind::Caption, {36, 37, 266, 62}, kCaption, 9},
+    {3007, ControlKind::Caption, {36, 398, 266, 423}, kCaption, 15},
+    {3009, ControlKind::Caption, {300, 452, 462, 477}, kCaption, 10},
+    {3010, ControlKind::Caption, {36, 525, 266, 550}, kCaption, 265},
+    header(3001, 37, 11),
+    header(3002, 67, 12),
+    header(3004, 97, 13),
+    header(3011, 127, 19),
+    header(3012, 157, 272),
+    header(3003, 187, 14),
+    {ctl_id::kApply, ControlKind::Button, {913, 611, 982, 631}, kButton2, 6},
+    {ctl_id::kReset, ControlKind::Button, {1040, 700, 1109, 720}, kButton2, 7},
+    {ctl_id::kProfileButton, ControlKind::Button, {36, 700, 105, 720}, kButton2, 1},
+    {ctl_id::kVersion, ControlKind::Label, {150, 702, 360, 720}, {}, 3, u":1.1.2"},
+    {ctl_id::kLink, ControlKind::Link, {463, 660, 663, 678}, {}, 0, u"Pelorin user guide"},
+    {ctl_id::kClose,
+     ControlKind::Button,
+     {1092, 12, 1107, 27},
+     {"skins\\exit_nr.png", "skins\\exit_ov.png"}},
+    {ctl_id::kMinimise,
+     ControlKind::Button,
+     {1072, 12, 1087, 27},
+     {"skins\\min_nr.png", "skins\\min_ov.png"}},
+    {3022, ControlKind::Label, {463, 600, 663, 618}, {}, 0, u"", 0xFFD000},
+}};
+
+}  // namespace
+
+std::unique_ptr<Page> makeWindowControls() {
+  return std::make_unique<Page>(kWindowTable);
+}
+
+}  // namespace pelorin

@@ -1,0 +1,150 @@
+// Turns a creation table row into its skinned control.
+#include <string>
+
+#include "pages/page.h"
+#include "pages/profile_slot_button.h"
+#include "platform/text_format.h"
+#include "skin/check_button.h"
+#include "skin/color_select_button.h"
+#include "skin/color_select_check_button.h"
+#include "skin/combo_button.h"
+#include "skin/dpi_radio_button.h"
+#include "skin/image_button.h"
+#include "skin/link_button.h"
+#include "skin/power_manage_button.h"
+#include "skin/radio_button.h"
+#include "skin/static_image.h"
+#include "skin/static_text.h"
+#include "skin/vertical_slider_control.h"
+
+namespace pelorin {
+namespace {
+
+constexpr int kCaptionMargin = 12;
+constexpr int kValueFontHeight = 12;
+constexpr int kLinkFontHeight = 18;
+constexpr int kFirstPowerValue = 3;
+
+Font valueFont(const SkinContext& skin, int designHeight) {
+  Font font = skin.uiFont;
+  font.face = u"Tahoma";
+  font.pixelHeight = static_cast<int>(static_cast<float>(designHeight) * skin.scale);
+  return font;
+}
+
+std::u16string captionOf(const ControlSpec& spec, const LanguageTable& texts) {
+  std::u16string caption = spec.textId != 0 ? texts[spec.textId] : std::u16string{};
+  caption += spec.text;
+  return caption;
+}
+
+template <typename Button>
+void loadLooks(Button& button, const ControlSpec& spec) {
+  if (spec.images[0] != nullptr) button.loadNormalImage(spec.images[0]);
+  if (spec.images[1] != nullptr) button.loadOverImage(spec.images[1]);
+  if (spec.images[2] != nullptr) button.loadDownImage(spec.images[2]);
+}
+
+std::unique_ptr<CControlBase> makeButton(const ControlSpec& spec, PageEnv& env, const Rect& rect) {
+  const SkinContext& skin = env.skin;
+  switch (spec.kind) {
+    case ControlKind::Button:
+      return std::make_unique<CImageButton>(skin, env.parent, spec.id, rect);
+    case ControlKind::Check:
+      return std::make_unique<CCheckButton>(skin, env.parent, spec.id, rect);
+    case ControlKind::Header:
+      return std::make_unique<CCheckButton>(
+          skin, env.parent, spec.id, rect,
+          CaptionStyle{text::kLeft, static_cast<int>(kCaptionMargin * skin.scale), 0});
+    case ControlKind::Combo:
+      return std::make_unique<CComboButton>(
+          skin, env.parent, spec.id, rect, spec.message,
+          CaptionStyle{text::kLeft, static_cast<int>(kCaptionMargin * skin.scale), 0});
+    case ControlKind::Radio:
+      return std::make_unique<CRadioButton>(skin, env.parent, spec.id, rect, env.options);
+    case ControlKind::ColourButton:
+      return std::make_unique<CColorSelectButton>(skin, env.parent, spec.id, rect);
+    case ControlKind::ColourSlot:
+      return std::make_unique<CColorSelectCheckButton>(skin, env.parent, spec.id, rect);
+    case ControlKind::DpiCaption:
+      return std::make_unique<CDPIRadioButton>(skin, env.parent, spec.id, rect, env.levels);
+    case ControlKind::Link:
+      return std::make_unique<CLinkButton>(skin, env.parent, rect);
+    case ControlKind::Caption: {
+      auto caption = std::make_unique<CSkinButton>(
+          skin, env.parent, spec.id, rect,
+          CaptionStyle{text::kLeft, static_cast<int>(kCaptionMargin * skin.scale), 0});
+      caption->setDisabled(true);
+      return caption;
+    }
+    case ControlKind::ProfileSlot: {
+      auto slot = std::make_unique<CProfileSlotButton>(skin, env.parent, spec.id, rect);
+      if (spec.images[2] != nullptr && spec.images[3] != nullptr) {
+        slot->loadCurrentImages(spec.images[2], spec.images[3]);
+      }
+      return slot;
+    }
+    default:
+      return nullptr;
+  }
+}
+
+std::unique_ptr<CControlBase> makePowerDial(const ControlSpec&, PageEnv& env, const Rect& rect) {
+  auto dial = std::make_unique<CPowerManageButton>(env.skin, env.parent, rect);
+  for (int value = kFirstPowerValue; value <= CPowerManageButton::kMaxValue; ++value) {
+    dial->loadValueImage(value, "skins\\power_manage_" + std::to_string(value) + "min.png");
+  }
+  return dial;
+}
+
+std::unique_ptr<CControlBase> makeOther(const ControlSpec& spec, PageEnv& env, const Rect& rect) {
+  const SkinContext& skin = env.skin;
+  switch (spec.kind) {
+    case ControlKind::Picture:
+      return std::make_unique<CStaticImage>(skin, env.parent, spec.id, rect,
+                                            spec.images[0] != nullptr ? spec.images[0] : "");
+    case ControlKind::Label:
+    case ControlKind::Value: {
+      auto label = std::make_unique<CStaticText>(
+          skin, env.parent, spec.id, rect, captionOf(spec, env.texts), spec.colour,
+          (spec.kind == ControlKind::Value ? text::kCenter : text::kLeft) | text::kVCenter |
+              text::kSingleLine | text::kEndEllipsis);
+      label->setFont(spec.kind == ControlKind::Value ? valueFont(skin, kValueFontHeight)
+                                                     : skin.uiFont);
+      return label;
+    }
+    case ControlKind::Slider: {
+      auto slider = std::make_unique<CSliderControl>(skin, env.parent, spec.id, rect);
+      if (spec.images[0] != nullptr) slider->loadThumb(spec.images[0]);
+      return slider;
+    }
+    case ControlKind::LevelBar: {
+      auto bar = std::make_unique<CVerticalSliderControl>(skin, env.parent, spec.id, rect);
+      if (spec.images[0] != nullptr && spec.images[1] != nullptr) {
+        bar->loadBar(spec.images[0], spec.images[1]);
+      }
+      return bar;
+    }
+    case ControlKind::PowerDial:
+      return makePowerDial(spec, env, rect);
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<CControlBase> createControl(const ControlSpec& spec, PageEnv& env) {
+  const Rect rect = scaledRect(spec.rect, env.skin.scale);
+  std::unique_ptr<CControlBase> control = makeButton(spec, env, rect);
+  if (!control) return makeOther(spec, env, rect);
+  control->setFont(spec.kind == ControlKind::DpiCaption ? valueFont(env.skin, 9)
+                   : spec.kind == ControlKind::Link     ? valueFont(env.skin, kLinkFontHeight)
+                                                        : env.skin.uiFont);
+  if (auto* button = dynamic_cast<CSkinButton*>(control.get())) loadLooks(*button, spec);
+  const std::u16string caption = captionOf(spec, env.texts);
+  if (!caption.empty()) control->setText(caption);
+  return control;
+}
+
+}  // namespace pelorin

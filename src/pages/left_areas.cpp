@@ -1,0 +1,87 @@
+// The always-visible areas of the left column: the button assignment combos with their numbers,
+// the power-saving area and the battery area. They keep their creation places.
+#include <array>
+#include <string>
+
+#include "pages/pages.h"
+
+namespace pelorin {
+namespace {
+
+constexpr std::array<int, 9> kRows = {81, 111, 140, 169, 198, 227, 256, 285, 314};
+constexpr std::array<const char*, 9> kNumbers = {
+    "skins\\mouse\\serial_number1.png", "skins\\mouse\\serial_number2.png",
+    "skins\\mouse\\serial_number3.png", "skins\\mouse\\serial_number4.png",
+    "skins\\mouse\\serial_number5.png", "skins\\mouse\\serial_number6.png",
+    "skins\\mouse\\serial_number7.png", "skins\\mouse\\serial_number8.png",
+    "skins\\mouse\\serial_number9.png"};
+// Button assignment menus report through 1028 with the combo id in wParam.
+constexpr unsigned kAssignmentMenu = 1028;
+// Only the first five rows stand for buttons of the mouse.
+constexpr std::size_t kRowsShown = 5;
+
+constexpr std::array<ControlSpec, 2 * kRowsShown> comboTable() {
+  std::array<ControlSpec, 2 * kRowsShown> table{};
+  for (std::size_t k = 0; k < kRowsShown; ++k) {
+    const int top = kRows[k];
+    table[2 * k] = {3400, ControlKind::Picture, {52, top + 1, 73, top + 20}, {kNumbers[k]}};
+    table[2 * k + 1] = {2013 + static_cast<int>(k),
+                        ControlKind::Combo,
+                        {82, top, 244, top + 21},
+                        {"skins\\combo2_nr.png", "skins\\combo2_ov.png"},
+                        0,
+                        u"Disable",
+                        kAssignmentMenu};
+  }
+  return table;
+}
+
+constexpr auto kComboTable = comboTable();
+
+constexpr std::array<const char*, 4> kCheck = {"skins\\check_nr.png", "skins\\check_ov.png",
+                                               "skins\\check_dn.png"};
+
+constexpr std::array<ControlSpec, 6> kPowerTable = {{
+    {3500, ControlKind::PowerDial, {81, 550, 221, 634}},
+    {3407, ControlKind::Value, {36, 638, 266, 656}, {}, 266},
+    {3501, ControlKind::Check, {50, 658, 65, 673}, kCheck},
+    {3504, ControlKind::Check, {50, 678, 65, 693}, kCheck},
+    {3402, ControlKind::Label, {70, 656, 270, 676}, {}, 268},
+    {3402, ControlKind::Label, {70, 676, 270, 696}, {}, 274},
+}};
+
+constexpr std::array<ControlSpec, 8> kBatteryTable = {{
+    {3406, ControlKind::Picture, {80, 433, 110, 494}, {"skins\\battery_full.png"}},
+    {3405, ControlKind::Value, {115, 480, 155, 498}, {}, 0, u"100%"},
+    {3401, ControlKind::Picture, {165, 441, 173, 449}, {"skins\\battery_green.png"}},
+    {3402, ControlKind::Label, {180, 436, 320, 454}, {}, 16},
+    {3401, ControlKind::Picture, {165, 462, 173, 470}, {"skins\\battery_orange.png"}},
+    {3402, ControlKind::Label, {180, 457, 320, 475}, {}, 17},
+    {3401, ControlKind::Picture, {165, 484, 173, 492}, {"skins\\battery_red.png"}},
+    {3402, ControlKind::Label, {180, 479, 320, 497}, {}, 18},
+}};
+
+// The caption under the dial reads the profile's power-saving time.
+class PowerArea final : public Page {
+ public:
+  PowerArea() : Page(kPowerTable) {}
+  void refresh(const ProfileRecord& profile) override {
+    const std::string minutes = std::to_string(profile.number(Setting::PowerDownTime));
+    control(3407)->setText(texts()[266] + std::u16string(minutes.begin(), minutes.end()) +
+                           texts()[267]);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Page> makeButtonComboArea() {
+  return std::make_unique<Page>(kComboTable);
+}
+std::unique_ptr<Page> makePowerArea() {
+  return std::make_unique<PowerArea>();
+}
+std::unique_ptr<Page> makeBatteryArea() {
+  return std::make_unique<Page>(kBatteryTable);
+}
+
+}  // namespace pelorin

@@ -1,0 +1,73 @@
+#pragma once
+// A group of controls of the main window created from one table: the page creates them once,
+// moves them with its group's content origin, shows and hides them with the group, and is asked
+// first about the notifications of its own ids.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "lang/language_table.h"
+#include "pages/control_spec.h"
+#include "profile/profile_record.h"
+#include "skin/control_base.h"
+#include "skin/dpi_levels.h"
+#include "skin/radio_options.h"
+#include "skin/skin_context.h"
+
+namespace pelorin {
+
+// What a page needs to create its controls; the dialog owns what `add` is given.
+struct PageEnv {
+  const SkinContext& skin;
+  WindowId parent;
+  const LanguageTable& texts;
+  RadioOptions& options;
+  DpiLevels& levels;
+  std::function<CControlBase*(std::unique_ptr<CControlBase>)> add;
+};
+
+class Page {
+ public:
+  // designOrigin: the content origin the table's rectangles are written against.
+  explicit Page(std::span<const ControlSpec> table, Point designOrigin = {});
+  virtual ~Page() = default;
+  Page(const Page&) = delete;
+  Page& operator=(const Page&) = delete;
+
+  void create(PageEnv& env);
+  // Moves every control so that the design origin lands on `origin` (design pixels).
+  void place(Point origin, float scale);
+  void setShown(bool shown);
+  bool shown() const { return shown_; }
+
+  // Fills the controls from the profile; the pages' own issues give each control its value.
+  virtual void refresh(const ProfileRecord&) {}
+  // True when the page handled the notification of one of its controls.
+  virtual bool onNotify(int, int, std::intptr_t) { return false; }
+  // The page's own one-shot timers of the main window (1 to 8, 20, 50).
+  virtual bool onTimer(int) { return false; }
+
+  std::span<const ControlSpec> table() const { return table_; }
+  const std::vector<CControlBase*>& controls() const { return controls_; }
+  CControlBase* control(int id) const;
+
+ protected:
+  // The language of the captions; valid once the page is created.
+  const LanguageTable& texts() const { return *texts_; }
+
+ private:
+  const LanguageTable* texts_ = nullptr;
+  std::span<const ControlSpec> table_;
+  Point designOrigin_;
+  Point placedAt_{};
+  bool shown_ = true;
+  std::vector<CControlBase*> controls_;
+};
+
+// A control of the table row, its rectangle scaled and truncated to whole pixels.
+std::unique_ptr<CControlBase> createControl(const ControlSpec& spec, PageEnv& env);
+Rect scaledRect(const Rect& design, float scale);
+
+}  // namespace pelorin

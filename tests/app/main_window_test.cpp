@@ -1,0 +1,228 @@
+// The main window on the headless host: its controls and their owners, the groups and the
+// right-hand column at three scales, the slot bar, visibility, notices, shutdown and pictures.
+#include <filesystem>
+#include <set>
+
+#include "app/message_table.h"
+#include "main_window_fixture.h"
+#include "platform/virtual_keys.h"
+#include "skin/check_button.h"
+
+namespace pelorin::testing {
+namespace {
+
+using G = ControlGroup;
+
+std::vector<int> createdIds(const CKestrinDlg& window) {
+  std::vector<int> ids;
+  for (const Page* page : window.pages()) {
+    for (const auto* control : page->controls()) ids.push_back(control->id());
+  }
+  return ids;
+}
+
+TEST_F(MainWindowTest, EveryControlIsCreatedOnceAndHasAnOwner) {
+  start();
+  const std::vector<int> ids = createdIds(*window);
+  // Window 30, DPI 32, lighting 21, polling 9, lift-off 4, debounce 3, pointer 19, combos 10,
+  // power 6, battery 8.
+  EXPECT_EQ(ids.size(), 142u);
+  for (int id : ids) EXPECT_TRUE(messageOwner(id).has_value()) << id;
+  const std::set<int> unique(ids.begin(), ids.end());
+  for (int id : {2001, 2002, 2013, 2017, 2045, 2047, 2049, 2053, 2062, 2068, 2069, 2070, 2071,
+                 3001, 3002, 3003, 3004, 3011, 3012, 3100, 3120, 3187, 3260, 3267, 3277, 3287,
+                 3297, 3330, 3500, 3501, 3504, 3502, 3503, 3530, 3511, 2043, 2041, 2044}) {
+    EXPECT_TRUE(unique.contains(id)) << id;
+  }
+  EXPECT_EQ(messageOwner(3120), MessageOwner::Lighting);
+  EXPECT_EQ(messageOwner(2009), MessageOwner::Pointer);
+  EXPECT_EQ(messageOwner(3030), MessageOwner::Polling);
+  EXPECT_EQ(messageOwner(3511), MessageOwner::LiftOff);
+  EXPECT_EQ(messageOwner(2999), MessageOwner::Window);
+  EXPECT_FALSE(messageOwner(4000).has_value());
+}
+
+struct ColumnCase {
+  float scale;
+  Rect lightingHeader;  // after opening L with D and R open
+  Rect lightingCombo;
+  Rect pollingHeader;
+};
+
+class ColumnAtScale : public MainWindowTest, public ::testing::WithParamInterface<ColumnCase> {};
+
+// D and R start open; a click on L opens it and closes R (the pair D, L is open), and the
+// lighting controls move to 25 below their header.
+TEST_P(ColumnAtScale, OpeningLightingClosesPollingAndPlacesItsControls) {
+  const ColumnCase c = GetParam();
+  start(c.scale);
+  EXPECT_TRUE(window->openGroups().isOpen(G::Polling));
+  click(850, 265);  // the lighting header below the open DPI group
+  EXPECT_TRUE(window->openGroups().isOpen(G::Dpi));
+  EXPECT_TRUE(window->openGroups().isOpen(G::Lighting));
+  EXPECT_FALSE(window->openGroups().isOpen(G::Polling));
+  simWindow().paintIfDirty();
+  EXPECT_EQ(window->findControl(3002)->rect(), c.lightingHeader);
+  EXPECT_EQ(window->findControl(3120)->rect(), c.lightingCombo);
+  EXPECT_EQ(window->findControl(3004)->rect(), c.pollingHeader);
+  EXPECT_TRUE(window->findControl(3120)->visible());
+  EXPECT_FALSE(window->findControl(3030)->visible());
+  EXPECT_TRUE(static_cast<CCheckButton*>(window->findControl(3002))->checked());
+  EXPECT_FALSE(static_cast<CCheckButton*>(window->findControl(3004))->checked());
+  EXPECT_FALSE(window->findControl(3012)->visible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scales, ColumnAtScale,
+    ::testing::Values(
+        ColumnCase{1.0f, {846, 263, 1108, 288}, {886, 299, 1075, 324}, {846, 473, 1108, 498}},
+        ColumnCase{1.5f, {1269, 394, 1662, 432}, {1329, 448, 1612, 486}, {1269, 709, 1662, 747}},
+        ColumnCase{2.0f, {1692, 526, 2216, 576}, {1772, 598, 2150, 648}, {1692, 946, 2216, 996}}));
+
+TEST_F(MainWindowTest, SlotBarSelectsDeletesAndRefuses) {
+  start();
+  ASSERT_EQ(data->config.showList().count, 3);
+  EXPECT_EQ(window->findControl(2071)->rect(), (Rect{300, 558, 346, 578}));
+  EXPECT_FALSE(window->findControl(2052)->visible());
+  data->profiles.record(1)->PollingRateValue[0] = 0;  // differs from what the mouse has
+  sent.clear();
+  click(310, 507);  // second slot
+  EXPECT_EQ(data->config.currentProfile(), 1);
+  advance(30);
+  EXPECT_FALSE(sent.empty()) << "selecting a slot sends its profile";
+  // Profile actions chosen in a menu run from timer 60, 100 ms later.
+  post(1164, static_cast<int>(ProfileAction::Delete), 1);
+  advance(100);
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0], (Notice{text(150), text(152)}));
+  post(1164, static_cast<int>(ProfileAction::Delete), 2);
+  advance(100);
+  EXPECT_EQ(data->config.showList(), (ShowList{2, {0, 1, 3, 4, 2}}));
+  EXPECT_FALSE(window->findControl(2051)->visible());
+  EXPECT_EQ(window->findControl(2071)->rect(), (Rect{300, 558, 346, 578}));
+  data->config.setShowList(ShowList{5, {0, 1, 2, 3, 4}});
+  window->refreshFromProfile();
+  simWindow().paintIfDirty();
+  EXPECT_EQ(window->findControl(2071)->rect(), (Rect{300, 608, 346, 628}));
+  click(305, 610);
+  EXPECT_EQ(notices.back(), (Notice{text(150), text(145)}));
+}
+
+TEST_F(MainWindowTest, CloseHidesAndTheSecondStartRestores) {
+  start();
+  ASSERT_TRUE(simWindow().isVisible());
+  host.key(vk::kEscape, true);
+  host.key(vk::kReturn, true);
+  settle();
+  EXPECT_TRUE(simWindow().isVisible()) << "Enter and Escape never close the window";
+  click(1094, 14);
+  EXPECT_FALSE(simWindow().isVisible());
+  post(2999);
+  EXPECT_TRUE(simWindow().isVisible());
+}
+
+// With NeedPassword 1 the window stays hidden whoever shows it, until the mouse's status answer
+// says its link is active; a restore request asks for that answer.
+TEST_F(MainWindowTest, NeedPasswordKeepsTheWindowHiddenUntilTheLinkShowsIt) {
+  bus->simMouse()->setStatus(SimStatus{.linkFlag = 0});
+  start(1.0f, [](AppData& d) {
+    auto lines = d.config.format();
+    for (auto& line : lines) {
+      if (line.starts_with(u"NeedPassword=")) line = u"NeedPassword=1";
+    }
+    ASSERT_TRUE(d.config.parse(lines));
+  });
+  EXPECT_FALSE(simWindow().isVisible());
+  simWindow().show(ShowMode::Normal);
+  advance(100);
+  EXPECT_FALSE(simWindow().isVisible());
+  post(2999);
+  advance(100);
+  EXPECT_FALSE(simWindow().isVisible());
+  bus->simMouse()->setStatus(SimStatus{.linkFlag = 1});
+  post(2999);
+  advance(100);
+  EXPECT_TRUE(simWindow().isVisible());
+  EXPECT_TRUE(window->link().shownByLink);
+}
+
+struct NoMouseCase {
+  bool cable, receiver;
+  std::uint8_t linkFlag;
+  int text;  // 0: no notice
+};
+
+class NoMouseNotice : public MainWindowTest, public ::testing::WithParamInterface<NoMouseCase> {};
+
+TEST_P(NoMouseNotice, TwoSecondsAfterStart) {
+  const NoMouseCase c = GetParam();
+  if (!c.cable) bus->simUnplug(SimProduct::Cable);
+  if (!c.receiver) bus->simUnplug(SimProduct::Receiver);
+  bus->simMouse()->setStatus(SimStatus{.linkFlag = c.linkFlag});
+  start();
+  advance(1990);
+  EXPECT_TRUE(notices.empty());
+  advance(20);
+  if (c.text == 0) {
+    EXPECT_TRUE(notices.empty());
+  } else {
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0], (Notice{text(150), text(c.text)}));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Devices, NoMouseNotice,
+                         ::testing::Values(NoMouseCase{true, true, 0, 0},
+                                           NoMouseCase{false, true, 1, 0},
+                                           NoMouseCase{false, true, 0, 156},
+                                           NoMouseCase{false, false, 0, 155}));
+
+TEST_F(MainWindowTest, HiddenSequenceTypedTwiceOpensTheSupportLine) {
+  start();
+  const auto type = [this](std::string_view keys) {
+    for (char c : keys) {
+      host.key(c, true);
+      host.key(c, false);
+    }
+    settle();
+  };
+  type("PELRNPELRXPELRN");
+  EXPECT_TRUE(notices.empty());
+  type("PELRN");
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_NE(notices[0].text.find(u"support"), std::u16string::npos);
+}
+
+// A change followed by quitting within the ten seconds of the save timer is on disk.
+TEST_F(MainWindowTest, ShutdownSavesAPendingChangeAtOnce) {
+  start();
+  data->profiles.record(0)->pairs[0].value = u"Edited=Name";
+  click(310, 482);  // the current slot: marks its groups and schedules a transfer
+  advance(40);
+  window->exitProgram();
+  settle();
+  window.reset();
+  std::string error;
+  const auto reloaded = loadAppData(dataDir.path(), PELORIN_BIN_DIR, 1.0, error);
+  ASSERT_TRUE(reloaded);
+  EXPECT_EQ(reloaded->profiles.record(0)->pairValue(0), u"Edited=Name");
+}
+
+TEST_F(MainWindowTest, PicturesAtScaleOneAndOneAndAHalf) {
+  for (float scale : {1.0f, 1.5f}) {
+    window.reset();
+    bus = std::make_unique<DeviceBus>(true);
+    start(scale);
+    simWindow().paintIfDirty();
+    const std::filesystem::path out =
+        std::filesystem::path(PELORIN_SCREEN_DIR) / (scale == 1.0f ? "main_1.png" : "main_1.5.png");
+    std::filesystem::create_directories(out.parent_path());
+    EXPECT_TRUE(simWindow().savePng(out));
+    // A frame panel of the left column differs from the bare background beside it.
+    const auto at = [scale](int v) { return static_cast<int>(static_cast<float>(v) * scale); };
+    EXPECT_NE(simWindow().pixel(at(150), at(228)), simWindow().pixel(at(150), at(280)));
+  }
+}
+
+}  // namespace
+}  // namespace pelorin::testing
