@@ -1,5 +1,7 @@
 // pelorin: the window program on the GTK host.
+#include <glib-unix.h>
 #include <glib.h>
+#include <signal.h>
 
 #include <cstdio>
 #include <memory>
@@ -98,6 +100,16 @@ int run(const ProgramOptions& options, int argc, char** argv) {
   };
   CKestrinDlg window(windowRun);
   scheduleSteps(options.simSteps, bus, window.link());
+  // A polite stop from the session or a terminal ends the program as the tray's exit does.
+  for (int signal : {SIGTERM, SIGINT}) {
+    g_unix_signal_add(
+        signal,
+        [](gpointer self) -> gboolean {
+          static_cast<CKestrinDlg*>(self)->exitProgram();
+          return G_SOURCE_REMOVE;
+        },
+        &window);
+  }
   window.doModal(WindowKind::Main, kNoWindow);
   return 0;
 }
