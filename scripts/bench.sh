@@ -18,3 +18,9 @@ while read -r program; do
       printf "%-56s %11.1f %-2s %11.1f %-2s %12s\n", $1, $3, $5, $4, $5, $2
     }'
 done <"$build/benchmarks.txt"
+
+# The window's figures beside a bare GTK window (first frame, memory, idle load, repaint).
+if cmake --build "$build" --target window_bench >/dev/null 2>&1; then
+  echo
+  scripts/bench_window.sh "$build/bin/window_bench"
+fi

@@ -200,6 +200,14 @@ void CKestrinDlg::drawBackground(Canvas& canvas, const Rect& client) {
   }
 }
 
+void CKestrinDlg::onPaint(Canvas& canvas, const Rect& dirty) {
+  CDlgBase::onPaint(canvas, dirty);
+  if (!run_.firstPainted) return;
+  auto painted = std::move(run_.firstPainted);
+  run_.firstPainted = nullptr;
+  painted();
+}
+
 std::intptr_t CKestrinDlg::handleMessage(const Message& m) {
   const int id = static_cast<int>(m.id);
   if (m.id == main_msg::kStartUp) {

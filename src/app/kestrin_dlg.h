@@ -54,6 +54,8 @@ struct MainWindowRun {
   DeviceLink::TraceSink trace;
   // A modeless notice with a title and a text (both language texts by default).
   std::function<void(std::u16string_view title, std::u16string_view text)> notice;
+  // Called once, when the window has painted for the first time (the start-up figure).
+  std::function<void()> firstPainted;
 };
 
 class CKestrinDlg final : public CDlgBase, public DeviceHost {
@@ -96,6 +98,7 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void markCurrentProfileModified() override {}
   void currentProfileReset() override { run_.data.saveAll(); }
 
+  void onPaint(Canvas& canvas, const Rect& dirty) override;
   void onTimer(int id) override;
   void onKey(const KeyEvent& event) override;
   void onDestroyed() override;

@@ -93,7 +93,7 @@ int run(const ProgramOptions& options, int argc, char** argv) {
   Notices notices(skin);
   SteadyClock clock;
   GlibUiDispatcher ui;
-  MainWindowRun windowRun{skin, *data, bus.bus(), clock, ui, options.simulate, {}, {}};
+  MainWindowRun windowRun{skin, *data, bus.bus(), clock, ui, options.simulate, {}, {}, {}};
   if (options.trace) windowRun.trace = printTrace;
   windowRun.notice = [&notices](std::u16string_view title, std::u16string_view text) {
     notices.show(title, text);

@@ -34,7 +34,7 @@ class MainWindowTest : public ::testing::Test {
     skin = std::make_unique<SkinContext>(
         SkinContext{host, embeddedResources(), PELORIN_BIN_DIR, scale,
                     uiFont(data->font.face, data->font.height, data->font.charset), dialogs});
-    MainWindowRun run{*skin, *data, bus->bus(), clock, queue, true, {}, {}};
+    MainWindowRun run{*skin, *data, bus->bus(), clock, queue, true, {}, {}, {}};
     run.trace = [this](char kind, Product, std::span<const std::uint8_t> bytes) {
       if (kind == '>') sent.push_back(formatReportHex(bytes));
     };
