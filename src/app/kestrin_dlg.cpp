@@ -1,6 +1,7 @@
 #include "app/kestrin_dlg.h"
 
 #include "app/message_table.h"
+#include "app/profile_menu.h"
 #include "app/show_list_actions.h"
 #include "app/window_controls.h"
 #include "pages/profile_slot_button.h"
@@ -48,6 +49,18 @@ constexpr std::array<int, 5> kHiddenCode = {'P', 'E', 'L', 'R', 'N'};
 constexpr std::u16string_view kSupportLine =
     u"Pelorin support: see the user guide beside the program";
 constexpr std::u16string_view kSimulatedText = u"Simulated mouse";
+// The profile menus: captions of import, export, rename and delete; sizes in design pixels.
+constexpr int kFirstActionText = 90;
+constexpr int kActionCount = 4;
+constexpr int kMenuWidth = 300;
+constexpr int kActionMenuRight = 161;
+constexpr int kActionMenuUp = 20;
+constexpr int kProfileListUp = 201;
+constexpr int kProfileMenuKind = 7;
+constexpr int kListSlot = 0;
+constexpr int kActionSlot = 1;
+// The list's placement word, so that its closing is told apart from its action menu's.
+constexpr std::intptr_t kListMarker = -1;
 
 Size scaledSize(Size design, float scale) {
   return {static_cast<int>(static_cast<float>(design.width) * scale),
@@ -218,8 +231,26 @@ std::intptr_t CKestrinDlg::handleMessage(const Message& m) {
     if (m.wParam == main_msg::kRestore) restoreRequest();
     if (m.wParam == main_msg::kExit) exitProgram();
   } else if (m.id == main_msg::kProfileActionChosen) {
-    pendingAction_ = {static_cast<ProfileAction>(m.wParam), static_cast<int>(m.lParam)};
-    window()->setTimer(main_timer::kProfileAction, std::chrono::milliseconds(kProfileActionMs));
+    chooseAction(static_cast<int>(m.wParam), static_cast<ProfileAction>(m.lParam));
+  } else if (m.id == main_msg::kProfileListChosen) {
+    const ShowList list = run_.data.config.showList();
+    const auto row = static_cast<std::size_t>(m.lParam);
+    if (row < list.order.size()) {
+      const float scale = context().scale;
+      const Rect anchor = window_->control(ctl_id::kProfileButton)->rect();
+      openActionMenu(list.order[row],
+                     {static_cast<int>(static_cast<float>(anchor.left) / scale) + kMenuWidth,
+                      static_cast<int>(static_cast<float>(anchor.top) / scale) - kProfileListUp +
+                          CProfileMenu::kRowHeight * static_cast<int>(row)},
+                     kActionSlot);
+    }
+  } else if (m.id == main_msg::kProfileMenuClosed) {
+    // The list loses the focus to its own action menu too; that one decides for both.
+    const bool actionsOpen = popup(kActionSlot) != nullptr && popup(kActionSlot)->isOpen();
+    if (m.wParam != kListMarker || !actionsOpen) {
+      closePopup(kListSlot);
+      closePopup(kActionSlot);
+    }
   } else if (messageOwner(id) == MessageOwner::Window) {
     handleWindowControl(id, static_cast<int>(m.lParam));
   } else if (Page* owner = pageOwning(id)) {
@@ -240,7 +271,16 @@ Page* CKestrinDlg::pageOwning(int id) const {
 
 bool CKestrinDlg::handleWindowControl(int id, int code) {
   if (id >= ctl_id::kFirstSlot && id <= ctl_id::kLastSlot) {
-    if (code == notify::kClicked) selectSlot(id - ctl_id::kFirstSlot);
+    const int position = id - ctl_id::kFirstSlot;
+    if (code == notify::kClicked) selectSlot(position);
+    if (code == notify::kRightClick) {
+      const Rect rect = window_->control(id)->rect();
+      const float scale = context().scale;
+      openActionMenu(run_.data.config.showList().order[static_cast<std::size_t>(position)],
+                     {static_cast<int>(static_cast<float>(rect.left) / scale) + kActionMenuRight,
+                      static_cast<int>(static_cast<float>(rect.bottom) / scale) - kActionMenuUp},
+                     kActionSlot);
+    }
     return true;
   }
   if (code != notify::kClicked) return false;
@@ -260,6 +300,9 @@ bool CKestrinDlg::handleWindowControl(int id, int code) {
     case ctl_id::kApply:
       link_->pending.buttons = link_->pending.performance = true;
       session_->dispatchPendingSends();
+      break;
+    case ctl_id::kProfileButton:
+      openProfileList();
       break;
     case ctl_id::kAddProfile:
       runProfileAction(run_.data.config.showList().count >= static_cast<int>(kProfileCount)
@@ -294,6 +337,54 @@ void CKestrinDlg::selectSlot(int position) {
   refreshFromProfile();
   link_->pending.buttons = link_->pending.performance = true;
   scheduleTransfer();
+}
+
+void CKestrinDlg::openProfileList() {
+  const ShowList list = run_.data.config.showList();
+  std::vector<std::u16string> names;
+  int marked = -1;
+  for (int k = 0; k < list.count; ++k) {
+    const auto profile = static_cast<std::size_t>(list.order[static_cast<std::size_t>(k)]);
+    if (profile == current()) marked = k;
+    names.push_back(run_.data.profiles.record(profile)->pairValue(0));
+  }
+  const float scale = context().scale;
+  const Rect frame = window()->frame();
+  const Rect anchor = window_->control(ctl_id::kProfileButton)->rect();
+  const Rect design = Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * list.count);
+  const Rect size = scaledRect(design, scale);
+  openPopup(
+      kListSlot, std::make_unique<CProfileMenu>(context(), std::move(names), marked),
+      PopupPlacement{windowId(),
+                     Rect::ofSize(frame.left + anchor.left,
+                                  frame.top + anchor.top - static_cast<int>(kProfileListUp * scale),
+                                  size.width(), size.height()),
+                     main_msg::kProfileListChosen, kListMarker, kProfileMenuKind});
+}
+
+// The action menu of one profile at a design point of the window, moved up to stay on screen.
+void CKestrinDlg::openActionMenu(int profile, Point designAnchor, int popupSlot) {
+  std::vector<std::u16string> rows;
+  for (int k = 0; k < kActionCount; ++k) rows.push_back(run_.data.texts[kFirstActionText + k]);
+  const float scale = context().scale;
+  const Rect frame = window()->frame();
+  const Rect size =
+      scaledRect(Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * kActionCount), scale);
+  const Rect anchor = scaledRect(Rect::ofSize(designAnchor.x, designAnchor.y, 0, 0), scale);
+  const int bottom = context().host.screen().workArea.bottom;
+  const int top = std::min(frame.top + anchor.top, bottom - size.height());
+  openPopup(popupSlot, std::make_unique<CProfileMenu>(context(), std::move(rows)),
+            PopupPlacement{windowId(),
+                           Rect::ofSize(frame.left + anchor.left, top, size.width(), size.height()),
+                           main_msg::kProfileActionChosen, profile, kProfileMenuKind});
+}
+
+// The menus close first; the action runs from timer 60 once they are gone.
+void CKestrinDlg::chooseAction(int profile, ProfileAction action) {
+  closePopup(kListSlot);
+  closePopup(kActionSlot);
+  pendingAction_ = {action, profile};
+  window()->setTimer(main_timer::kProfileAction, std::chrono::milliseconds(kProfileActionMs));
 }
 
 void CKestrinDlg::runProfileAction(ProfileAction action, int profile) {

@@ -30,10 +30,14 @@ constexpr int kProfileAction = 60;
 
 namespace main_msg {
 // Posted to itself at creation: the start-up steps that need the window on screen.
-constexpr unsigned kStartUp = 0x0401;
+constexpr unsigned kStartUp = 1900;
 // A later start of the program asks this one to show itself.
 constexpr unsigned kActivateInstance = 2999;
 constexpr unsigned kTrayCallback = 1056;
+// The profile list of the profile button: a row was chosen (lParam), or it closed unused.
+constexpr unsigned kProfileListChosen = 1125;
+constexpr unsigned kProfileMenuClosed = 1126;
+// A profile's action menu: wParam the profile, lParam the action.
 constexpr unsigned kProfileActionChosen = 1164;
 constexpr unsigned kCommand = 0x0111;
 constexpr int kRestore = 2075;
@@ -118,6 +122,9 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   bool handleWindowControl(int id, int code);
   void toggle(ControlGroup group);
   void selectSlot(int position);
+  void openProfileList();
+  void openActionMenu(int profile, Point designAnchor, int popupSlot);
+  void chooseAction(int profile, ProfileAction action);
   void runProfileAction(ProfileAction action, int profile);
   void deleteProfile(int profile);
   void save();

@@ -60,12 +60,13 @@ class MainWindowTest : public ::testing::Test {
     settle();
   }
   SimWindow& simWindow() { return *host.findSim(window->windowId()); }
-  // A left click at a design point of the window.
-  void click(int x, int y) {
+  // A left (or right) click at a design point of the window.
+  void click(int x, int y, bool right = false) {
     const Rect frame = simWindow().frame();
     const float s = skin->scale;
-    host.clickLeft(frame.left + static_cast<int>(static_cast<float>(x) * s) + 1,
-                   frame.top + static_cast<int>(static_cast<float>(y) * s) + 1);
+    const int sx = frame.left + static_cast<int>(static_cast<float>(x) * s) + 1;
+    const int sy = frame.top + static_cast<int>(static_cast<float>(y) * s) + 1;
+    right ? host.clickRight(sx, sy) : host.clickLeft(sx, sy);
     settle();
   }
   std::u16string text(int id) const { return data->texts[id]; }

@@ -90,12 +90,19 @@ TEST_F(MainWindowTest, SlotBarSelectsDeletesAndRefuses) {
   EXPECT_EQ(data->config.currentProfile(), 1);
   advance(30);
   EXPECT_FALSE(sent.empty()) << "selecting a slot sends its profile";
-  // Profile actions chosen in a menu run from timer 60, 100 ms later.
-  post(1164, static_cast<int>(ProfileAction::Delete), 1);
-  advance(100);
+  // The profile button lists the shown profiles 201 above itself; a row opens that profile's
+  // actions beside it, and the chosen action runs from timer 60, 100 ms later.
+  click(40, 705);
+  click(40, 700 - 201 + 30);        // profile 1, the current one
+  click(340, 700 - 201 + 25 + 80);  // its fourth action: delete
+  advance(90);
+  EXPECT_TRUE(notices.empty());
+  advance(10);
   ASSERT_EQ(notices.size(), 1u);
   EXPECT_EQ(notices[0], (Notice{text(150), text(152)}));
-  post(1164, static_cast<int>(ProfileAction::Delete), 2);
+  // A right click on the third slot opens its actions 161 right of it and 20 above its bottom.
+  click(310, 535, true);
+  click(300 + 161 + 5, 551 - 20 + 80);
   advance(100);
   EXPECT_EQ(data->config.showList(), (ShowList{2, {0, 1, 3, 4, 2}}));
   EXPECT_FALSE(window->findControl(2051)->visible());
