@@ -4,6 +4,7 @@
 #include "app/profile_menu.h"
 #include "app/show_list_actions.h"
 #include "app/window_controls.h"
+#include "lang/text_ids.h"
 #include "pages/profile_slot_button.h"
 #include "platform/virtual_keys.h"
 #include "skin/check_button.h"
@@ -41,16 +42,16 @@ constexpr std::array<RowButton, 4> kSlotRow = {{{ctl_id::kAddProfile, 0, 46},
 constexpr int kAddMinRows = 3;
 constexpr int kSimulatedNote = 3022;
 // Texts of the refusals and notices.
-constexpr int kAttentionTitle = 150;
-constexpr int kAllShown = 145;
-constexpr int kDeleteCurrent = 152;
+using text_id::kAllProfilesInUse;
+using text_id::kAttentionTitle;
+using text_id::kCurrentProfileNotDeletable;
 // Typed twice in a row, the five letters open the support line.
 constexpr std::array<int, 5> kHiddenCode = {'P', 'E', 'L', 'R', 'N'};
 constexpr std::u16string_view kSupportLine =
     u"Pelorin support: see the user guide beside the program";
 constexpr std::u16string_view kSimulatedText = u"Simulated mouse";
 // The profile menus: captions of import, export, rename and delete; sizes in design pixels.
-constexpr int kFirstActionText = 90;
+constexpr int kFirstActionText = text_id::kProfileImport;
 constexpr int kActionCount = 4;
 constexpr int kMenuWidth = 300;
 constexpr int kActionMenuRight = 161;
@@ -71,7 +72,7 @@ Size scaledSize(Size design, float scale) {
 
 CKestrinDlg::CKestrinDlg(MainWindowRun run)
     : CDlgBase(run.skin, scaledSize(kDesignSize, run.skin.scale)), run_(std::move(run)) {
-  link_ = std::make_unique<DeviceLink>(run_.bus, run_.clock, run_.ui, *this);
+  link_ = std::make_unique<DeviceLink>(run_.bus, run_.clock, run_.ui);
   if (run_.trace) link_->setTraceSink(run_.trace);
   session_ = std::make_unique<DeviceSession>(*link_, *this, run_.data.profiles, run_.data.library,
                                              run_.data.texts);
@@ -126,16 +127,18 @@ void CKestrinDlg::createControls() {
 
 // The steps that follow the window's first showing, in start-up order.
 void CKestrinDlg::start() {
-  link_->pending = {};
   const int needPassword = run_.data.config.needPassword();
   if (needPassword == 1) minimiseMainWindow();
-  link_->windowShown = link_->linkActive = needPassword == 0;
+  session_->setWindowShown(needPassword == 0);
+  session_->setLinkActive(needPassword == 0);
   session_->setCurrentProfile(current());
   refreshFromProfile();
   link_->registerDeviceNotifications();
   session_->primeLastSent();
   link_->scanDevices();
-  link_->pending.buttons = link_->pending.performance = link_->pending.power = true;
+  for (auto group : {SettingGroup::Buttons, SettingGroup::Performance, SettingGroup::Power}) {
+    session_->markPending(group);
+  }
   scheduleTransfer();
   if (link_->anyPresent()) {
     link_->requestStatus();
@@ -144,7 +147,7 @@ void CKestrinDlg::start() {
   Window* w = window();
   w->setTimer(main_timer::kHideWhileHidden, std::chrono::milliseconds(kHideCheckMs));
   startTimer(TimerId::NoDeviceCheck, kNoDeviceCheckMs);
-  if (!link_->windowShown) w->show(ShowMode::Hide);
+  if (!session_->windowShown()) w->show(ShowMode::Hide);
 }
 
 void CKestrinDlg::refreshFromProfile() {
@@ -298,7 +301,8 @@ bool CKestrinDlg::handleWindowControl(int id, int code) {
       hideMainWindow();
       break;
     case ctl_id::kApply:
-      link_->pending.buttons = link_->pending.performance = true;
+      session_->markPending(SettingGroup::Buttons);
+      session_->markPending(SettingGroup::Performance);
       session_->dispatchPendingSends();
       break;
     case ctl_id::kProfileButton:
@@ -335,7 +339,8 @@ void CKestrinDlg::selectSlot(int position) {
   run_.data.config.setCurrentProfile(list.order[static_cast<std::size_t>(position)]);
   session_->setCurrentProfile(current());
   refreshFromProfile();
-  link_->pending.buttons = link_->pending.performance = true;
+  session_->markPending(SettingGroup::Buttons);
+  session_->markPending(SettingGroup::Performance);
   scheduleTransfer();
 }
 
@@ -393,7 +398,7 @@ void CKestrinDlg::runProfileAction(ProfileAction action, int profile) {
       deleteProfile(profile);
       break;
     case ProfileAction::AddRefused:
-      showNotice(kAttentionTitle, kAllShown);
+      notice(kAttentionTitle, kAllProfilesInUse);
       break;
     default:
       break;
@@ -402,7 +407,7 @@ void CKestrinDlg::runProfileAction(ProfileAction action, int profile) {
 
 void CKestrinDlg::deleteProfile(int profile) {
   if (profile == static_cast<int>(current())) {
-    showNotice(kAttentionTitle, kDeleteCurrent);
+    notice(kAttentionTitle, kCurrentProfileNotDeletable);
     return;
   }
   const auto list = hideProfile(run_.data.config.showList(), profile);
@@ -419,7 +424,7 @@ void CKestrinDlg::save() {
 }
 
 void CKestrinDlg::restoreRequest() {
-  if (link_->windowShown && link_->linkActive) {
+  if (session_->windowShown() && session_->status().linkActive) {
     showMainWindow();
   } else {
     link_->requestStatus();
@@ -461,7 +466,7 @@ void CKestrinDlg::onTimer(int id) {
       session_->onPollTimer();
       break;
     case main_timer::kHideWhileHidden:
-      if (!link_->windowShown && w->isVisible()) w->show(ShowMode::Hide);
+      if (!session_->windowShown() && w->isVisible()) w->show(ShowMode::Hide);
       break;
     case main_timer::kProfileAction:
       w->killTimer(id);
@@ -506,9 +511,12 @@ void CKestrinDlg::closePopups() {
   }
 }
 
-void CKestrinDlg::showProgress(int) {}
+void CKestrinDlg::showNotice(DeviceNotice notice) {
+  this->notice(kAttentionTitle, notice == DeviceNotice::NoDevice ? text_id::kNoDevice
+                                                                 : text_id::kReceiverWithoutMouse);
+}
 
-void CKestrinDlg::showNotice(int titleTextId, int messageTextId) {
+void CKestrinDlg::notice(int titleTextId, int messageTextId) {
   if (run_.notice) run_.notice(run_.data.texts[titleTextId], run_.data.texts[messageTextId]);
 }
 

@@ -74,7 +74,7 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   // Closes every popup and dialog, then the window; the program ends with it.
   void exitProgram();
   void refreshFromProfile();
-  void scheduleTransfer() { startTimer(TimerId::SendDispatch, kTransferDelayMs); }
+  void scheduleTransfer() { session_->scheduleTransfer(); }
 
   const OpenGroups& openGroups() const { return open_; }
   Page& page(ControlGroup group) const { return *groups_[static_cast<std::size_t>(group)]; }
@@ -94,8 +94,8 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void refreshPages() override { refreshFromProfile(); }
   void showMainWindow() override;
   void minimiseMainWindow() override;
-  void showProgress(int textId) override;
-  void showNotice(int titleTextId, int messageTextId) override;
+  void showProgress() override {}
+  void showNotice(DeviceNotice notice) override;
   void showOnScreenDisplay() override {}
   void updateBattery(std::uint8_t percent, int chargeState) override;
   void sensorChanged(std::uint16_t sensorModel) override;
@@ -114,8 +114,6 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void onClose() override { hideMainWindow(); }
 
  private:
-  static constexpr unsigned kTransferDelayMs = 20;
-
   void createControls();
   void start();
   void placeColumn();
@@ -128,6 +126,8 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void runProfileAction(ProfileAction action, int profile);
   void deleteProfile(int profile);
   void save();
+  // An attention notice with two language texts.
+  void notice(int titleTextId, int messageTextId);
   Page* pageOwning(int id) const;
   std::size_t current() const { return run_.data.currentProfile(); }
 

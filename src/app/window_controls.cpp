@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "lang/text_ids.h"
+
 namespace pelorin {
 namespace {
 
@@ -39,7 +41,7 @@ constexpr std::array<ControlSpec, 30> kWindowTable = {{
      ControlKind::Combo,
      {42, 450, 204, 471},
      {"skins\\combo2_nr.png", "skins\\combo2_ov.png"},
-     0,
+     kNoText,
      u"Disable",
      kProfileMenu},
     slot(0),
@@ -47,25 +49,29 @@ constexpr std::array<ControlSpec, 30> kWindowTable = {{
     slot(2),
     slot(3),
     slot(4),
-    {ctl_id::kAddProfile, ControlKind::Button, {50, 600, 96, 620}, kAdd, 0, u"+"},
-    {ctl_id::kImportProfile, ControlKind::Button, {342, 558, 379, 578}, kAdd, 0, u"\u2193"},
-    {ctl_id::kExportProfile, ControlKind::Button, {384, 558, 421, 578}, kAdd, 0, u"\u2191"},
-    {ctl_id::kEditProfile, ControlKind::Button, {426, 558, 463, 578}, kAdd, 0, u"\u270E"},
-    {3008, ControlKind::Caption, {36, 37, 266, 62}, kCaption, 9},
-    {3007, ControlKind::Caption, {36, 398, 266, 423}, kCaption, 15},
-    {3009, ControlKind::Caption, {300, 452, 462, 477}, kCaption, 10},
-    {3010, ControlKind::Caption, {36, 525, 266, 550}, kCaption, 265},
-    header(3001, 37, 11),
-    header(3002, 67, 12),
-    header(3004, 97, 13),
-    header(3011, 127, 19),
-    header(3012, 157, 272),
-    header(3003, 187, 14),
-    {ctl_id::kApply, ControlKind::Button, {913, 611, 982, 631}, kButton2, 6},
-    {ctl_id::kReset, ControlKind::Button, {1040, 700, 1109, 720}, kButton2, 7},
-    {ctl_id::kProfileButton, ControlKind::Button, {36, 700, 105, 720}, kButton2, 1},
-    {ctl_id::kVersion, ControlKind::Label, {150, 702, 360, 720}, {}, 3, u":1.1.2"},
-    {ctl_id::kLink, ControlKind::Link, {463, 660, 663, 678}, {}, 0, u"Pelorin user guide"},
+    {ctl_id::kAddProfile, ControlKind::Button, {50, 600, 96, 620}, kAdd, kNoText, u"+"},
+    {ctl_id::kImportProfile, ControlKind::Button, {342, 558, 379, 578}, kAdd, kNoText, u"\u2193"},
+    {ctl_id::kExportProfile, ControlKind::Button, {384, 558, 421, 578}, kAdd, kNoText, u"\u2191"},
+    {ctl_id::kEditProfile, ControlKind::Button, {426, 558, 463, 578}, kAdd, kNoText, u"\u270E"},
+    {3008, ControlKind::Caption, {36, 37, 266, 62}, kCaption, text_id::kButtonSettings},
+    {3007, ControlKind::Caption, {36, 398, 266, 423}, kCaption, text_id::kBattery},
+    {3009, ControlKind::Caption, {300, 452, 462, 477}, kCaption, text_id::kProfiles},
+    {3010, ControlKind::Caption, {36, 525, 266, 550}, kCaption, text_id::kPowerSaving},
+    header(3001, 37, text_id::kDpiSettings),
+    header(3002, 67, text_id::kLighting),
+    header(3004, 97, text_id::kPollingRate),
+    header(3011, 127, text_id::kLiftOffDistance),
+    header(3012, 157, text_id::kDebounceTime),
+    header(3003, 187, text_id::kWindowsSettings),
+    {ctl_id::kApply, ControlKind::Button, {913, 611, 982, 631}, kButton2, text_id::kApply},
+    {ctl_id::kReset, ControlKind::Button, {1040, 700, 1109, 720}, kButton2, text_id::kReset},
+    {ctl_id::kProfileButton,
+     ControlKind::Button,
+     {36, 700, 105, 720},
+     kButton2,
+     text_id::kSettings},
+    {ctl_id::kVersion, ControlKind::Label, {150, 702, 360, 720}, {}, text_id::kVersion, u":1.1.2"},
+    {ctl_id::kLink, ControlKind::Link, {463, 660, 663, 678}, {}, kNoText, u"Pelorin user guide"},
     {ctl_id::kClose,
      ControlKind::Button,
      {1092, 12, 1107, 27},
@@ -74,7 +80,7 @@ constexpr std::array<ControlSpec, 30> kWindowTable = {{
      ControlKind::Button,
      {1072, 12, 1087, 27},
      {"skins\\min_nr.png", "skins\\min_ov.png"}},
-    {3022, ControlKind::Label, {463, 600, 663, 618}, {}, 0, u"", 0xFFD000},
+    {3022, ControlKind::Label, {463, 600, 663, 618}, {}, kNoText, u"", 0xFFD000},
 }};
 
 }  // namespace

@@ -47,6 +47,8 @@ class DeviceSession {
   void relinkMacros() { relink_ = true; }
   bool windowShown() const { return windowShown_; }
   void setWindowShown(bool shown) { windowShown_ = shown; }
+  // At start-up the window takes the link as active unless it starts hidden.
+  void setLinkActive(bool active) { status_.linkActive = active; }
 
   // Timer 30 and the direct callers: sends the pending groups and the changed macros. A command
   // the device refuses is not recorded as sent: its group stays pending for the next dispatch.

@@ -9,6 +9,9 @@
 
 namespace pelorin {
 
+// No language text: the row gives a literal text or none.
+constexpr int kNoText = 0;
+
 enum class ControlKind : std::uint8_t {
   Picture,       // static image, images[0]
   Label,         // static text, language text or literal text

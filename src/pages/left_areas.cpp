@@ -1,7 +1,9 @@
 // The always-visible areas of the left column: the button assignment combos with their numbers,
 // the power-saving area and the battery area. They keep their creation places.
 #include <array>
+
 #include <string>
+#include "lang/text_ids.h"
 
 #include "pages/pages.h"
 
@@ -29,7 +31,7 @@ constexpr std::array<ControlSpec, 2 * kRowsShown> comboTable() {
                         ControlKind::Combo,
                         {82, top, 244, top + 21},
                         {"skins\\combo2_nr.png", "skins\\combo2_ov.png"},
-                        0,
+                        kNoText,
                         u"Disable",
                         kAssignmentMenu};
   }
@@ -43,22 +45,22 @@ constexpr std::array<const char*, 4> kCheck = {"skins\\check_nr.png", "skins\\ch
 
 constexpr std::array<ControlSpec, 6> kPowerTable = {{
     {3500, ControlKind::PowerDial, {81, 550, 221, 634}},
-    {3407, ControlKind::Value, {36, 638, 266, 656}, {}, 266},
+    {3407, ControlKind::Value, {36, 638, 266, 656}, {}, text_id::kSleepAfter},
     {3501, ControlKind::Check, {50, 658, 65, 673}, kCheck},
     {3504, ControlKind::Check, {50, 678, 65, 693}, kCheck},
-    {3402, ControlKind::Label, {70, 656, 270, 676}, {}, 268},
-    {3402, ControlKind::Label, {70, 676, 270, 696}, {}, 274},
+    {3402, ControlKind::Label, {70, 656, 270, 676}, {}, text_id::kLightsOffWhileMoving},
+    {3402, ControlKind::Label, {70, 676, 270, 696}, {}, text_id::kMotionWakeup},
 }};
 
 constexpr std::array<ControlSpec, 8> kBatteryTable = {{
     {3406, ControlKind::Picture, {80, 433, 110, 494}, {"skins\\battery_full.png"}},
-    {3405, ControlKind::Value, {115, 480, 155, 498}, {}, 0, u"100%"},
+    {3405, ControlKind::Value, {115, 480, 155, 498}, {}, kNoText, u"100%"},
     {3401, ControlKind::Picture, {165, 441, 173, 449}, {"skins\\battery_green.png"}},
-    {3402, ControlKind::Label, {180, 436, 320, 454}, {}, 16},
+    {3402, ControlKind::Label, {180, 436, 320, 454}, {}, text_id::kHigh},
     {3401, ControlKind::Picture, {165, 462, 173, 470}, {"skins\\battery_orange.png"}},
-    {3402, ControlKind::Label, {180, 457, 320, 475}, {}, 17},
+    {3402, ControlKind::Label, {180, 457, 320, 475}, {}, text_id::kMedium},
     {3401, ControlKind::Picture, {165, 484, 173, 492}, {"skins\\battery_red.png"}},
-    {3402, ControlKind::Label, {180, 479, 320, 497}, {}, 18},
+    {3402, ControlKind::Label, {180, 479, 320, 497}, {}, text_id::kLow},
 }};
 
 // The caption under the dial reads the profile's power-saving time.
@@ -67,8 +69,9 @@ class PowerArea final : public Page {
   PowerArea() : Page(kPowerTable) {}
   void refresh(const ProfileRecord& profile) override {
     const std::string minutes = std::to_string(profile.number(Setting::PowerDownTime));
-    control(3407)->setText(texts()[266] + std::u16string(minutes.begin(), minutes.end()) +
-                           texts()[267]);
+    control(3407)->setText(texts()[text_id::kSleepAfter] +
+                           std::u16string(minutes.begin(), minutes.end()) +
+                           texts()[text_id::kMinutes]);
   }
 };
 

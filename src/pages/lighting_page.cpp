@@ -1,6 +1,8 @@
 // The lighting group, written against its content origin.
 #include <array>
 
+#include "lang/text_ids.h"
+
 #include "pages/pages.h"
 
 namespace pelorin {
@@ -23,18 +25,18 @@ constexpr std::array<ControlSpec, 21> kLightingTable = {{
      ControlKind::Combo,
      {40, 11, 229, 36},
      {"skins\\combo3_nr.png", "skins\\combo3_ov.png"},
-     0,
+     kNoText,
      {},
      1144},
-    {3162, ControlKind::Label, {42, 42, 132, 60}, {}, 120},
-    {3163, ControlKind::Label, {42, 42, 132, 60}, {}, 121},
+    {3162, ControlKind::Label, {42, 42, 132, 60}, {}, text_id::kBrightness},
+    {3163, ControlKind::Label, {42, 42, 132, 60}, {}, text_id::kSpeed},
     {3191, ControlKind::Picture, {42, 72, 187, 75}, {kBar}},
     {3190, ControlKind::Picture, {42, 72, 187, 75}, {kBar}},
     {3220, ControlKind::Slider, {42, 67, 187, 80}, {kThumb}},
     {3200, ControlKind::Slider, {42, 67, 187, 80}, {kThumb}},
-    {3230, ControlKind::Value, {195, 64, 235, 82}, {}, 0, u"100%"},
-    {3210, ControlKind::Value, {195, 64, 226, 82}, {}, 0, u"1"},
-    {3161, ControlKind::Label, {42, 107, 252, 125}, {}, 122},
+    {3230, ControlKind::Value, {195, 64, 235, 82}, {}, kNoText, u"100%"},
+    {3210, ControlKind::Value, {195, 64, 226, 82}, {}, kNoText, u"1"},
+    {3161, ControlKind::Label, {42, 107, 252, 125}, {}, text_id::kColors},
     slot(0),
     slot(1),
     slot(2),
@@ -43,7 +45,7 @@ constexpr std::array<ControlSpec, 21> kLightingTable = {{
     slot(5),
     slot(6),
     slot(7),
-    {3164, ControlKind::Label, {42, 107, 132, 125}, {}, 123},
+    {3164, ControlKind::Label, {42, 107, 132, 125}, {}, text_id::kDirection},
     {3240,
      ControlKind::Radio,
      {42, 134, 71, 152},

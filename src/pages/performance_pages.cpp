@@ -3,6 +3,8 @@
 // group is never shown and keeps its creation places.
 #include <array>
 
+#include "lang/text_ids.h"
+
 #include "pages/pages.h"
 
 namespace pelorin {
@@ -24,8 +26,11 @@ constexpr ControlSpec rateTile(int k, const char* normal, const char* down) {
           {normal, down, down}};
 }
 constexpr ControlSpec rateCaption(int k) {
-  return {
-      3142 + k, ControlKind::Value, {18 + kRateStep * k, 26, 65 + kRateStep * k, 44}, {}, 261 + k};
+  return {3142 + k,
+          ControlKind::Value,
+          {18 + kRateStep * k, 26, 65 + kRateStep * k, 44},
+          {},
+          text_id::kRate125Hz + k};
 }
 
 constexpr std::array<ControlSpec, 9> kPollingTable = {{
@@ -41,7 +46,7 @@ constexpr std::array<ControlSpec, 9> kPollingTable = {{
      ControlKind::Combo,
      {30, 92, 219, 117},
      {"skins\\combo2_nr.png", "skins\\combo2_ov.png"},
-     0,
+     kNoText,
      {},
      1134},
 }};
@@ -49,40 +54,40 @@ constexpr std::array<ControlSpec, 9> kPollingTable = {{
 constexpr std::array<ControlSpec, 4> kLiftOffTable = {{
     {3510, ControlKind::Radio, {18, 16, 33, 31}, kRadio},
     {3511, ControlKind::Radio, {77, 16, 92, 31}, kRadio},
-    {3520, ControlKind::Label, {38, 14, 75, 32}, {}, 270},
-    {3521, ControlKind::Label, {97, 14, 160, 32}, {}, 271},
+    {3520, ControlKind::Label, {38, 14, 75, 32}, {}, text_id::kLiftOff1mm},
+    {3521, ControlKind::Label, {97, 14, 160, 32}, {}, text_id::kLiftOff2mm},
 }};
 
 constexpr std::array<ControlSpec, 3> kDebounceTable = {{
     {3531, ControlKind::Picture, {761, 224, 906, 227}, {kBar}},
     {3530, ControlKind::Slider, {761, 219, 906, 232}, {kThumb}},
-    {3532, ControlKind::Value, {912, 216, 952, 234}, {}, 0, u"12ms"},
+    {3532, ControlKind::Value, {912, 216, 952, 234}, {}, kNoText, u"12ms"},
 }};
 
 constexpr std::array<ControlSpec, 19> kPointerTable = {{
-    {3133, ControlKind::Label, {14, 4, 114, 22}, {}, 130},
+    {3133, ControlKind::Label, {14, 4, 114, 22}, {}, text_id::kPointerSpeed},
     {3139, ControlKind::Picture, {118, 12, 218, 15}, {kBar2}},
     {2043, ControlKind::Slider, {118, 7, 218, 20}, {kThumb}},
-    {3130, ControlKind::Value, {224, 4, 254, 22}, {}, 0, u"6"},
+    {3130, ControlKind::Value, {224, 4, 254, 22}, {}, kNoText, u"6"},
     {2030, ControlKind::Check, {16, 26, 27, 37}, kCheck},
-    {3134, ControlKind::Label, {34, 22, 146, 40}, {}, 131},
+    {3134, ControlKind::Label, {34, 22, 146, 40}, {}, text_id::kPointerAcceleration},
     {3330,
      ControlKind::Button,
      {150, 23, 254, 39},
      {"skins\\button4_nr.png", "skins\\button4_nr.png"},
-     260},
-    {3135, ControlKind::Label, {14, 40, 114, 58}, {}, 132},
+     text_id::kMouseProperties},
+    {3135, ControlKind::Label, {14, 40, 114, 58}, {}, text_id::kScrollWheel},
     {2009, ControlKind::Radio, {118, 42, 133, 57}, kRadio},
-    {3137, ControlKind::Label, {137, 40, 182, 58}, {}, 133},
+    {3137, ControlKind::Label, {137, 40, 182, 58}, {}, text_id::kScrollLines},
     {2010, ControlKind::Radio, {186, 42, 201, 57}, kRadio},
-    {3136, ControlKind::Label, {205, 40, 256, 58}, {}, 134},
+    {3136, ControlKind::Label, {205, 40, 256, 58}, {}, text_id::kScrollScreen},
     {3140, ControlKind::Picture, {118, 66, 218, 69}, {kBar2}},
     {2041, ControlKind::Slider, {118, 61, 218, 74}, {kThumb}},
-    {3131, ControlKind::Value, {224, 58, 254, 76}, {}, 0, u"5"},
-    {3138, ControlKind::Label, {14, 80, 114, 98}, {}, 135},
+    {3131, ControlKind::Value, {224, 58, 254, 76}, {}, kNoText, u"5"},
+    {3138, ControlKind::Label, {14, 80, 114, 98}, {}, text_id::kDoubleClickSpeed},
     {3141, ControlKind::Picture, {118, 88, 218, 91}, {kBar2}},
     {2044, ControlKind::Slider, {118, 83, 218, 96}, {kThumb}},
-    {3132, ControlKind::Value, {224, 80, 254, 98}, {}, 0, u"6"},
+    {3132, ControlKind::Value, {224, 80, 254, 98}, {}, kNoText, u"6"},
 }};
 
 }  // namespace

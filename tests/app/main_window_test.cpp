@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, NeedPasswordKeepsTheWindowHiddenUntilTheLinkShowsIt) {
   post(2999);
   advance(100);
   EXPECT_TRUE(simWindow().isVisible());
-  EXPECT_TRUE(window->link().shownByLink);
+  EXPECT_TRUE(window->session().status().shownByLink);
 }
 
 struct NoMouseCase {
