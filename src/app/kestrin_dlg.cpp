@@ -41,6 +41,8 @@ constexpr std::array<RowButton, 4> kSlotRow = {{{ctl_id::kAddProfile, 0, 46},
                                                 {ctl_id::kEditProfile, 126, 34}}};
 constexpr int kAddMinRows = 3;
 constexpr int kSimulatedNote = 3022;
+constexpr std::size_t kBatteryArea = 2;
+constexpr int kBatteryText = 3405;
 // Texts of the refusals and notices.
 using text_id::kAllProfilesInUse;
 using text_id::kAttentionTitle;
@@ -520,7 +522,17 @@ void CKestrinDlg::notice(int titleTextId, int messageTextId) {
   if (run_.notice) run_.notice(run_.data.texts[titleTextId], run_.data.texts[messageTextId]);
 }
 
-void CKestrinDlg::updateBattery(std::uint8_t, int) {}
+// Every poll tick while shown; the text repaints only when it changes, so an idle window that
+// shows an unchanged battery draws nothing.
+void CKestrinDlg::updateBattery(std::uint8_t percent, int chargeState) {
+  CControlBase* text = areas_[kBatteryArea]->control(kBatteryText);
+  if (text == nullptr) return;
+  const std::string shown = std::to_string(percent) + "%";
+  text->setText(std::u16string(shown.begin(), shown.end()));
+  if (text->shown() == (chargeState != kCharging)) return;
+  text->setShown(chargeState != kCharging);
+  invalidate(text->rect());
+}
 
 void CKestrinDlg::sensorChanged(std::uint16_t sensorModel) {
   run_.data.config.setSensor(SensorModel{sensorModel});

@@ -116,8 +116,11 @@ TEST_F(MainWindowTest, SlotBarSelectsDeletesAndRefuses) {
 }
 
 TEST_F(MainWindowTest, CloseHidesAndTheSecondStartRestores) {
+  bus->simMouse()->setStatus(SimStatus{.batteryPercent = 57});
   start();
   ASSERT_TRUE(simWindow().isVisible());
+  advance(1000);
+  EXPECT_EQ(window->findControl(3405)->text(), u"57%") << "the poll tick shows the battery";
   host.key(vk::kEscape, true);
   host.key(vk::kReturn, true);
   settle();
