@@ -16,55 +16,21 @@ namespace {
 
 constexpr unsigned kHideCheckMs = 100;
 constexpr unsigned kNoDeviceCheckMs = 2000;
-constexpr unsigned kProfileActionMs = 100;
 constexpr int kBackgroundResource = 364;
 constexpr std::string_view kFrameImage = "skins\\Frame_Lighting_Setting.bmp";
 // The left column's panels, design pixels.
 constexpr std::array<Rect, 4> kLeftPanels = {Rect{36, 62, 266, 238}, Rect{36, 311, 266, 354},
                                              Rect{36, 423, 266, 505}, Rect{36, 550, 266, 696}};
-// The slot bar as the window places it at every paint.
-constexpr int kSlotLeft = 300;
-constexpr int kSlotWidth = 162;
-constexpr int kSlotTop = 480;
-constexpr int kSlotStep = 25;
-constexpr int kSlotHeight = 21;
-constexpr int kAddTop = 483;
-constexpr int kAddHeight = 20;
-struct RowButton {
-  int id;
-  int left;  // from the slot bar's left edge
-  int width;
-};
-constexpr std::array<RowButton, 4> kSlotRow = {{{ctl_id::kAddProfile, 0, 46},
-                                                {ctl_id::kImportProfile, 50, 34},
-                                                {ctl_id::kExportProfile, 88, 34},
-                                                {ctl_id::kEditProfile, 126, 34}}};
-constexpr int kAddMinRows = 3;
 constexpr int kSimulatedNote = 3022;
 constexpr std::size_t kBatteryArea = 2;
 constexpr int kBatteryText = 3405;
 // Texts of the refusals and notices.
-using text_id::kAllProfilesInUse;
 using text_id::kAttentionTitle;
-using text_id::kCurrentProfileNotDeletable;
 // Typed twice in a row, the five letters open the support line.
 constexpr std::array<int, 5> kHiddenCode = {'P', 'E', 'L', 'R', 'N'};
 constexpr std::u16string_view kSupportLine =
     u"Pelorin support: see the user guide beside the program";
 constexpr std::u16string_view kSimulatedText = u"Simulated mouse";
-// The profile menus: captions of import, export, rename and delete; sizes in design pixels.
-constexpr int kFirstActionText = text_id::kProfileImport;
-constexpr int kActionCount = 4;
-constexpr int kMenuWidth = 300;
-constexpr int kActionMenuRight = 161;
-constexpr int kActionMenuUp = 20;
-constexpr int kProfileListUp = 201;
-constexpr int kProfileMenuKind = 7;
-constexpr int kListSlot = 0;
-constexpr int kActionSlot = 1;
-// The list's placement word, so that its closing is told apart from its action menu's.
-constexpr std::intptr_t kListMarker = -1;
-
 Size scaledSize(Size design, float scale) {
   return {static_cast<int>(static_cast<float>(design.width) * scale),
           static_cast<int>(static_cast<float>(design.height) * scale)};
@@ -192,18 +158,7 @@ void CKestrinDlg::placeColumn() {
     if (content.shown() != shown) content.setShown(shown);
   }
   groups_[static_cast<std::size_t>(ControlGroup::Debounce)]->setShown(false);
-  const ShowList list = run_.data.config.showList();
-  for (int k = 0; k < static_cast<int>(kProfileCount); ++k) {
-    window_->control(ctl_id::kFirstSlot + k)
-        ->setRect(scaledRect(
-            Rect::ofSize(kSlotLeft, kSlotTop + kSlotStep * k, kSlotWidth, kSlotHeight), scale));
-  }
-  // The add button, then import, export and rename in the same row.
-  const int rowTop = kAddTop + kSlotStep * std::max(list.count, kAddMinRows);
-  for (const auto& [id, left, width] : kSlotRow) {
-    window_->control(id)->setRect(
-        scaledRect(Rect::ofSize(kSlotLeft + left, rowTop, width, kAddHeight), scale));
-  }
+  placeSlotBar();
 }
 
 void CKestrinDlg::drawBackground(Canvas& canvas, const Rect& client) {
@@ -235,27 +190,7 @@ std::intptr_t CKestrinDlg::handleMessage(const Message& m) {
   } else if (m.id == main_msg::kCommand) {
     if (m.wParam == main_msg::kRestore) restoreRequest();
     if (m.wParam == main_msg::kExit) exitProgram();
-  } else if (m.id == main_msg::kProfileActionChosen) {
-    chooseAction(static_cast<int>(m.wParam), static_cast<ProfileAction>(m.lParam));
-  } else if (m.id == main_msg::kProfileListChosen) {
-    const ShowList list = run_.data.config.showList();
-    const auto row = static_cast<std::size_t>(m.lParam);
-    if (row < list.order.size()) {
-      const float scale = context().scale;
-      const Rect anchor = window_->control(ctl_id::kProfileButton)->rect();
-      openActionMenu(list.order[row],
-                     {static_cast<int>(static_cast<float>(anchor.left) / scale) + kMenuWidth,
-                      static_cast<int>(static_cast<float>(anchor.top) / scale) - kProfileListUp +
-                          CProfileMenu::kRowHeight * static_cast<int>(row)},
-                     kActionSlot);
-    }
-  } else if (m.id == main_msg::kProfileMenuClosed) {
-    // The list loses the focus to its own action menu too; that one decides for both.
-    const bool actionsOpen = popup(kActionSlot) != nullptr && popup(kActionSlot)->isOpen();
-    if (m.wParam != kListMarker || !actionsOpen) {
-      closePopup(kListSlot);
-      closePopup(kActionSlot);
-    }
+  } else if (handleSlotBar(m)) {
   } else if (messageOwner(id) == MessageOwner::Window) {
     handleWindowControl(id, static_cast<int>(m.lParam));
   } else if (Page* owner = pageOwning(id)) {
@@ -275,19 +210,6 @@ Page* CKestrinDlg::pageOwning(int id) const {
 }
 
 bool CKestrinDlg::handleWindowControl(int id, int code) {
-  if (id >= ctl_id::kFirstSlot && id <= ctl_id::kLastSlot) {
-    const int position = id - ctl_id::kFirstSlot;
-    if (code == notify::kClicked) selectSlot(position);
-    if (code == notify::kRightClick) {
-      const Rect rect = window_->control(id)->rect();
-      const float scale = context().scale;
-      openActionMenu(run_.data.config.showList().order[static_cast<std::size_t>(position)],
-                     {static_cast<int>(static_cast<float>(rect.left) / scale) + kActionMenuRight,
-                      static_cast<int>(static_cast<float>(rect.bottom) / scale) - kActionMenuUp},
-                     kActionSlot);
-    }
-    return true;
-  }
   if (code != notify::kClicked) return false;
   for (std::size_t g = 0; g < kControlGroupCount; ++g) {
     if (kGroupHeaderIds[g] == id) toggle(static_cast<ControlGroup>(g));
@@ -307,15 +229,6 @@ bool CKestrinDlg::handleWindowControl(int id, int code) {
       session_->markPending(SettingGroup::Performance);
       session_->dispatchPendingSends();
       break;
-    case ctl_id::kProfileButton:
-      openProfileList();
-      break;
-    case ctl_id::kAddProfile:
-      runProfileAction(run_.data.config.showList().count >= static_cast<int>(kProfileCount)
-                           ? ProfileAction::AddRefused
-                           : ProfileAction::Add,
-                       static_cast<int>(current()));
-      break;
     default:
       break;
   }
@@ -333,96 +246,6 @@ void CKestrinDlg::toggle(ControlGroup group) {
         ->setChecked(open_.isOpen(static_cast<ControlGroup>(g)));
   }
   refreshFromProfile();
-}
-
-void CKestrinDlg::selectSlot(int position) {
-  const ShowList list = run_.data.config.showList();
-  if (position >= list.count) return;
-  run_.data.config.setCurrentProfile(list.order[static_cast<std::size_t>(position)]);
-  session_->setCurrentProfile(current());
-  refreshFromProfile();
-  session_->markPending(SettingGroup::Buttons);
-  session_->markPending(SettingGroup::Performance);
-  scheduleTransfer();
-}
-
-void CKestrinDlg::openProfileList() {
-  const ShowList list = run_.data.config.showList();
-  std::vector<std::u16string> names;
-  int marked = -1;
-  for (int k = 0; k < list.count; ++k) {
-    const auto profile = static_cast<std::size_t>(list.order[static_cast<std::size_t>(k)]);
-    if (profile == current()) marked = k;
-    names.push_back(run_.data.profiles.record(profile)->pairValue(0));
-  }
-  const float scale = context().scale;
-  const Rect frame = window()->frame();
-  const Rect anchor = window_->control(ctl_id::kProfileButton)->rect();
-  const Rect design = Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * list.count);
-  const Rect size = scaledRect(design, scale);
-  openPopup(
-      kListSlot, std::make_unique<CProfileMenu>(context(), std::move(names), marked),
-      PopupPlacement{windowId(),
-                     Rect::ofSize(frame.left + anchor.left,
-                                  frame.top + anchor.top - static_cast<int>(kProfileListUp * scale),
-                                  size.width(), size.height()),
-                     main_msg::kProfileListChosen, kListMarker, kProfileMenuKind});
-}
-
-// The action menu of one profile at a design point of the window, moved up to stay on screen.
-void CKestrinDlg::openActionMenu(int profile, Point designAnchor, int popupSlot) {
-  std::vector<std::u16string> rows;
-  for (int k = 0; k < kActionCount; ++k) rows.push_back(run_.data.texts[kFirstActionText + k]);
-  const float scale = context().scale;
-  const Rect frame = window()->frame();
-  const Rect size =
-      scaledRect(Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * kActionCount), scale);
-  const Rect anchor = scaledRect(Rect::ofSize(designAnchor.x, designAnchor.y, 0, 0), scale);
-  const int bottom = context().host.screen().workArea.bottom;
-  const int top = std::min(frame.top + anchor.top, bottom - size.height());
-  openPopup(popupSlot, std::make_unique<CProfileMenu>(context(), std::move(rows)),
-            PopupPlacement{windowId(),
-                           Rect::ofSize(frame.left + anchor.left, top, size.width(), size.height()),
-                           main_msg::kProfileActionChosen, profile, kProfileMenuKind});
-}
-
-// The menus close first; the action runs from timer 60 once they are gone.
-void CKestrinDlg::chooseAction(int profile, ProfileAction action) {
-  closePopup(kListSlot);
-  closePopup(kActionSlot);
-  pendingAction_ = {action, profile};
-  window()->setTimer(main_timer::kProfileAction, std::chrono::milliseconds(kProfileActionMs));
-}
-
-void CKestrinDlg::runProfileAction(ProfileAction action, int profile) {
-  switch (action) {
-    case ProfileAction::Delete:
-      deleteProfile(profile);
-      break;
-    case ProfileAction::AddRefused:
-      notice(kAttentionTitle, kAllProfilesInUse);
-      break;
-    default:
-      break;
-  }
-}
-
-void CKestrinDlg::deleteProfile(int profile) {
-  if (profile == static_cast<int>(current())) {
-    notice(kAttentionTitle, kCurrentProfileNotDeletable);
-    return;
-  }
-  const auto list = hideProfile(run_.data.config.showList(), profile);
-  if (!list) return;
-  run_.data.config.setShowList(*list);
-  save();
-  refreshFromProfile();
-}
-
-void CKestrinDlg::save() {
-  killTimer(TimerId::SaveProfiles);
-  savePending_ = false;
-  run_.data.saveAll();
 }
 
 void CKestrinDlg::restoreRequest() {

@@ -117,6 +117,9 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void createControls();
   void start();
   void placeColumn();
+  void placeSlotBar();
+  // True when the message was the slot bar's.
+  bool handleSlotBar(const Message& message);
   bool handleWindowControl(int id, int code);
   void toggle(ControlGroup group);
   void selectSlot(int position);

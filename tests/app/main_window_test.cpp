@@ -112,6 +112,7 @@ TEST_F(MainWindowTest, SlotBarSelectsDeletesAndRefuses) {
   simWindow().paintIfDirty();
   EXPECT_EQ(window->findControl(2071)->rect(), (Rect{300, 608, 346, 628}));
   click(305, 610);
+  advance(100);
   EXPECT_EQ(notices.back(), (Notice{text(150), text(145)}));
 }
 

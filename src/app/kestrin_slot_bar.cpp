@@ -1,0 +1,205 @@
+// The profile slot bar of the main window: the slots and their row of buttons, the profile
+// menus, and the profile actions that timer 60 runs once the menus are closed.
+#include <algorithm>
+#include <array>
+
+#include "app/kestrin_dlg.h"
+#include "app/profile_menu.h"
+#include "app/show_list_actions.h"
+#include "app/window_controls.h"
+#include "lang/text_ids.h"
+#include "pages/profile_slot_button.h"
+#include "skin/notify_code.h"
+
+namespace pelorin {
+namespace {
+
+constexpr unsigned kProfileActionMs = 100;
+// The slot bar as the window places it at every paint.
+constexpr int kSlotLeft = 300;
+constexpr int kSlotWidth = 162;
+constexpr int kSlotTop = 480;
+constexpr int kSlotStep = 25;
+constexpr int kSlotHeight = 21;
+constexpr int kAddTop = 483;
+constexpr int kAddHeight = 20;
+struct RowButton {
+  int id;
+  int left;  // from the slot bar's left edge
+  int width;
+};
+constexpr std::array<RowButton, 4> kSlotRow = {{{ctl_id::kAddProfile, 0, 46},
+                                                {ctl_id::kImportProfile, 50, 34},
+                                                {ctl_id::kExportProfile, 88, 34},
+                                                {ctl_id::kEditProfile, 126, 34}}};
+constexpr int kAddMinRows = 3;
+// The profile menus: captions of import, export, rename and delete; sizes in design pixels.
+constexpr int kFirstActionText = text_id::kProfileImport;
+constexpr int kActionCount = 4;
+constexpr int kMenuWidth = 300;
+constexpr int kActionMenuRight = 161;
+constexpr int kActionMenuUp = 20;
+constexpr int kProfileListUp = 201;
+constexpr int kProfileMenuKind = 7;
+constexpr int kListSlot = 0;
+constexpr int kActionSlot = 1;
+// The list's placement word, so that its closing is told apart from its action menu's.
+constexpr std::intptr_t kListMarker = -1;
+
+}  // namespace
+
+// Re-placed at every paint: as many slots as are shown, the button row below at least three.
+void CKestrinDlg::placeSlotBar() {
+  const float scale = context().scale;
+  const ShowList list = run_.data.config.showList();
+  for (int k = 0; k < static_cast<int>(kProfileCount); ++k) {
+    window_->control(ctl_id::kFirstSlot + k)
+        ->setRect(scaledRect(
+            Rect::ofSize(kSlotLeft, kSlotTop + kSlotStep * k, kSlotWidth, kSlotHeight), scale));
+  }
+  // The add button, then import, export and rename in the same row.
+  const int rowTop = kAddTop + kSlotStep * std::max(list.count, kAddMinRows);
+  for (const auto& [id, left, width] : kSlotRow) {
+    window_->control(id)->setRect(
+        scaledRect(Rect::ofSize(kSlotLeft + left, rowTop, width, kAddHeight), scale));
+  }
+}
+
+bool CKestrinDlg::handleSlotBar(const Message& m) {
+  const int id = static_cast<int>(m.id);
+  const int code = static_cast<int>(m.lParam);
+  if (m.id == main_msg::kProfileActionChosen) {
+    chooseAction(static_cast<int>(m.wParam), static_cast<ProfileAction>(m.lParam));
+  } else if (m.id == main_msg::kProfileListChosen) {
+    const ShowList list = run_.data.config.showList();
+    const auto row = static_cast<std::size_t>(m.lParam);
+    if (row < list.order.size()) {
+      const float scale = context().scale;
+      const Rect anchor = window_->control(ctl_id::kProfileButton)->rect();
+      openActionMenu(list.order[row],
+                     {static_cast<int>(static_cast<float>(anchor.left) / scale) + kMenuWidth,
+                      static_cast<int>(static_cast<float>(anchor.top) / scale) - kProfileListUp +
+                          CProfileMenu::kRowHeight * static_cast<int>(row)},
+                     kActionSlot);
+    }
+  } else if (m.id == main_msg::kProfileMenuClosed) {
+    // The list loses the focus to its own action menu too; that one decides for both.
+    const bool actionsOpen = popup(kActionSlot) != nullptr && popup(kActionSlot)->isOpen();
+    if (m.wParam != kListMarker || !actionsOpen) {
+      closePopup(kListSlot);
+      closePopup(kActionSlot);
+    }
+  } else if (id >= ctl_id::kFirstSlot && id <= ctl_id::kLastSlot) {
+    const int position = id - ctl_id::kFirstSlot;
+    if (code == notify::kClicked) selectSlot(position);
+    if (code == notify::kRightClick) {
+      const Rect rect = window_->control(id)->rect();
+      const float scale = context().scale;
+      openActionMenu(run_.data.config.showList().order[static_cast<std::size_t>(position)],
+                     {static_cast<int>(static_cast<float>(rect.left) / scale) + kActionMenuRight,
+                      static_cast<int>(static_cast<float>(rect.bottom) / scale) - kActionMenuUp},
+                     kActionSlot);
+    }
+  } else if (id == ctl_id::kProfileButton && code == notify::kClicked) {
+    openProfileList();
+  } else if (id == ctl_id::kAddProfile && code == notify::kClicked) {
+    const bool allShown = run_.data.config.showList().count >= static_cast<int>(kProfileCount);
+    chooseAction(static_cast<int>(current()),
+                 allShown ? ProfileAction::AddRefused : ProfileAction::Add);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void CKestrinDlg::selectSlot(int position) {
+  const ShowList list = run_.data.config.showList();
+  if (position >= list.count) return;
+  run_.data.config.setCurrentProfile(list.order[static_cast<std::size_t>(position)]);
+  session_->setCurrentProfile(current());
+  refreshFromProfile();
+  session_->markPending(SettingGroup::Buttons);
+  session_->markPending(SettingGroup::Performance);
+  scheduleTransfer();
+}
+
+void CKestrinDlg::openProfileList() {
+  const ShowList list = run_.data.config.showList();
+  std::vector<std::u16string> names;
+  int marked = -1;
+  for (int k = 0; k < list.count; ++k) {
+    const auto profile = static_cast<std::size_t>(list.order[static_cast<std::size_t>(k)]);
+    if (profile == current()) marked = k;
+    names.push_back(run_.data.profiles.record(profile)->pairValue(0));
+  }
+  const float scale = context().scale;
+  const Rect frame = window()->frame();
+  const Rect anchor = window_->control(ctl_id::kProfileButton)->rect();
+  const Rect design = Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * list.count);
+  const Rect size = scaledRect(design, scale);
+  openPopup(
+      kListSlot, std::make_unique<CProfileMenu>(context(), std::move(names), marked),
+      PopupPlacement{windowId(),
+                     Rect::ofSize(frame.left + anchor.left,
+                                  frame.top + anchor.top - static_cast<int>(kProfileListUp * scale),
+                                  size.width(), size.height()),
+                     main_msg::kProfileListChosen, kListMarker, kProfileMenuKind});
+}
+
+// The action menu of one profile at a design point of the window, moved up to stay on screen.
+void CKestrinDlg::openActionMenu(int profile, Point designAnchor, int popupSlot) {
+  std::vector<std::u16string> rows;
+  for (int k = 0; k < kActionCount; ++k) rows.push_back(run_.data.texts[kFirstActionText + k]);
+  const float scale = context().scale;
+  const Rect frame = window()->frame();
+  const Rect size =
+      scaledRect(Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * kActionCount), scale);
+  const Rect anchor = scaledRect(Rect::ofSize(designAnchor.x, designAnchor.y, 0, 0), scale);
+  const int bottom = context().host.screen().workArea.bottom;
+  const int top = std::min(frame.top + anchor.top, bottom - size.height());
+  openPopup(popupSlot, std::make_unique<CProfileMenu>(context(), std::move(rows)),
+            PopupPlacement{windowId(),
+                           Rect::ofSize(frame.left + anchor.left, top, size.width(), size.height()),
+                           main_msg::kProfileActionChosen, profile, kProfileMenuKind});
+}
+
+// The menus close first; the action runs from timer 60 once they are gone.
+void CKestrinDlg::chooseAction(int profile, ProfileAction action) {
+  closePopup(kListSlot);
+  closePopup(kActionSlot);
+  pendingAction_ = {action, profile};
+  window()->setTimer(main_timer::kProfileAction, std::chrono::milliseconds(kProfileActionMs));
+}
+
+void CKestrinDlg::runProfileAction(ProfileAction action, int profile) {
+  switch (action) {
+    case ProfileAction::Delete:
+      deleteProfile(profile);
+      break;
+    case ProfileAction::AddRefused:
+      notice(text_id::kAttentionTitle, text_id::kAllProfilesInUse);
+      break;
+    default:
+      break;
+  }
+}
+
+void CKestrinDlg::deleteProfile(int profile) {
+  if (profile == static_cast<int>(current())) {
+    notice(text_id::kAttentionTitle, text_id::kCurrentProfileNotDeletable);
+    return;
+  }
+  const auto list = hideProfile(run_.data.config.showList(), profile);
+  if (!list) return;
+  run_.data.config.setShowList(*list);
+  save();
+  refreshFromProfile();
+}
+
+void CKestrinDlg::save() {
+  killTimer(TimerId::SaveProfiles);
+  savePending_ = false;
+  run_.data.saveAll();
+}
+
+}  // namespace pelorin
