@@ -108,7 +108,7 @@ int mainWindow(Ticks::time_point start, int argc, char** argv) {
   SteadyClock clock;
   GlibUiDispatcher ui;
   double firstFrame = -1;
-  MainWindowRun run{skin, *data, bus.bus(), clock, ui, true, {}, {}, {}};
+  MainWindowRun run{skin, *data, bus.bus(), clock, ui, true, {}, {}, {}, nullptr, nullptr};
   run.firstPainted = [&] { firstFrame = msSince(start); };
   CKestrinDlg window(run);
   window.create(WindowKind::Main, kNoWindow);

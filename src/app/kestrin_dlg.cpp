@@ -1,11 +1,10 @@
 #include "app/kestrin_dlg.h"
 
 #include "app/message_table.h"
-#include "app/profile_menu.h"
-#include "app/show_list_actions.h"
 #include "app/window_controls.h"
 #include "lang/text_ids.h"
 #include "pages/profile_slot_button.h"
+#include "platform/tray_icon.h"
 #include "platform/virtual_keys.h"
 #include "skin/check_button.h"
 #include "skin/notify_code.h"
@@ -22,6 +21,12 @@ constexpr std::string_view kFrameImage = "skins\\Frame_Lighting_Setting.bmp";
 constexpr std::array<Rect, 4> kLeftPanels = {Rect{36, 62, 266, 238}, Rect{36, 311, 266, 354},
                                              Rect{36, 423, 266, 505}, Rect{36, 550, 266, 696}};
 constexpr int kSimulatedNote = 3022;
+constexpr int kTrayIconId = 128;
+constexpr std::u16string_view kTip = u"Pelorin";
+constexpr std::u16string_view kSimulatedTip = u"Pelorin (simulated mouse)";
+constexpr const char* kGuide = "guide/index.html";
+constexpr std::u16string_view kNoMouseSettings =
+    u"This desktop has no mouse settings Pelorin knows how to open.";
 constexpr std::size_t kBatteryArea = 2;
 constexpr int kBatteryText = 3405;
 // Texts of the refusals and notices.
@@ -99,6 +104,7 @@ void CKestrinDlg::start() {
   if (needPassword == 1) minimiseMainWindow();
   session_->setWindowShown(needPassword == 0);
   session_->setLinkActive(needPassword == 0);
+  addTrayIcon();
   session_->setCurrentProfile(current());
   refreshFromProfile();
   link_->registerDeviceNotifications();
@@ -116,6 +122,32 @@ void CKestrinDlg::start() {
   w->setTimer(main_timer::kHideWhileHidden, std::chrono::milliseconds(kHideCheckMs));
   startTimer(TimerId::NoDeviceCheck, kNoDeviceCheckMs);
   if (!session_->windowShown()) w->show(ShowMode::Hide);
+  if (run_.instance != nullptr) run_.instance->forwardTo(context().host, windowId());
+}
+
+void CKestrinDlg::addTrayIcon() {
+  if (run_.desktop == nullptr) return;
+  icon_ = loadResourceImage(context(), resource_id::kIcon);
+  const LanguageTable& texts = run_.data.texts;
+  TrayIconParams params{windowId(),
+                        main_msg::kTrayCallback,
+                        kTrayIconId,
+                        run_.simulated ? std::u16string(kSimulatedTip) : std::u16string(kTip),
+                        icon_.get(),
+                        {{main_msg::kRestore, texts[text_id::kSettings]},
+                         {0, {}},
+                         {main_msg::kExit, texts[text_id::kExit]}}};
+  tray_ = run_.desktop->addTrayIcon(params);
+}
+
+void CKestrinDlg::openGuide() {
+  if (run_.desktop == nullptr) return;
+  run_.desktop->shell().openAddress((context().programFolder / kGuide).string());
+}
+
+void CKestrinDlg::openMouseSettings() {
+  if (run_.desktop == nullptr || run_.desktop->shell().openMouseSettings()) return;
+  if (run_.notice) run_.notice(run_.data.texts[text_id::kAttentionTitle], kNoMouseSettings);
 }
 
 void CKestrinDlg::refreshFromProfile() {
@@ -185,9 +217,11 @@ std::intptr_t CKestrinDlg::handleMessage(const Message& m) {
   const int id = static_cast<int>(m.id);
   if (m.id == main_msg::kStartUp) {
     start();
-  } else if (m.id == main_msg::kActivateInstance) {
+  } else if (m.id == msg::kActivateInstance) {
     restoreRequest();
-  } else if (m.id == main_msg::kCommand) {
+  } else if (m.id == main_msg::kTrayCallback) {
+    if (m.lParam == kTrayDoubleClick) restoreRequest();
+  } else if (m.id == msg::kCommand) {
     if (m.wParam == main_msg::kRestore) restoreRequest();
     if (m.wParam == main_msg::kExit) exitProgram();
   } else if (handleSlotBar(m)) {
@@ -223,6 +257,12 @@ bool CKestrinDlg::handleWindowControl(int id, int code) {
     case ctl_id::kDispatchAndHide:
       session_->dispatchPendingSends();
       hideMainWindow();
+      break;
+    case ctl_id::kLink:
+      openGuide();
+      break;
+    case ctl_id::kMouseSettings:
+      openMouseSettings();
       break;
     case ctl_id::kApply:
       session_->markPending(SettingGroup::Buttons);
@@ -374,6 +414,7 @@ void CKestrinDlg::onDestroyed() {
   if (savePending_) run_.data.saveAll();
   session_.reset();
   link_.reset();
+  tray_.reset();
 }
 
 }  // namespace pelorin

@@ -13,7 +13,9 @@
 #include "pages/page.h"
 #include "pages/pages.h"
 #include "platform/clock.h"
+#include "platform/desktop.h"
 #include "platform/hid_bus.h"
+#include "platform/single_instance.h"
 #include "platform/ui_dispatcher.h"
 #include "skin/dlg_base.h"
 
@@ -31,15 +33,12 @@ constexpr int kProfileAction = 60;
 namespace main_msg {
 // Posted to itself at creation: the start-up steps that need the window on screen.
 constexpr unsigned kStartUp = 1900;
-// A later start of the program asks this one to show itself.
-constexpr unsigned kActivateInstance = 2999;
 constexpr unsigned kTrayCallback = 1056;
 // The profile list of the profile button: a row was chosen (lParam), or it closed unused.
 constexpr unsigned kProfileListChosen = 1125;
 constexpr unsigned kProfileMenuClosed = 1126;
 // A profile's action menu: wParam the profile, lParam the action.
 constexpr unsigned kProfileActionChosen = 1164;
-constexpr unsigned kCommand = 0x0111;
 constexpr int kRestore = 2075;
 constexpr int kExit = 2076;
 }  // namespace main_msg
@@ -60,6 +59,9 @@ struct MainWindowRun {
   std::function<void(std::u16string_view title, std::u16string_view text)> notice;
   // Called once, when the window has painted for the first time (the start-up figure).
   std::function<void()> firstPainted;
+  // The notification icon, the shell and the later starts' requests; none in some tests.
+  Desktop* desktop = nullptr;
+  SingleInstance* instance = nullptr;
 };
 
 class CKestrinDlg final : public CDlgBase, public DeviceHost {
@@ -116,6 +118,12 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
  private:
   void createControls();
   void start();
+  void addTrayIcon();
+  void openGuide();
+  void openMouseSettings();
+  FileDialogParams profileFileDialog(FileDialogMode mode, int titleTextId) const;
+  void importProfile(int profile);
+  void exportProfile(int profile);
   void placeColumn();
   void placeSlotBar();
   // True when the message was the slot bar's.
@@ -144,6 +152,8 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   std::array<std::unique_ptr<Page>, 3> areas_;  // button combos, power, battery
   OpenGroups open_;
   std::unique_ptr<Image> frame_;
+  std::unique_ptr<Image> icon_;
+  std::unique_ptr<TrayIcon> tray_;
   std::optional<std::pair<ProfileAction, int>> pendingAction_;
   int hiddenKeys_ = 0;
   bool destroyed_ = false;

@@ -9,12 +9,15 @@
 #include "app/window_controls.h"
 #include "lang/text_ids.h"
 #include "pages/profile_slot_button.h"
+#include "profile/profile_file.h"
 #include "skin/notify_code.h"
 
 namespace pelorin {
 namespace {
 
 constexpr unsigned kProfileActionMs = 100;
+constexpr std::u16string_view kProfileFilter = u"psf file(*.psf)";
+constexpr std::u16string_view kProfileExtension = u"psf";
 // The slot bar as the window places it at every paint.
 constexpr int kSlotLeft = 300;
 constexpr int kSlotWidth = 162;
@@ -173,6 +176,12 @@ void CKestrinDlg::chooseAction(int profile, ProfileAction action) {
 
 void CKestrinDlg::runProfileAction(ProfileAction action, int profile) {
   switch (action) {
+    case ProfileAction::Import:
+      importProfile(profile);
+      break;
+    case ProfileAction::Export:
+      exportProfile(profile);
+      break;
     case ProfileAction::Delete:
       deleteProfile(profile);
       break;
@@ -182,6 +191,45 @@ void CKestrinDlg::runProfileAction(ProfileAction action, int profile) {
     default:
       break;
   }
+}
+
+FileDialogParams CKestrinDlg::profileFileDialog(FileDialogMode mode, int titleTextId) const {
+  std::error_code error;
+  return FileDialogParams{
+      mode,
+      windowId(),
+      run_.data.texts[titleTextId],
+      {FileFilter{std::u16string(kProfileFilter), {std::u16string(kProfileExtension)}}},
+      std::u16string(kProfileExtension),
+      std::filesystem::current_path(error),
+      {}};
+}
+
+// A file that breaks the rules resets the profile to its defaults, as at start-up; either way
+// the whole profile goes to the mouse.
+void CKestrinDlg::importProfile(int profile) {
+  if (run_.desktop == nullptr) return;
+  const auto chosen = run_.desktop->shell().pickFile(
+      profileFileDialog(FileDialogMode::Open, text_id::kImportProfileTitle));
+  if (!chosen) return;
+  const auto index = static_cast<std::size_t>(profile);
+  readProfileFile(run_.data.profiles, index, *chosen, run_.data.config.slotPath(index),
+                  run_.data.texts);
+  save();
+  refreshFromProfile();
+  for (auto group : {SettingGroup::Buttons, SettingGroup::Performance, SettingGroup::Power,
+                     SettingGroup::MotionWakeup}) {
+    session_->markPending(group);
+  }
+  scheduleTransfer();
+}
+
+void CKestrinDlg::exportProfile(int profile) {
+  const ProfileRecord* record = run_.data.profiles.record(static_cast<std::size_t>(profile));
+  if (run_.desktop == nullptr || record == nullptr) return;
+  const auto chosen = run_.desktop->shell().pickFile(
+      profileFileDialog(FileDialogMode::Save, text_id::kExportProfileTitle));
+  if (chosen) writeProfileFile(*record, *chosen);
 }
 
 void CKestrinDlg::deleteProfile(int profile) {

@@ -13,7 +13,10 @@
 #include "app/scale_factor.h"
 #include "pelorin/options.h"
 #include "platform/linux/glib_ui_dispatcher.h"
+#include "platform/linux/gtk_desktop.h"
 #include "platform/linux/gtk_window_system.h"
+#include "platform/linux/runtime_folder.h"
+#include "platform/linux/unix_single_instance.h"
 #include "platform/program_folder.h"
 #include "platform/resource_table.h"
 #include "profile/data_folder.h"
@@ -64,6 +67,10 @@ void scheduleSteps(const std::vector<SimStep>& steps, DeviceBus& bus, DeviceLink
 }
 
 int run(const ProgramOptions& options, int argc, char** argv) {
+  // A later start only asks the running one to show itself, before it opens anything.
+  GlibUiDispatcher ui;
+  auto instance = UnixSingleInstance::claim(userRuntimeFolder(), "pelorin", ui);
+  if (!instance) return 0;
   if (!GtkWindowSystem::initialise(&argc, &argv)) {
     std::fprintf(stderr, "pelorin: no display is available; pelorinctl works without one\n");
     return kExitNoDisplay;
@@ -92,9 +99,12 @@ int run(const ProgramOptions& options, int argc, char** argv) {
                    dialogs};
   Notices notices(skin);
   SteadyClock clock;
-  GlibUiDispatcher ui;
-  MainWindowRun windowRun{skin, *data, bus.bus(), clock, ui, options.simulate, {}, {}, {}};
+  GtkDesktop desktop(host, ui);
+  MainWindowRun windowRun{skin, *data, bus.bus(), clock,   ui,     options.simulate,
+                          {},   {},    {},        nullptr, nullptr};
   if (options.trace) windowRun.trace = printTrace;
+  windowRun.desktop = &desktop;
+  windowRun.instance = instance.get();
   windowRun.notice = [&notices](std::u16string_view title, std::u16string_view text) {
     notices.show(title, text);
   };

@@ -9,6 +9,7 @@
 
 #include "app/app_data.h"
 #include "app/kestrin_dlg.h"
+#include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_window_system.h"
 #include "platform/sim/virtual_clock.h"
 #include "runner/device_bus.h"
@@ -34,10 +35,11 @@ class MainWindowTest : public ::testing::Test {
     skin = std::make_unique<SkinContext>(
         SkinContext{host, embeddedResources(), PELORIN_BIN_DIR, scale,
                     uiFont(data->font.face, data->font.height, data->font.charset), dialogs});
-    MainWindowRun run{*skin, *data, bus->bus(), clock, queue, true, {}, {}, {}};
+    MainWindowRun run{*skin, *data, bus->bus(), clock, queue, true, {}, {}, {}, nullptr, nullptr};
     run.trace = [this](char kind, Product, std::span<const std::uint8_t> bytes) {
       if (kind == '>') sent.push_back(formatReportHex(bytes));
     };
+    run.desktop = &desktop;
     run.notice = [this](std::u16string_view title, std::u16string_view text) {
       notices.push_back({std::u16string(title), std::u16string(text)});
     };
@@ -74,6 +76,7 @@ class MainWindowTest : public ::testing::Test {
   TempDir dataDir;
   OpenDialogTable dialogs;
   SimWindowSystem host;
+  SimDesktop desktop{host};
   VirtualClock clock;
   TaskQueue queue;
   std::unique_ptr<DeviceBus> bus = std::make_unique<DeviceBus>(true);

@@ -237,3 +237,55 @@ TEST_F(MainWindowTest, PicturesAtScaleOneAndOneAndAHalf) {
 
 }  // namespace
 }  // namespace pelorin::testing
+
+namespace pelorin::testing {
+namespace {
+
+// The notification icon restores and ends the program; the link, the mouse settings and the
+// profile files go through the desktop.
+TEST_F(MainWindowTest, TrayAndShellServeTheWindow) {
+  start();
+  SimTrayIcon* tray = desktop.trayIcon();
+  ASSERT_NE(tray, nullptr);
+  EXPECT_EQ(tray->tooltip(), u"Pelorin (simulated mouse)");
+  ASSERT_EQ(tray->menu().size(), 3u);
+  EXPECT_EQ(tray->menu()[0].command, 2075);
+  EXPECT_EQ(tray->menu()[1].command, 0);
+  EXPECT_EQ(tray->menu()[2].command, 2076);
+
+  click(1094, 14);
+  ASSERT_FALSE(simWindow().isVisible());
+  tray->doubleClick();
+  settle();
+  EXPECT_TRUE(simWindow().isVisible());
+
+  click(470, 665);
+  ASSERT_EQ(desktop.simShell().openedAddresses().size(), 1u);
+  EXPECT_TRUE(desktop.simShell().openedAddresses()[0].ends_with("guide/index.html"));
+  click(850, 505);   // the pointer settings group, below DPI and polling rate
+  click(1000, 375);  // its mouse settings button, 25 below the header at 323
+  EXPECT_EQ(desktop.simShell().mouseSettingsOpened(), 1);
+
+  const auto file = dataDir.path() / "shared.psf";
+  desktop.simShell().answerNextDialog(file);
+  post(1164, 0, static_cast<int>(ProfileAction::Export));
+  advance(100);
+  ASSERT_EQ(desktop.simShell().dialogs().size(), 1u);
+  const FileDialogParams& asked = desktop.simShell().dialogs()[0];
+  EXPECT_EQ(asked.title, text(143));
+  EXPECT_EQ(asked.defaultExtension, u"psf");
+  EXPECT_EQ(asked.filters.at(0).extensions, std::vector<std::u16string>{u"psf"});
+  desktop.simShell().answerNextDialog(file);
+  post(1164, 2, static_cast<int>(ProfileAction::Import));
+  advance(100);
+  EXPECT_EQ(desktop.simShell().dialogs().back().mode, FileDialogMode::Open);
+  EXPECT_EQ(data->profiles.record(2)->pairValue(0), data->profiles.record(0)->pairValue(0));
+
+  const WindowId id = window->windowId();
+  ASSERT_TRUE(tray->choose(2076));
+  settle();
+  EXPECT_EQ(host.findSim(id), nullptr);
+}
+
+}  // namespace
+}  // namespace pelorin::testing

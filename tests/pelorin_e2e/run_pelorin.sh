@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The window program end to end on a private Xvfb display with the simulated mouse: clicks at
 # design coordinates open a group and switch the profile slot; the picture changes where the
-# group opens, the trace shows the reports of the new profile and of the mouse's own DPI button,
-# and a polite stop leaves the chosen profile on disk. Exit 77 when a display tool is missing.
+# group opens, the trace shows the reports of the new profile and of the mouse's own DPI button;
+# closing hides the window, a second start shows it again, and the notification icon's exit ends
+# the program with the chosen profile on disk. Exit 77 when a display tool is missing.
 set -u
 pelorin=$1
 pelorinctl=$2
 out=$3
 
-for tool in Xvfb xdotool import convert compare iconv; do
+for tool in Xvfb xdotool import convert compare iconv trayer xwininfo; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
@@ -16,13 +17,18 @@ rm -rf "$out" && mkdir -p "$out"
 data=$out/data
 trace=$out/trace.log
 export DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 GDK_GL=disable GDK_BACKEND=x11
+# The single-instance lock and socket of this run only.
+export XDG_RUNTIME_DIR=$out/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 exec 3<> <(:)
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
 xvfb=$!
 pid=""
+panel_pid=""
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  [ -n "$panel_pid" ] && kill "$panel_pid" 2>/dev/null
   kill "$xvfb" 2>/dev/null
   wait 2>/dev/null
 }
@@ -51,10 +57,24 @@ iconv -f UTF-16 -t UTF-8 "$out/p2.psf" | sed 's/PollingRateValue=03/PollingRateV
   iconv -f UTF-8 -t UTF-16 >"$out/p2_250.psf"
 "$pelorinctl" --data-dir "$data" profile import 2 "$out/p2_250.psf" >/dev/null || fail "import"
 
+# A tray for the notification icon (XEmbed, as there is no session bus).
+trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 32 \
+  --SetDockType false --SetPartialStrut false >"$out/trayer.log" 2>&1 &
+panel_pid=$!
+panel=$(timeout 10 xdotool search --sync --limit 1 --name '^panel$') || fail "no trayer panel"
+
 "$pelorin" --simulate --trace --data-dir "$data" --sim-events "dpi@1500" >"$trace" \
   2>"$out/stderr.log" &
 pid=$!
-wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^Pelorin$' | head -n 1)
+# The main window: the tray's icon window bears the program's name too, but is small.
+wid=""
+for _ in $(seq 1 100); do
+  for w in $(xdotool search --onlyvisible --name '^Pelorin$' 2>/dev/null); do
+    [ "$(xwininfo -id "$w" | sed -n 's/ *Width: //p')" -gt 500 ] && wid=$w
+  done
+  [ -n "$wid" ] && break
+  sleep 0.1
+done
 [ -n "$wid" ] || fail "the window never showed"
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 echo "window at $X,$Y"
@@ -81,7 +101,34 @@ click 310 507
 await_count "$trace" '^> ' $((sent + 1)) || fail "choosing profile 2 sent nothing"
 await_count "$trace" '^! ' 1 || fail "the simulated DPI press did not reach the trace"
 
-kill -TERM "$pid"
+# Closing only hides; a second start shows the first and ends at once.
+viewable() { xwininfo -id "$wid" | grep -q 'IsViewable'; }
+await_view() { # 1: shown, 0: hidden
+  for _ in $(seq 1 50); do
+    if viewable; then [ "$1" = 1 ] && return 0; else [ "$1" = 0 ] && return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+click 1094 14
+await_view 0 || fail "closing did not hide the window"
+timeout 10 "$pelorin" --simulate --data-dir "$data" >"$out/second.log" 2>&1 ||
+  fail "the second start did not end by itself"
+await_view 1 || fail "the second start did not show the first one's window"
+
+# The icon's own window is a child of trayer's panel; its menu's last item ends the program.
+xwininfo -tree -id "$panel" >"$out/tree.log"
+read -r iw ih ix iy < <(grep '("pelorin"' "$out/tree.log" |
+  sed -n 's/.* \([0-9]*\)x\([0-9]*\)+[-0-9]*+[-0-9]* *+\([-0-9]*\)+\([-0-9]*\)$/\1 \2 \3 \4/p' | head -n 1)
+[ -n "${ix:-}" ] || fail "no notification icon under the tray"
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) && sleep 0.2
+xdotool click 3 && sleep 0.5
+xdotool key Up Return
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the icon's exit did not end the program"
 wait "$pid"
 status=$?
 pid=""
