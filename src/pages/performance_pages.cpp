@@ -90,11 +90,21 @@ constexpr std::array<ControlSpec, 19> kPointerTable = {{
     {3132, ControlKind::Value, {224, 80, 254, 98}, {}, kNoText, u"6"},
 }};
 
+// The combo names the profile's polling rate; the rate buttons are the polling issue's.
+class PollingPage final : public Page {
+ public:
+  PollingPage() : Page(kPollingTable) {}
+  void refresh(const ProfileRecord& profile) override {
+    control(3110)->setText(profile.PollingRateName);
+  }
+};
+
 }  // namespace
 
 std::unique_ptr<Page> makePollingPage() {
-  return std::make_unique<Page>(kPollingTable);
+  return std::make_unique<PollingPage>();
 }
+
 std::unique_ptr<Page> makeLiftOffPage() {
   return std::make_unique<Page>(kLiftOffTable);
 }
