@@ -345,13 +345,16 @@ void CKestrinDlg::onTimer(int id) {
   }
 }
 
-void CKestrinDlg::onKey(const KeyEvent& event) {
-  if (!event.down || event.virtualKey == vk::kReturn || event.virtualKey == vk::kEscape) return;
+// Enter and Escape never close the main window; letters may be the hidden sequence.
+bool CKestrinDlg::onDialogKey(const KeyEvent& event) {
+  if (!event.down) return false;
+  if (event.virtualKey == vk::kReturn || event.virtualKey == vk::kEscape) return true;
   const auto expected = kHiddenCode[static_cast<std::size_t>(hiddenKeys_) % kHiddenCode.size()];
   hiddenKeys_ = event.virtualKey == expected ? hiddenKeys_ + 1 : 0;
-  if (hiddenKeys_ < static_cast<int>(2 * kHiddenCode.size())) return;
+  if (hiddenKeys_ < static_cast<int>(2 * kHiddenCode.size())) return false;
   hiddenKeys_ = 0;
   if (run_.notice) run_.notice(kSupportLine, kSupportLine);
+  return true;
 }
 
 void CKestrinDlg::hideMainWindow() {

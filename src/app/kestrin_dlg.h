@@ -106,7 +106,7 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
 
   void onPaint(Canvas& canvas, const Rect& dirty) override;
   void onTimer(int id) override;
-  void onKey(const KeyEvent& event) override;
+  bool onDialogKey(const KeyEvent& event) override;
   void onDestroyed() override;
 
  protected:
@@ -124,6 +124,9 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   FileDialogParams profileFileDialog(FileDialogMode mode, int titleTextId) const;
   void importProfile(int profile);
   void exportProfile(int profile);
+  void addProfile();
+  void editProfile(int profile);
+  std::function<void(int, int)> nameNotice();
   void placeColumn();
   void placeSlotBar();
   // True when the message was the slot bar's.

@@ -5,6 +5,7 @@
 
 #include "app/kestrin_dlg.h"
 #include "app/profile_menu.h"
+#include "app/profile_name_dlg.h"
 #include "app/show_list_actions.h"
 #include "app/window_controls.h"
 #include "lang/text_ids.h"
@@ -105,6 +106,12 @@ bool CKestrinDlg::handleSlotBar(const Message& m) {
     }
   } else if (id == ctl_id::kProfileButton && code == notify::kClicked) {
     openProfileList();
+  } else if (id == ctl_id::kEditProfile && code == notify::kClicked) {
+    chooseAction(static_cast<int>(current()), ProfileAction::Edit);
+  } else if (id == ctl_id::kExportProfile && code == notify::kClicked) {
+    chooseAction(static_cast<int>(current()), ProfileAction::Export);
+  } else if (id == ctl_id::kImportProfile && code == notify::kClicked) {
+    chooseAction(static_cast<int>(current()), ProfileAction::Import);
   } else if (id == ctl_id::kAddProfile && code == notify::kClicked) {
     const bool allShown = run_.data.config.showList().count >= static_cast<int>(kProfileCount);
     chooseAction(static_cast<int>(current()),
@@ -182,8 +189,14 @@ void CKestrinDlg::runProfileAction(ProfileAction action, int profile) {
     case ProfileAction::Export:
       exportProfile(profile);
       break;
+    case ProfileAction::Edit:
+      editProfile(profile);
+      break;
     case ProfileAction::Delete:
       deleteProfile(profile);
+      break;
+    case ProfileAction::Add:
+      addProfile();
       break;
     case ProfileAction::AddRefused:
       notice(text_id::kAttentionTitle, text_id::kAllProfilesInUse);
@@ -230,6 +243,32 @@ void CKestrinDlg::exportProfile(int profile) {
   const auto chosen = run_.desktop->shell().pickFile(
       profileFileDialog(FileDialogMode::Save, text_id::kExportProfileTitle));
   if (chosen) writeProfileFile(*record, *chosen);
+}
+
+void CKestrinDlg::addProfile() {
+  const auto target = nextHiddenProfile(run_.data.config.showList());
+  if (!target) {
+    notice(text_id::kAttentionTitle, text_id::kAllProfilesInUse);
+    return;
+  }
+  CAddProfileDlg dialog(context(), run_.data.texts, nameNotice(), run_.data.profiles,
+                        run_.data.config, *target);
+  if (dialog.doModal(WindowKind::Modal, windowId()) != CProfileNameDlg::kConfirmed) return;
+  save();
+  refreshFromProfile();
+}
+
+void CKestrinDlg::editProfile(int profile) {
+  ProfileRecord* record = run_.data.profiles.record(static_cast<std::size_t>(profile));
+  if (record == nullptr) return;
+  CEditProfileDlg dialog(context(), run_.data.texts, nameNotice(), *record);
+  if (dialog.doModal(WindowKind::Modal, windowId()) != CProfileNameDlg::kConfirmed) return;
+  save();
+  refreshFromProfile();
+}
+
+std::function<void(int, int)> CKestrinDlg::nameNotice() {
+  return [this](int title, int message) { notice(title, message); };
 }
 
 void CKestrinDlg::deleteProfile(int profile) {

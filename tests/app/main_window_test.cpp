@@ -289,3 +289,53 @@ TEST_F(MainWindowTest, TrayAndShellServeTheWindow) {
 
 }  // namespace
 }  // namespace pelorin::testing
+
+namespace pelorin::testing {
+namespace {
+
+// Runs the steps one per turn of a modal dialog's loop; the loop ends when the dialog does.
+void scriptModal(SimWindowSystem& host, std::vector<std::function<void()>> steps) {
+  auto next = std::make_shared<std::size_t>(0);
+  host.setIdleHandler([&host, steps = std::move(steps), next]() {
+    if (*next >= steps.size()) return false;
+    steps[(*next)++]();
+    host.runPending();
+    return true;
+  });
+}
+
+// Adding reveals the first hidden profile under the typed name (any language) with factory
+// settings; renaming keeps everything after "=" through a save and a load. An empty name is
+// refused and Escape never closes either dialog.
+TEST_F(MainWindowTest, NameDialogsAddAndRenameProfiles) {
+  start();
+  data->profiles.record(3)->PollingRateValue[0] = 1;  // hidden, not at its defaults
+  const auto key = [this](int vk) {
+    host.key(vk, true);
+    host.key(vk, false);
+  };
+  scriptModal(host, {[&] { key(vk::kReturn); }, [&] { key(vk::kEscape); },
+                     [&] { host.typeText(u"\u7532\u4E59 Aim"); }, [&] { key(vk::kReturn); }});
+  click(305, 560);  // add, with three profiles shown
+  advance(100);
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0], (Notice{text(150), text(147)}));
+  EXPECT_EQ(data->config.showList(), (ShowList{4, {0, 1, 2, 3, 4}}));
+  EXPECT_EQ(data->profiles.record(3)->pairValue(0), u"\u7532\u4E59 Aim");
+  EXPECT_EQ(data->profiles.record(3)->PollingRateValue[0], 3) << "factory settings";
+  EXPECT_TRUE(window->findControl(2052)->visible());
+  EXPECT_EQ(window->findControl(2052)->text(), u"\u7532\u4E59 Aim");
+
+  const std::u16string before = data->profiles.record(0)->pairValue(0);
+  scriptModal(host, {[&] { host.typeText(u"=x=y"); }, [&] { key(vk::kReturn); }});
+  post(1164, 0, static_cast<int>(ProfileAction::Edit));
+  advance(100);
+  std::string error;
+  const auto reloaded = loadAppData(dataDir.path(), PELORIN_BIN_DIR, 1.0, error);
+  ASSERT_TRUE(reloaded);
+  EXPECT_EQ(reloaded->profiles.record(0)->pairValue(0), before + u"=x=y");
+  EXPECT_EQ(reloaded->config.showList().count, 4);
+}
+
+}  // namespace
+}  // namespace pelorin::testing

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The window program end to end on a private Xvfb display with the simulated mouse: clicks at
-# design coordinates open a group and switch the profile slot; the picture changes where the
-# group opens, the trace shows the reports of the new profile and of the mouse's own DPI button;
-# closing hides the window, a second start shows it again, and the notification icon's exit ends
+# design coordinates open a group, switch the profile slot and add a named profile; the picture
+# changes where the group opens, the trace shows the reports of the new profile and of the
+# mouse's own DPI button; closing hides the window, a second start shows it again, and the notification icon's exit ends
 # the program with the chosen profile on disk. Exit 77 when a display tool is missing.
 set -u
 pelorin=$1
@@ -101,6 +101,20 @@ click 310 507
 await_count "$trace" '^> ' $((sent + 1)) || fail "choosing profile 2 sent nothing"
 await_count "$trace" '^! ' 1 || fail "the simulated DPI press did not reach the trace"
 
+# Add a profile: the name dialog takes typed text and Enter confirms; the configuration is saved.
+config=$data/config/config.ini
+click 305 562
+sleep 1
+xdotool type --delay 40 "Aim 2" && xdotool key Return
+for _ in $(seq 1 50); do
+  iconv -f UTF-16 -t UTF-8 "$config" | grep -q '^ProfileShowCount=4' && break
+  sleep 0.1
+done
+iconv -f UTF-16 -t UTF-8 "$config" | grep -q '^ProfileShowCount=4' ||
+  fail "adding a profile did not show a fourth one"
+iconv -f UTF-16 -t UTF-8 "$data/config/default3.psf" | grep -q 'Aim 2' ||
+  fail "the added profile does not carry its typed name"
+
 # Closing only hides; a second start shows the first and ends at once.
 viewable() { xwininfo -id "$wid" | grep -q 'IsViewable'; }
 await_view() { # 1: shown, 0: hidden
@@ -133,7 +147,6 @@ wait "$pid"
 status=$?
 pid=""
 [ "$status" -eq 0 ] || fail "pelorin ended with $status"
-iconv -f UTF-16 -t UTF-8 "$data/PelorinData20231030A/config/config.ini" 2>/dev/null |
-  grep -q '^CurrentProfile=1' || iconv -f UTF-16 -t UTF-8 "$data/config/config.ini" |
-  grep -q '^CurrentProfile=1' || fail "the chosen profile is not in the saved configuration"
+iconv -f UTF-16 -t UTF-8 "$config" | grep -q '^CurrentProfile=1' ||
+  fail "the chosen profile is not in the saved configuration"
 echo "pass"
