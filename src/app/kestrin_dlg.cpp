@@ -6,6 +6,7 @@
 #include "pages/profile_slot_button.h"
 #include "platform/tray_icon.h"
 #include "platform/virtual_keys.h"
+#include "skin/battery.h"
 #include "skin/check_button.h"
 #include "skin/notify_code.h"
 #include "skin/skin_images.h"
@@ -391,6 +392,12 @@ void CKestrinDlg::notice(int titleTextId, int messageTextId) {
 // Every poll tick while shown; the text repaints only when it changes, so an idle window that
 // shows an unchanged battery draws nothing.
 void CKestrinDlg::updateBattery(std::uint8_t percent, int chargeState) {
+  if (auto* battery = dynamic_cast<CBattery*>(areas_[kBatteryArea]->control(CBattery::kId))) {
+    if (battery->chargeState() != chargeState || battery->percent() != percent) {
+      battery->setCharge(chargeState, percent);
+    }
+    if (chargeState == kCharging) battery->advanceAnimation();
+  }
   CControlBase* text = areas_[kBatteryArea]->control(kBatteryText);
   if (text == nullptr) return;
   const std::string shown = std::to_string(percent) + "%";

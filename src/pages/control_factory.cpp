@@ -4,11 +4,13 @@
 #include "pages/page.h"
 #include "pages/profile_slot_button.h"
 #include "platform/text_format.h"
+#include "skin/battery.h"
 #include "skin/check_button.h"
 #include "skin/color_select_button.h"
 #include "skin/color_select_check_button.h"
 #include "skin/combo_button.h"
 #include "skin/dpi_radio_button.h"
+#include "skin/dpi_value_show_control.h"
 #include "skin/image_button.h"
 #include "skin/link_button.h"
 #include "skin/power_manage_button.h"
@@ -125,8 +127,17 @@ std::unique_ptr<CControlBase> makeOther(const ControlSpec& spec, PageEnv& env, c
       }
       return bar;
     }
+    case ControlKind::LevelValue: {
+      auto value = std::make_unique<CDPIValueShowControl>(skin, env.parent, spec.id, rect);
+      if (spec.images[0] != nullptr && spec.images[1] != nullptr) {
+        value->loadBar(spec.images[0], spec.images[1]);
+      }
+      return value;
+    }
     case ControlKind::PowerDial:
       return makePowerDial(spec, env, rect);
+    case ControlKind::Battery:
+      return std::make_unique<CBattery>(skin, env.parent, rect);
     default:
       return nullptr;
   }

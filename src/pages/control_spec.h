@@ -23,10 +23,12 @@ enum class ControlKind : std::uint8_t {
   Radio,         // radio button of the option word: normal, over, down
   Slider,        // horizontal slider, thumb images[0]
   LevelBar,      // vertical DPI bar: track, fill
+  LevelValue,    // DPI value display over the bar: track, fill
   ColourButton,  // colour button drawn in its colour
   ColourSlot,    // colour check button: normal, selected
   DpiCaption,    // DPI level caption of the level set
   PowerDial,     // power-saving dial, images "power_manage_<n>min"
+  Battery,       // battery indicator with its own pictures
   Link,          // the web address
   Caption,       // a picture with a caption that takes no input: normal, over
   ProfileSlot,   // profile slot: normal, over, current normal, current over

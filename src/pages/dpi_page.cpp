@@ -10,9 +10,13 @@ namespace {
 constexpr int kLevels = 8;
 constexpr int kLevelStep = 38;
 
-constexpr std::array<ControlSpec, 4> kLevelOne = {{
+constexpr std::array<ControlSpec, 5> kLevelOne = {{
     {3280,
      ControlKind::LevelBar,
+     {900, 75, 907, 207},
+     {"skins\\mouse\\dpi_bar_1.png", "skins\\mouse\\dpi_bar_2.png"}},
+    {3300,
+     ControlKind::LevelValue,
      {900, 75, 907, 207},
      {"skins\\mouse\\dpi_bar_1.png", "skins\\mouse\\dpi_bar_2.png"}},
     {3290, ControlKind::DpiCaption, {891, 212, 917, 223}, {"skins\\dpi_value.png"}},

@@ -53,7 +53,7 @@ constexpr std::array<ControlSpec, 6> kPowerTable = {{
 }};
 
 constexpr std::array<ControlSpec, 8> kBatteryTable = {{
-    {3406, ControlKind::Picture, {80, 433, 110, 494}, {"skins\\battery_full.png"}},
+    {3406, ControlKind::Battery, {80, 433, 110, 494}},
     {3405, ControlKind::Value, {115, 480, 155, 498}, {}, kNoText, u"100%"},
     {3401, ControlKind::Picture, {165, 441, 173, 449}, {"skins\\battery_green.png"}},
     {3402, ControlKind::Label, {180, 436, 320, 454}, {}, text_id::kHigh},

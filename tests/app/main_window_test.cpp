@@ -24,9 +24,9 @@ std::vector<int> createdIds(const CKestrinDlg& window) {
 TEST_F(MainWindowTest, EveryControlIsCreatedOnceAndHasAnOwner) {
   start();
   const std::vector<int> ids = createdIds(*window);
-  // Window 30, DPI 32, lighting 21, polling 9, lift-off 4, debounce 3, pointer 19, combos 10,
+  // Window 30, DPI 40, lighting 21, polling 9, lift-off 4, debounce 3, pointer 19, combos 10,
   // power 6, battery 8.
-  EXPECT_EQ(ids.size(), 142u);
+  EXPECT_EQ(ids.size(), 150u);
   for (int id : ids) EXPECT_TRUE(messageOwner(id).has_value()) << id;
   const std::set<int> unique(ids.begin(), ids.end());
   for (int id : {2001, 2002, 2013, 2017, 2045, 2047, 2049, 2053, 2062, 2068, 2069, 2070, 2071,
