@@ -15,6 +15,7 @@ namespace pelorin {
 namespace {
 
 constexpr unsigned kHideCheckMs = 100;
+constexpr unsigned kStartUpFallbackMs = 250;
 constexpr unsigned kNoDeviceCheckMs = 2000;
 constexpr int kBackgroundResource = 364;
 constexpr std::string_view kFrameImage = "skins\\Frame_Lighting_Setting.bmp";
@@ -73,7 +74,8 @@ void CKestrinDlg::onInitDialog() {
   createControls();
   loadBackground(kBackgroundResource);
   frame_ = loadSkinImage(context(), kFrameImage);
-  context().host.post(windowId(), Message{main_msg::kStartUp, 0, 0, {}});
+  // The rest of the start-up follows the first frame, or this timer when no frame comes.
+  window()->setTimer(main_timer::kStartUpFallback, std::chrono::milliseconds(kStartUpFallbackMs));
 }
 
 void CKestrinDlg::createControls() {
@@ -101,6 +103,8 @@ void CKestrinDlg::createControls() {
 
 // The steps that follow the window's first showing, in start-up order.
 void CKestrinDlg::start() {
+  started_ = true;
+  window()->killTimer(main_timer::kStartUpFallback);
   const int needPassword = run_.data.config.needPassword();
   if (needPassword == 1) minimiseMainWindow();
   session_->setWindowShown(needPassword == 0);
@@ -208,6 +212,7 @@ void CKestrinDlg::drawBackground(Canvas& canvas, const Rect& client) {
 
 void CKestrinDlg::onPaint(Canvas& canvas, const Rect& dirty) {
   CDlgBase::onPaint(canvas, dirty);
+  if (!started_) context().host.post(windowId(), Message{main_msg::kStartUp, 0, 0, {}});
   if (!run_.firstPainted) return;
   auto painted = std::move(run_.firstPainted);
   run_.firstPainted = nullptr;
@@ -217,7 +222,7 @@ void CKestrinDlg::onPaint(Canvas& canvas, const Rect& dirty) {
 std::intptr_t CKestrinDlg::handleMessage(const Message& m) {
   const int id = static_cast<int>(m.id);
   if (m.id == main_msg::kStartUp) {
-    start();
+    if (!started_) start();
   } else if (m.id == msg::kActivateInstance) {
     restoreRequest();
   } else if (m.id == main_msg::kTrayCallback) {
@@ -330,6 +335,9 @@ void CKestrinDlg::onTimer(int id) {
       break;
     case static_cast<int>(TimerId::StatusPoll):
       session_->onPollTimer();
+      break;
+    case main_timer::kStartUpFallback:
+      if (!started_) start();
       break;
     case main_timer::kHideWhileHidden:
       if (!session_->windowShown() && w->isVisible()) w->show(ShowMode::Hide);

@@ -26,12 +26,13 @@ constexpr int kFirstColour = 1;
 constexpr int kLastColour = 8;
 constexpr int kAssignmentNotice = 20;
 constexpr int kHideWhileHidden = 40;
+constexpr int kStartUpFallback = 41;
 constexpr int kOsdCountdown = 50;
 constexpr int kProfileAction = 60;
 }  // namespace main_timer
 
 namespace main_msg {
-// Posted to itself at creation: the start-up steps that need the window on screen.
+// Posted to itself after its first frame: the start-up steps that follow the showing.
 constexpr unsigned kStartUp = 1900;
 constexpr unsigned kTrayCallback = 1056;
 // The profile list of the profile button: a row was chosen (lParam), or it closed unused.
@@ -160,6 +161,7 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   std::optional<std::pair<ProfileAction, int>> pendingAction_;
   int hiddenKeys_ = 0;
   bool destroyed_ = false;
+  bool started_ = false;
   // A dispatch or save is due: shutdown saves at once.
   bool savePending_ = false;
 };
