@@ -18,19 +18,19 @@ constexpr std::array<const char*, 4> kSlot = {
 // The profile combo's popup reports through 1124.
 constexpr unsigned kProfileMenu = 1124;
 
-constexpr ControlSpec slot(int k) {
+constexpr ControlRow slot(int k) {
   return {ctl_id::kFirstSlot + k,
           ControlKind::ProfileSlot,
           {50, 480 + 25 * k, 212, 501 + 25 * k},
           kSlot};
 }
 
-constexpr ControlSpec header(int id, int top, int textId) {
+constexpr ControlRow header(int id, int top, int textId) {
   return {
       id, ControlKind::Header, {846, top, 1108, top + 25}, {kHeaderNormal, kHeaderOver}, textId};
 }
 
-constexpr std::array<ControlSpec, 30> kWindowTable = {{
+constexpr std::array<ControlRow, 30> kWindowTable = {{
     {3400, ControlKind::Picture, {457, 171, 672, 569}, {"skins\\mouse\\mouse_nr.png"}},
     {ctl_id::kMacroManager,
      ControlKind::Button,

@@ -34,55 +34,55 @@ Font valueFont(const SkinContext& skin, int designHeight) {
   return font;
 }
 
-std::u16string captionOf(const ControlSpec& spec, const LanguageTable& texts) {
-  std::u16string caption = spec.textId != 0 ? texts[spec.textId] : std::u16string{};
-  caption += spec.text;
+std::u16string captionOf(const ControlRow& row, const LanguageTable& texts) {
+  std::u16string caption = row.textId != 0 ? texts[row.textId] : std::u16string{};
+  caption += row.text;
   return caption;
 }
 
 template <typename Button>
-void loadLooks(Button& button, const ControlSpec& spec) {
-  if (spec.images[0] != nullptr) button.loadNormalImage(spec.images[0]);
-  if (spec.images[1] != nullptr) button.loadOverImage(spec.images[1]);
-  if (spec.images[2] != nullptr) button.loadDownImage(spec.images[2]);
+void loadLooks(Button& button, const ControlRow& row) {
+  if (row.images[0] != nullptr) button.loadNormalImage(row.images[0]);
+  if (row.images[1] != nullptr) button.loadOverImage(row.images[1]);
+  if (row.images[2] != nullptr) button.loadDownImage(row.images[2]);
 }
 
-std::unique_ptr<CControlBase> makeButton(const ControlSpec& spec, PageEnv& env, const Rect& rect) {
+std::unique_ptr<CControlBase> makeButton(const ControlRow& row, PageEnv& env, const Rect& rect) {
   const SkinContext& skin = env.skin;
-  switch (spec.kind) {
+  switch (row.kind) {
     case ControlKind::Button:
-      return std::make_unique<CImageButton>(skin, env.parent, spec.id, rect);
+      return std::make_unique<CImageButton>(skin, env.parent, row.id, rect);
     case ControlKind::Check:
-      return std::make_unique<CCheckButton>(skin, env.parent, spec.id, rect);
+      return std::make_unique<CCheckButton>(skin, env.parent, row.id, rect);
     case ControlKind::Header:
       return std::make_unique<CCheckButton>(
-          skin, env.parent, spec.id, rect,
+          skin, env.parent, row.id, rect,
           CaptionStyle{text::kLeft, static_cast<int>(kCaptionMargin * skin.scale), 0});
     case ControlKind::Combo:
       return std::make_unique<CComboButton>(
-          skin, env.parent, spec.id, rect, spec.message,
+          skin, env.parent, row.id, rect, row.message,
           CaptionStyle{text::kLeft, static_cast<int>(kCaptionMargin * skin.scale), 0});
     case ControlKind::Radio:
-      return std::make_unique<CRadioButton>(skin, env.parent, spec.id, rect, env.options);
+      return std::make_unique<CRadioButton>(skin, env.parent, row.id, rect, env.options);
     case ControlKind::ColourButton:
-      return std::make_unique<CColorSelectButton>(skin, env.parent, spec.id, rect);
+      return std::make_unique<CColorSelectButton>(skin, env.parent, row.id, rect);
     case ControlKind::ColourSlot:
-      return std::make_unique<CColorSelectCheckButton>(skin, env.parent, spec.id, rect);
+      return std::make_unique<CColorSelectCheckButton>(skin, env.parent, row.id, rect);
     case ControlKind::DpiCaption:
-      return std::make_unique<CDPIRadioButton>(skin, env.parent, spec.id, rect, env.levels);
+      return std::make_unique<CDPIRadioButton>(skin, env.parent, row.id, rect, env.levels);
     case ControlKind::Link:
       return std::make_unique<CLinkButton>(skin, env.parent, rect);
     case ControlKind::Caption: {
       auto caption = std::make_unique<CSkinButton>(
-          skin, env.parent, spec.id, rect,
+          skin, env.parent, row.id, rect,
           CaptionStyle{text::kLeft, static_cast<int>(kCaptionMargin * skin.scale), 0});
       caption->setDisabled(true);
       return caption;
     }
     case ControlKind::ProfileSlot: {
-      auto slot = std::make_unique<CProfileSlotButton>(skin, env.parent, spec.id, rect);
-      if (spec.images[2] != nullptr && spec.images[3] != nullptr) {
-        slot->loadCurrentImages(spec.images[2], spec.images[3]);
+      auto slot = std::make_unique<CProfileSlotButton>(skin, env.parent, row.id, rect);
+      if (row.images[2] != nullptr && row.images[3] != nullptr) {
+        slot->loadCurrentImages(row.images[2], row.images[3]);
       }
       return slot;
     }
@@ -91,7 +91,7 @@ std::unique_ptr<CControlBase> makeButton(const ControlSpec& spec, PageEnv& env, 
   }
 }
 
-std::unique_ptr<CControlBase> makePowerDial(const ControlSpec&, PageEnv& env, const Rect& rect) {
+std::unique_ptr<CControlBase> makePowerDial(const ControlRow&, PageEnv& env, const Rect& rect) {
   auto dial = std::make_unique<CPowerManageButton>(env.skin, env.parent, rect);
   for (int value = kFirstPowerValue; value <= CPowerManageButton::kMaxValue; ++value) {
     dial->loadValueImage(value, "skins\\power_manage_" + std::to_string(value) + "min.png");
@@ -99,43 +99,43 @@ std::unique_ptr<CControlBase> makePowerDial(const ControlSpec&, PageEnv& env, co
   return dial;
 }
 
-std::unique_ptr<CControlBase> makeOther(const ControlSpec& spec, PageEnv& env, const Rect& rect) {
+std::unique_ptr<CControlBase> makeOther(const ControlRow& row, PageEnv& env, const Rect& rect) {
   const SkinContext& skin = env.skin;
-  switch (spec.kind) {
+  switch (row.kind) {
     case ControlKind::Picture:
-      return std::make_unique<CStaticImage>(skin, env.parent, spec.id, rect,
-                                            spec.images[0] != nullptr ? spec.images[0] : "");
+      return std::make_unique<CStaticImage>(skin, env.parent, row.id, rect,
+                                            row.images[0] != nullptr ? row.images[0] : "");
     case ControlKind::Label:
     case ControlKind::Value: {
       auto label = std::make_unique<CStaticText>(
-          skin, env.parent, spec.id, rect, captionOf(spec, env.texts), spec.colour,
-          (spec.kind == ControlKind::Value ? text::kCenter : text::kLeft) | text::kVCenter |
+          skin, env.parent, row.id, rect, captionOf(row, env.texts), row.colour,
+          (row.kind == ControlKind::Value ? text::kCenter : text::kLeft) | text::kVCenter |
               text::kSingleLine | text::kEndEllipsis);
-      label->setFont(spec.kind == ControlKind::Value ? valueFont(skin, kValueFontHeight)
-                                                     : skin.uiFont);
+      label->setFont(row.kind == ControlKind::Value ? valueFont(skin, kValueFontHeight)
+                                                    : skin.uiFont);
       return label;
     }
     case ControlKind::Slider: {
-      auto slider = std::make_unique<CSliderControl>(skin, env.parent, spec.id, rect);
-      if (spec.images[0] != nullptr) slider->loadThumb(spec.images[0]);
+      auto slider = std::make_unique<CSliderControl>(skin, env.parent, row.id, rect);
+      if (row.images[0] != nullptr) slider->loadThumb(row.images[0]);
       return slider;
     }
     case ControlKind::LevelBar: {
-      auto bar = std::make_unique<CVerticalSliderControl>(skin, env.parent, spec.id, rect);
-      if (spec.images[0] != nullptr && spec.images[1] != nullptr) {
-        bar->loadBar(spec.images[0], spec.images[1]);
+      auto bar = std::make_unique<CVerticalSliderControl>(skin, env.parent, row.id, rect);
+      if (row.images[0] != nullptr && row.images[1] != nullptr) {
+        bar->loadBar(row.images[0], row.images[1]);
       }
       return bar;
     }
     case ControlKind::LevelValue: {
-      auto value = std::make_unique<CDPIValueShowControl>(skin, env.parent, spec.id, rect);
-      if (spec.images[0] != nullptr && spec.images[1] != nullptr) {
-        value->loadBar(spec.images[0], spec.images[1]);
+      auto value = std::make_unique<CDPIValueShowControl>(skin, env.parent, row.id, rect);
+      if (row.images[0] != nullptr && row.images[1] != nullptr) {
+        value->loadBar(row.images[0], row.images[1]);
       }
       return value;
     }
     case ControlKind::PowerDial:
-      return makePowerDial(spec, env, rect);
+      return makePowerDial(row, env, rect);
     case ControlKind::Battery:
       return std::make_unique<CBattery>(skin, env.parent, rect);
     default:
@@ -145,15 +145,15 @@ std::unique_ptr<CControlBase> makeOther(const ControlSpec& spec, PageEnv& env, c
 
 }  // namespace
 
-std::unique_ptr<CControlBase> createControl(const ControlSpec& spec, PageEnv& env) {
-  const Rect rect = scaledRect(spec.rect, env.skin.scale);
-  std::unique_ptr<CControlBase> control = makeButton(spec, env, rect);
-  if (!control) return makeOther(spec, env, rect);
-  control->setFont(spec.kind == ControlKind::DpiCaption ? valueFont(env.skin, 9)
-                   : spec.kind == ControlKind::Link     ? valueFont(env.skin, kLinkFontHeight)
-                                                        : env.skin.uiFont);
-  if (auto* button = dynamic_cast<CSkinButton*>(control.get())) loadLooks(*button, spec);
-  const std::u16string caption = captionOf(spec, env.texts);
+std::unique_ptr<CControlBase> createControl(const ControlRow& row, PageEnv& env) {
+  const Rect rect = scaledRect(row.rect, env.skin.scale);
+  std::unique_ptr<CControlBase> control = makeButton(row, env, rect);
+  if (!control) return makeOther(row, env, rect);
+  control->setFont(row.kind == ControlKind::DpiCaption ? valueFont(env.skin, 9)
+                   : row.kind == ControlKind::Link     ? valueFont(env.skin, kLinkFontHeight)
+                                                       : env.skin.uiFont);
+  if (auto* button = dynamic_cast<CSkinButton*>(control.get())) loadLooks(*button, row);
+  const std::u16string caption = captionOf(row, env.texts);
   if (!caption.empty()) control->setText(caption);
   return control;
 }

@@ -10,7 +10,7 @@ namespace {
 constexpr int kLevels = 8;
 constexpr int kLevelStep = 38;
 
-constexpr std::array<ControlSpec, 5> kLevelOne = {{
+constexpr std::array<ControlRow, 5> kLevelOne = {{
     {3280,
      ControlKind::LevelBar,
      {900, 75, 907, 207},
@@ -28,16 +28,16 @@ constexpr std::array<ControlSpec, 5> kLevelOne = {{
     {3270, ControlKind::ColourButton, {891, 240, 917, 252}},
 }};
 
-constexpr std::array<ControlSpec, kLevels * kLevelOne.size()> levelTable() {
-  std::array<ControlSpec, kLevels * kLevelOne.size()> table{};
-  std::size_t row = 0;
+constexpr std::array<ControlRow, kLevels * kLevelOne.size()> levelTable() {
+  std::array<ControlRow, kLevels * kLevelOne.size()> table{};
+  std::size_t next = 0;
   for (const auto& first : kLevelOne) {
     for (int k = 0; k < kLevels; ++k) {
-      ControlSpec spec = first;
-      spec.id += k;
+      ControlRow row = first;
+      row.id += k;
       const int dx = kLevelStep * k;
-      spec.rect = {first.rect.left + dx, first.rect.top, first.rect.right + dx, first.rect.bottom};
-      table[row++] = spec;
+      row.rect = {first.rect.left + dx, first.rect.top, first.rect.right + dx, first.rect.bottom};
+      table[next++] = row;
     }
   }
   return table;

@@ -22,8 +22,8 @@ constexpr unsigned kAssignmentMenu = 1028;
 // Only the first five rows stand for buttons of the mouse.
 constexpr std::size_t kRowsShown = 5;
 
-constexpr std::array<ControlSpec, 2 * kRowsShown> comboTable() {
-  std::array<ControlSpec, 2 * kRowsShown> table{};
+constexpr std::array<ControlRow, 2 * kRowsShown> comboTable() {
+  std::array<ControlRow, 2 * kRowsShown> table{};
   for (std::size_t k = 0; k < kRowsShown; ++k) {
     const int top = kRows[k];
     table[2 * k] = {3400, ControlKind::Picture, {52, top + 1, 73, top + 20}, {kNumbers[k]}};
@@ -43,7 +43,7 @@ constexpr auto kComboTable = comboTable();
 constexpr std::array<const char*, 4> kCheck = {"skins\\check_nr.png", "skins\\check_ov.png",
                                                "skins\\check_dn.png"};
 
-constexpr std::array<ControlSpec, 6> kPowerTable = {{
+constexpr std::array<ControlRow, 6> kPowerTable = {{
     {3500, ControlKind::PowerDial, {81, 550, 221, 634}},
     {3407, ControlKind::Value, {36, 638, 266, 656}, {}, text_id::kSleepAfter},
     {3501, ControlKind::Check, {50, 658, 65, 673}, kCheck},
@@ -52,7 +52,7 @@ constexpr std::array<ControlSpec, 6> kPowerTable = {{
     {3402, ControlKind::Label, {70, 676, 270, 696}, {}, text_id::kMotionWakeup},
 }};
 
-constexpr std::array<ControlSpec, 8> kBatteryTable = {{
+constexpr std::array<ControlRow, 8> kBatteryTable = {{
     {3406, ControlKind::Battery, {80, 433, 110, 494}},
     {3405, ControlKind::Value, {115, 480, 155, 498}, {}, kNoText, u"100%"},
     {3401, ControlKind::Picture, {165, 441, 173, 449}, {"skins\\battery_green.png"}},

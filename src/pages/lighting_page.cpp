@@ -13,14 +13,14 @@ constexpr const char* kThumb = "skins\\Slider_Circle.png";
 constexpr const char* kSlotNormal = "skins\\color_select_nr.png";
 constexpr const char* kSlotChecked = "skins\\color_select_check.png";
 
-constexpr ControlSpec slot(int k) {
+constexpr ControlRow slot(int k) {
   return {3180 + k,
           ControlKind::ColourSlot,
           {42 + 26 * k, 134, 63 + 26 * k, 154},
           {kSlotNormal, kSlotChecked}};
 }
 
-constexpr std::array<ControlSpec, 21> kLightingTable = {{
+constexpr std::array<ControlRow, 21> kLightingTable = {{
     {3120,
      ControlKind::Combo,
      {40, 11, 229, 36},

@@ -2,13 +2,13 @@
 
 namespace pelorin {
 
-Page::Page(std::span<const ControlSpec> table, Point designOrigin)
+Page::Page(std::span<const ControlRow> table, Point designOrigin)
     : table_(table), designOrigin_(designOrigin), placedAt_(designOrigin) {}
 
 void Page::create(PageEnv& env) {
   texts_ = &env.texts;
   controls_.clear();
-  for (const auto& spec : table_) controls_.push_back(env.add(createControl(spec, env)));
+  for (const auto& row : table_) controls_.push_back(env.add(createControl(row, env)));
 }
 
 void Page::place(Point origin, float scale) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "lang/language_table.h"
-#include "pages/control_spec.h"
+#include "pages/control_row.h"
 #include "profile/profile_record.h"
 #include "skin/control_base.h"
 #include "skin/dpi_levels.h"
@@ -31,7 +31,7 @@ struct PageEnv {
 class Page {
  public:
   // designOrigin: the content origin the table's rectangles are written against.
-  explicit Page(std::span<const ControlSpec> table, Point designOrigin = {});
+  explicit Page(std::span<const ControlRow> table, Point designOrigin = {});
   virtual ~Page() = default;
   Page(const Page&) = delete;
   Page& operator=(const Page&) = delete;
@@ -49,7 +49,7 @@ class Page {
   // The page's own one-shot timers of the main window (1 to 8, 20, 50).
   virtual bool onTimer(int) { return false; }
 
-  std::span<const ControlSpec> table() const { return table_; }
+  std::span<const ControlRow> table() const { return table_; }
   const std::vector<CControlBase*>& controls() const { return controls_; }
   CControlBase* control(int id) const;
 
@@ -59,7 +59,7 @@ class Page {
 
  private:
   const LanguageTable* texts_ = nullptr;
-  std::span<const ControlSpec> table_;
+  std::span<const ControlRow> table_;
   Point designOrigin_;
   Point placedAt_{};
   bool shown_ = true;
@@ -67,7 +67,7 @@ class Page {
 };
 
 // A control of the table row, its rectangle scaled and truncated to whole pixels.
-std::unique_ptr<CControlBase> createControl(const ControlSpec& spec, PageEnv& env);
+std::unique_ptr<CControlBase> createControl(const ControlRow& row, PageEnv& env);
 Rect scaledRect(const Rect& design, float scale);
 
 }  // namespace pelorin

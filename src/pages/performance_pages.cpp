@@ -19,13 +19,13 @@ constexpr std::array<const char*, 4> kCheck = {"skins\\check_nr.png", "skins\\ch
                                                "skins\\check_dn.png"};
 constexpr int kRateStep = 59;
 
-constexpr ControlSpec rateTile(int k, const char* normal, const char* down) {
+constexpr ControlRow rateTile(int k, const char* normal, const char* down) {
   return {3030 + k,
           ControlKind::Radio,
           {18 + kRateStep * k, 12, 90 + kRateStep * k, 84},
           {normal, down, down}};
 }
-constexpr ControlSpec rateCaption(int k) {
+constexpr ControlRow rateCaption(int k) {
   return {3142 + k,
           ControlKind::Value,
           {18 + kRateStep * k, 26, 65 + kRateStep * k, 44},
@@ -33,7 +33,7 @@ constexpr ControlSpec rateCaption(int k) {
           text_id::kRate125Hz + k};
 }
 
-constexpr std::array<ControlSpec, 9> kPollingTable = {{
+constexpr std::array<ControlRow, 9> kPollingTable = {{
     rateTile(0, "skins\\125hz_nr.png", "skins\\125hz_dn.png"),
     rateTile(1, "skins\\250hz_nr.png", "skins\\250hz_dn.png"),
     rateTile(2, "skins\\500hz_nr.png", "skins\\500hz_dn.png"),
@@ -51,20 +51,20 @@ constexpr std::array<ControlSpec, 9> kPollingTable = {{
      1134},
 }};
 
-constexpr std::array<ControlSpec, 4> kLiftOffTable = {{
+constexpr std::array<ControlRow, 4> kLiftOffTable = {{
     {3510, ControlKind::Radio, {18, 16, 33, 31}, kRadio},
     {3511, ControlKind::Radio, {77, 16, 92, 31}, kRadio},
     {3520, ControlKind::Label, {38, 14, 75, 32}, {}, text_id::kLiftOff1mm},
     {3521, ControlKind::Label, {97, 14, 160, 32}, {}, text_id::kLiftOff2mm},
 }};
 
-constexpr std::array<ControlSpec, 3> kDebounceTable = {{
+constexpr std::array<ControlRow, 3> kDebounceTable = {{
     {3531, ControlKind::Picture, {761, 224, 906, 227}, {kBar}},
     {3530, ControlKind::Slider, {761, 219, 906, 232}, {kThumb}},
     {3532, ControlKind::Value, {912, 216, 952, 234}, {}, kNoText, u"12ms"},
 }};
 
-constexpr std::array<ControlSpec, 19> kPointerTable = {{
+constexpr std::array<ControlRow, 19> kPointerTable = {{
     {3133, ControlKind::Label, {14, 4, 114, 22}, {}, text_id::kPointerSpeed},
     {3139, ControlKind::Picture, {118, 12, 218, 15}, {kBar2}},
     {2043, ControlKind::Slider, {118, 7, 218, 20}, {kThumb}},

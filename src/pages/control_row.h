@@ -34,7 +34,7 @@ enum class ControlKind : std::uint8_t {
   ProfileSlot,   // profile slot: normal, over, current normal, current over
 };
 
-struct ControlSpec {
+struct ControlRow {
   int id = 0;
   ControlKind kind = ControlKind::Picture;
   Rect rect;
