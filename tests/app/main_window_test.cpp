@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <set>
 
+#include "app/attention_dlg.h"
 #include "app/message_table.h"
 #include "main_window_fixture.h"
 #include "platform/virtual_keys.h"
@@ -233,6 +234,11 @@ TEST_F(MainWindowTest, PicturesAtScaleOneAndOneAndAHalf) {
     const auto at = [scale](int v) { return static_cast<int>(static_cast<float>(v) * scale); };
     EXPECT_NE(simWindow().pixel(at(150), at(228)), simWindow().pixel(at(150), at(280)));
   }
+  CAttentionDlg notice(*skin, text(150), text(155));
+  ASSERT_TRUE(notice.create(WindowKind::Modal, window->windowId()));
+  host.runPending();
+  EXPECT_TRUE(host.findSim(notice.windowId())
+                  ->savePng(std::filesystem::path(PELORIN_SCREEN_DIR) / "notice_1.5.png"));
 }
 
 }  // namespace
