@@ -22,10 +22,12 @@ Size scaled(Size design, float scale) {
 
 }  // namespace
 
-CAttentionDlg::CAttentionDlg(SkinContext& context, std::u16string title, std::u16string text)
+CAttentionDlg::CAttentionDlg(SkinContext& context, std::u16string title, std::u16string text,
+                             std::u16string ok)
     : CDlgBase(context, scaled(kDesignSize, context.scale)),
       title_(std::move(title)),
-      text_(std::move(text)) {}
+      text_(std::move(text)),
+      ok_(std::move(ok)) {}
 
 void CAttentionDlg::onInitDialog() {
   const float scale = context().scale;
@@ -50,7 +52,7 @@ void CAttentionDlg::onInitDialog() {
   ok->loadNormalImage("skins\\button2_nr.png");
   ok->loadOverImage("skins\\button2_ov.png");
   ok->setFont(context().uiFont);
-  ok->setText(u"OK");
+  ok->setText(ok_);
   addControl(0, std::move(ok));
   loadBackground(151);
 }

@@ -12,7 +12,8 @@ class CAttentionDlg final : public CDlgBase {
   static constexpr Size kDesignSize{429, 140};
   static constexpr int kOk = 2010;
 
-  CAttentionDlg(SkinContext& context, std::u16string title, std::u16string text);
+  // ok: the caption of the button, a language text.
+  CAttentionDlg(SkinContext& context, std::u16string title, std::u16string text, std::u16string ok);
 
   const std::u16string& title() const { return title_; }
   const std::u16string& text() const { return text_; }
@@ -24,6 +25,7 @@ class CAttentionDlg final : public CDlgBase {
  private:
   std::u16string title_;
   std::u16string text_;
+  std::u16string ok_;
 };
 
 }  // namespace pelorin

@@ -11,6 +11,7 @@
 #include "app/attention_dlg.h"
 #include "app/kestrin_dlg.h"
 #include "app/scale_factor.h"
+#include "lang/text_ids.h"
 #include "pelorin/options.h"
 #include "platform/linux/glib_ui_dispatcher.h"
 #include "platform/linux/gtk_desktop.h"
@@ -33,16 +34,17 @@ constexpr int kExitFailed = 1;
 // The notices the window shows; each lives until the program ends or the user closes it.
 class Notices {
  public:
-  explicit Notices(SkinContext& skin) : skin_(skin) {}
+  Notices(SkinContext& skin, std::u16string ok) : skin_(skin), ok_(std::move(ok)) {}
   void show(std::u16string_view title, std::u16string_view text) {
     std::erase_if(shown_, [](const auto& d) { return d->windowId() == kNoWindow; });
     shown_.push_back(
-        std::make_unique<CAttentionDlg>(skin_, std::u16string(title), std::u16string(text)));
+        std::make_unique<CAttentionDlg>(skin_, std::u16string(title), std::u16string(text), ok_));
     shown_.back()->create(WindowKind::Modal, kNoWindow);
   }
 
  private:
   SkinContext& skin_;
+  std::u16string ok_;
   std::vector<std::unique_ptr<CAttentionDlg>> shown_;
 };
 
@@ -97,7 +99,7 @@ int run(const ProgramOptions& options, int argc, char** argv) {
                    static_cast<float>(scale),
                    uiFont(data->font.face, data->font.height, data->font.charset),
                    dialogs};
-  Notices notices(skin);
+  Notices notices(skin, data->texts[text_id::kOk]);
   SteadyClock clock;
   GtkDesktop desktop(host, ui);
   MainWindowRun windowRun{skin, *data, bus.bus(), clock,   ui,     options.simulate,

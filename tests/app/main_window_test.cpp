@@ -234,7 +234,7 @@ TEST_F(MainWindowTest, PicturesAtScaleOneAndOneAndAHalf) {
     const auto at = [scale](int v) { return static_cast<int>(static_cast<float>(v) * scale); };
     EXPECT_NE(simWindow().pixel(at(150), at(228)), simWindow().pixel(at(150), at(280)));
   }
-  CAttentionDlg notice(*skin, text(150), text(155));
+  CAttentionDlg notice(*skin, text(150), text(155), text(4));
   ASSERT_TRUE(notice.create(WindowKind::Modal, window->windowId()));
   host.runPending();
   EXPECT_TRUE(host.findSim(notice.windowId())
