@@ -103,16 +103,28 @@ await_count "$trace" '^! ' 1 || fail "the simulated DPI press did not reach the 
 
 # Add a profile: the name dialog takes typed text and Enter confirms; the configuration is saved.
 config=$data/config/config.ini
+# Waits until the UTF-16 file holds a line matching the pattern.
+await_in() {
+  for _ in $(seq 1 100); do
+    iconv -f UTF-16 -t UTF-8 "$1" 2>/dev/null | grep -q "$2" && return 0
+    sleep 0.1
+  done
+  return 1
+}
 click 305 562
-sleep 1
-xdotool type --delay 40 "Aim 2" && xdotool key Return
-for _ in $(seq 1 50); do
-  iconv -f UTF-16 -t UTF-8 "$config" | grep -q '^ProfileShowCount=4' && break
+dialog=""
+for _ in $(seq 1 100); do
+  for w in $(xdotool search --onlyvisible --name '^Pelorin$' 2>/dev/null); do
+    [ "$(xwininfo -id "$w" | sed -n 's/ *Width: //p')" -eq 429 ] && dialog=$w
+  done
+  [ -n "$dialog" ] && break
   sleep 0.1
 done
-iconv -f UTF-16 -t UTF-8 "$config" | grep -q '^ProfileShowCount=4' ||
-  fail "adding a profile did not show a fourth one"
-iconv -f UTF-16 -t UTF-8 "$data/config/default3.psf" | grep -q 'Aim 2' ||
+[ -n "$dialog" ] || fail "the add button did not open the name dialog"
+sleep 0.3
+xdotool type --delay 40 "Aim 2" && xdotool key Return
+await_in "$config" '^ProfileShowCount=4' || fail "adding a profile did not show a fourth one"
+await_in "$data/config/default3.psf" '^ProfileName=Aim 2' ||
   fail "the added profile does not carry its typed name"
 
 # Closing only hides; a second start shows the first and ends at once.
