@@ -162,6 +162,9 @@ TEST(Utf, ConvertsBothWaysAndReplacesWhatCannotBeEncoded) {
   EXPECT_EQ(toUtf8(u"\u4E2D\u6587 \U0001F5B1"), "\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x96\xB1");
   EXPECT_EQ(toUtf16("\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x96\xB1"), u"\u4E2D\u6587 \U0001F5B1");
   EXPECT_EQ(toUtf8(std::u16string(1, char16_t{0xDC00})), "\xEF\xBF\xBD");
+  EXPECT_EQ(toUtf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
+  EXPECT_EQ(toUtf8(u"a" + std::u16string(1, char16_t{0xDBFF}) + u"b"),
+            std::string("a") + "\xEF\xBF\xBD" + "b");
   EXPECT_EQ(toUtf16("\xC0\xAF"), u"\uFFFD");    // overlong encoding of '/'
   EXPECT_EQ(toUtf16("a\xE4\xB8"), u"a\uFFFD");  // truncated sequence
 }

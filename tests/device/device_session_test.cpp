@@ -339,14 +339,26 @@ TEST_F(Session, MouseButtonEventUpdatesProfileAndIsNeverEchoed) {
   EXPECT_TRUE(mouse->received().empty());
 }
 
-TEST_F(Session, EventWithImpossibleLevelKeepsTheLevel) {
+struct EventCase {
+  std::uint8_t levelByte, pollingByte, level;  // level 1 is what the profile held before
+  const char16_t* pollingName;
+};
+class EventLevel : public Session, public testing::WithParamInterface<EventCase> {};
+
+TEST_P(EventLevel, NamesAnEnabledLevelOrKeepsTheOldOne) {
   session.current().CurrentDPILevel = 1;
   Report event{};
-  event[0] = 0x05, event[1] = 0x06, event[3] = 0x09, event[4] = 0x00;
+  event[0] = 0x05, event[1] = 0x06;
+  event[3] = GetParam().pollingByte, event[4] = GetParam().levelByte;
   session.onDeviceEvent(event);
-  EXPECT_EQ(session.current().CurrentDPILevel, 1);
-  EXPECT_EQ(session.current().PollingRateName, u"1000Hz");
+  EXPECT_EQ(session.current().CurrentDPILevel, GetParam().level);
+  EXPECT_EQ(session.current().PollingRateName, GetParam().pollingName);
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, EventLevel,
+                         testing::Values(EventCase{0x00, 0x09, 1, u"1000Hz"},
+                                         EventCase{0x08, 0x08, 7, u"125Hz"},
+                                         EventCase{0x09, 0x04, 1, u"250Hz"}));
 
 TEST_F(Session, EventsFromTheMouseFlowThroughTheReaderIntoTheProfile) {
   while (bus.waitingReaders(cablePlug) < 1) std::this_thread::yield();

@@ -60,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"WheelStep", macroOf(1, {MacroAction::move(0xE7, 1)}, 1), {0x60, 0, 0x01}},
         EntryCase{"LeftShift", macroOf(1, {MacroAction::press(0xA0)}, 1), {0x20, 0, 0x02}},
         EntryCase{"RightAlt", macroOf(1, {MacroAction::press(0xA5)}, 1), {0x20, 0, 0x40}},
+        EntryCase{"RightWin", macroOf(1, {MacroAction::press(0x5C)}, 1), {0x20, 0, 0x80}},
         EntryCase{
             "UnmappedKeyIsUsageZero", macroOf(1, {MacroAction::press(0xFF)}, 1), {0x30, 0, 0x00}},
         EntryCase{"LeadingAndDoubleDelaysDropped",
@@ -90,23 +91,36 @@ class MacroUpload : public testing::Test, public test::DeviceFixture {
   std::array<std::optional<MacroImage>, kMacroSlotCount> lastSent{};
 };
 
-TEST_F(MacroUpload, NineCommandsGoInTwoChunks) {
-  auto m = macroOf(7, {}, 9);
-  for (int i = 0; i < 9; ++i) m.insertAction(m.actionCount, MacroAction::press(0x41));
+struct ChunkCase {
+  std::uint8_t commandCount;
+  Bytes parts, lengths;  // bytes 5 and 6 of each chunk in order
+};
+class MacroChunks : public MacroUpload, public testing::WithParamInterface<ChunkCase> {};
+
+TEST_P(MacroChunks, CarryPartNumbersAndLengths) {
+  const auto count = GetParam().commandCount;
+  auto m = macroOf(7, {}, count);
+  for (int i = 0; i < count; ++i) m.insertAction(m.actionCount, MacroAction::press(0x41));
   library.putMacro(LibraryLocation::top(0), u"M", m);
   assignMacro(0, m);
   assignMacroSlots(p, library, texts, false);
   uploadMacros(*link, p, lastSent, true);
-  const auto sent = mouse->received();
-  ASSERT_EQ(sent.size(), 2u);
-  EXPECT_EQ(sent[0].bytes[2], 0x0E);
-  EXPECT_EQ(sent[0].bytes[5], 0x02);
-  EXPECT_EQ(sent[0].bytes[6], 26);
-  EXPECT_EQ(sent[0].bytes[7], 1);
-  EXPECT_EQ(sent[1].bytes[5], 0x12);
-  EXPECT_EQ(sent[1].bytes[6], 3);
-  EXPECT_EQ(mouse->settings().macroSlots.at(1).size(), 27u);
+  Bytes parts, lengths;
+  for (const auto& chunk : mouse->received()) {
+    EXPECT_EQ(chunk.bytes[2], 0x0E);
+    EXPECT_EQ(chunk.bytes[7], 1);
+    parts.push_back(chunk.bytes[5]);
+    lengths.push_back(chunk.bytes[6]);
+  }
+  EXPECT_EQ(parts, GetParam().parts);
+  EXPECT_EQ(lengths, GetParam().lengths);
+  EXPECT_EQ(mouse->settings().macroSlots.at(1).size(), 3u * count);
 }
+
+// 27 entry bytes leave two for a second chunk; 75 fill three chunks to the last byte.
+INSTANTIATE_TEST_SUITE_P(Counts, MacroChunks,
+                         testing::Values(ChunkCase{9, {0x02, 0x12}, {26, 3}},
+                                         ChunkCase{25, {0x03, 0x13, 0x23}, {26, 26, 26}}));
 
 TEST_F(MacroUpload, EmptyMacroSendsOneEmptyChunk) {
   const auto m = macroOf(3, {}, 0);

@@ -118,6 +118,13 @@ TEST_F(Lighting, ColourListKeepsOnlySelectedNonBlackSlots) {
   EXPECT_TRUE(std::equal(colours.begin(), colours.end(), image.bytes.begin() + 3));
 }
 
+TEST_F(Lighting, TopSpeedWrapsInsideItsNibble) {
+  mode(0);
+  p.Lighting1Brightness[0] = 1;
+  p.Lighting1Speed[0] = 0x0F;
+  EXPECT_EQ(buildLighting(p).bytes[1], 0x20);  // brightness 2 above, speed 0x10 kept to 0
+}
+
 TEST_F(Lighting, FixedPlacesAreBlackWhenNotSelected) {
   mode(6);
   p.Lighting1FixedColor[6].fill(0x00FFFFFF);

@@ -194,12 +194,29 @@ TEST_F(RoutingTest, RightClickAndDoubleClickGoToTheTopmostControlUnderThePointer
   EXPECT_EQ(std::count(button->calls.begin(), button->calls.end(), "dbl 160,120"), 0);
 }
 
-TEST_F(RoutingTest, LeavingTheWindowTellsTheHoverControl) {
+struct LeaveCase {
+  const char* name;
+  bool maximised;
+  const char* lastCall;
+};
+
+class LeaveTest : public RoutingTest, public ::testing::WithParamInterface<LeaveCase> {};
+
+TEST_P(LeaveTest, TellsTheHoverControlWhereThePointerWas) {
+  if (GetParam().maximised) simWindow(dialog).maximise();
   moveTo(dialog, 150, 110);
+  moveTo(dialog, 160, 115);
   host.moveMouse(frame().right + 50, frame().top);
-  EXPECT_EQ(button->calls.back(), "move -1,-1");
+  EXPECT_EQ(button->calls.back(), GetParam().lastCall);
+  EXPECT_EQ(std::count(button->calls.begin(), button->calls.end(), "move 160,115"),
+            GetParam().maximised ? 2 : 1);
   EXPECT_EQ(dialog.hoverControl(), nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(Windows, LeaveTest,
+                         ::testing::Values(LeaveCase{"normal", false, "move -1,-1"},
+                                           LeaveCase{"maximised", true, "move 160,115"}),
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST_F(RoutingTest, PressingElsewhereResetsAStalePressedControl) {
   dragFrom(150, 110, 0, 60);  // the button keeps its pressed record

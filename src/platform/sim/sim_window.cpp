@@ -27,6 +27,7 @@ void SimWindow::show(ShowMode mode) {
     case ShowMode::Restore:
       visible_ = true;
       minimised_ = false;
+      maximised_ = false;
       if (takesFocus()) system_.activate(id_);
       break;
     case ShowMode::Hide:
@@ -35,11 +36,17 @@ void SimWindow::show(ShowMode mode) {
     case ShowMode::Minimise:
       visible_ = true;
       minimised_ = true;
+      maximised_ = false;
       break;
   }
   const bool showing = visible_ && !minimised_;
   if (showing && !wasShowing) invalidateAll();
   if (!showing && system_.activeWindow() == id_) system_.activate(kNoWindow);
+}
+
+void SimWindow::maximise() {
+  show(ShowMode::Normal);
+  maximised_ = true;
 }
 
 void SimWindow::bringToFront() {

@@ -32,7 +32,7 @@ class SimWindow final : public Window {
   void bringToFront() override;
   bool isVisible() const override { return visible_; }
   bool isMinimised() const override { return minimised_; }
-  bool isMaximised() const override { return false; }
+  bool isMaximised() const override { return maximised_; }
   void setTitle(std::u16string_view title) override { title_ = title; }
   void setIcon(const Image&) override { hasIcon_ = true; }
   void invalidate(const Rect& rect) override;
@@ -66,6 +66,8 @@ class SimWindow final : public Window {
   bool savePng(const std::filesystem::path& path) const;
 
   // Driven by the host.
+  // What the user's maximise command does; the program itself never asks for it.
+  void maximise();
   WindowClient& client() { return client_; }
   bool paintIfDirty();
   struct Timer {
@@ -92,6 +94,7 @@ class SimWindow final : public Window {
   PointerShape cursor_ = PointerShape::Arrow;
   bool visible_ = false;
   bool minimised_ = false;
+  bool maximised_ = false;
   bool tracking_ = false;
   bool textInput_ = false;
   Rect textCaret_;
