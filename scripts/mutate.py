@@ -374,12 +374,13 @@ def main() -> int:
     launcher = []
     if shutil.which("ccache"):
         launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"]
-    if not (build / "build.ninja").exists():
-        code, out = run(["cmake", "-S", str(tree), "-B", str(build), "-G", "Ninja",
-                         "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
-                         "-DPELORIN_BUILD_BENCH=OFF", *launcher])
-        if code != 0:
-            sys.exit("mutate: configure failed:\n" + out)
+    # Checked standard containers: a mutant that reads past an array aborts instead of reading
+    # whatever lies behind it.
+    code, out = run(["cmake", "-S", str(tree), "-B", str(build), "-G", "Ninja",
+                     "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -D_GLIBCXX_ASSERTIONS",
+                     "-DPELORIN_BUILD_BENCH=OFF", *launcher])
+    if code != 0:
+        sys.exit("mutate: configure failed:\n" + out)
     env = dict(os.environ, PELORIN_SOURCE_DIR=str(tree))
 
     targets_list = build_targets_list(build)

@@ -222,6 +222,17 @@ TEST(LibraryFromLines, TruncatedActionLineKeepsEverythingBeforeIt) {
   EXPECT_EQ(flatten(library), (Flat{"0:0 a#1"}));
 }
 
+// A folder takes four lines, so reading on after a bad one would land on the next item's start.
+TEST(LibraryFromLines, BadFolderLineEndsTheReadingBeforeTheNextItem) {
+  MacroLibrary library;
+  addFolder(library, {}, u"F");
+  addMacro(library, {}, u"b");
+  Lines lines = libraryToLines(library, LibraryLocation{});
+  lines[6] = u"MacroItemFolderIsOpen";
+  libraryFromLines(library, lines);
+  EXPECT_EQ(flatten(library), Flat{});
+}
+
 TEST(LibraryFromLines, EndOfTextInsideAnItemDropsIt) {
   Lines lines = baseLines();
   lines.pop_back();
