@@ -61,7 +61,7 @@ def mask_source(text: str) -> str:
             blank(i, end)
             i = end
         elif raw := RAW_STRING.match(text, i):
-            end = text.find(")" + raw.group(1) + '"', i + raw.end())
+            end = text.find(")" + raw.group(1) + '"', raw.end())
             end = n if end < 0 else end + len(raw.group(1)) + 2
             blank(i, end)
             i = end
@@ -115,12 +115,12 @@ def swap_mutants(masked: str):
             yield m.start(), m.end(), table[m.group(0)], operator
 
 
-INT_LITERAL = re.compile(r"(?<![\w.])(0[xX][0-9A-Fa-f]+|\d+)([uUlL]*)(?![\w.])")
+INT_LITERAL = re.compile(r"(?<![\w.'])(0[xX][0-9A-Fa-f']+|\d[\d']*)([uUlL]*)(?![\w.'])")
 
 
 def literal_mutants(masked: str):
     for m in INT_LITERAL.finditer(masked):
-        digits, suffix = m.group(1), m.group(2)
+        digits, suffix = m.group(1).replace("'", ""), m.group(2)
         hexadecimal = digits[:2].lower() == "0x"
         value = int(digits, 16 if hexadecimal else 10)
         for changed in (value + 1, value - 1):
@@ -282,6 +282,7 @@ def test_programs(build: Path, targets: list[str], libraries: set[str], pattern:
 class Plan:
     targets: list[str]
     binaries: list[Path]
+    timeout: float = 0
 
 
 def plan_for(build: Path, targets_list: list[str], rel_source: Path, pattern: str) -> Plan:
@@ -349,7 +350,8 @@ def main() -> int:
     parser.add_argument("--max-per-file", type=int, default=10)
     parser.add_argument("--max-total", type=int, default=None)
     parser.add_argument("--seed", type=int, default=1)
-    parser.add_argument("--timeout", type=float, default=120, help="seconds per mutant's tests")
+    parser.add_argument("--timeout", type=float, default=None,
+                        help="seconds per mutant's tests (default: five times the unmutated run)")
     parser.add_argument("--build-timeout", type=float, default=600)
     # The desktop and FUSE programs need a display or /dev/fuse and run through their own
     # wrappers; the core's faults are caught by the others.
@@ -396,13 +398,19 @@ def main() -> int:
     if code != 0:
         sys.exit("mutate: the unmutated build fails:\n" + out[-4000:])
     # A program that fails on the unmutated code says nothing about a mutant: it is left out.
-    failing = {t for t in wanted
-               if run_tests(Plan([t], [build / "bin" / t]), env, args.timeout * 4) != "survived"}
-    for t in sorted(failing):
-        print(f"mutate: {t} fails without any mutant and is left out", flush=True)
+    # The time each one takes sets the timeout of the mutants: a fault that makes the tests hang
+    # (a thread never started, a loop that never ends) counts as caught.
+    failing, seconds = set(), {}
+    for t in wanted:
+        started = time.monotonic()
+        if run_tests(Plan([t], [build / "bin" / t]), env, args.build_timeout) != "survived":
+            failing.add(t)
+            print(f"mutate: {t} fails without any mutant and is left out", flush=True)
+        seconds[t] = time.monotonic() - started
     for plan in plans.values():
         plan.binaries = [b for b in plan.binaries if b.name not in failing]
         plan.targets = [t for t in plan.targets if t not in failing]
+        plan.timeout = args.timeout or 10 + 5 * sum(seconds[t] for t in plan.targets)
 
     results = {"killed": 0, "timeout": 0, "survived": 0, "invalid": 0}
     survivors = []
@@ -416,7 +424,7 @@ def main() -> int:
         try:
             target.write_text(apply(mutant, original))
             code, _ = build_targets(build, plan.targets, args.build_timeout)
-            outcome = "invalid" if code != 0 else run_tests(plan, env, args.timeout)
+            outcome = "invalid" if code != 0 else run_tests(plan, env, plan.timeout)
         finally:
             target.write_text(original)
         results[outcome] += 1
