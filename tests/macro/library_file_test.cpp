@@ -247,7 +247,7 @@ TEST(LibraryFromLines, NumbersHaveLeadingNumberSemantics) {
   lines[9] = u"MacroKeyLoopNum=7 times";
   lines[10] = u"MacroActionNum=999";
   lines[11] = u"MacroCommandActionNum=257";
-  lines[12] = u"AllAction=e0800000" + std::u16string(2680, u'0');
+  lines[12] = u"AllAction=e080007G" + std::u16string(2680, u'0');  // "7G" reads 7
   MacroLibrary library;
   libraryFromLines(library, lines);
   const MacroKey& macro = *library.itemAt(LibraryLocation::top(0))->macro;
@@ -255,7 +255,7 @@ TEST(LibraryFromLines, NumbersHaveLeadingNumberSemantics) {
   EXPECT_EQ(macro.loopCount, 7);
   EXPECT_EQ(macro.actionCount, 336U);  // held to the size of the action array
   EXPECT_EQ(macro.commandCount, 1);
-  EXPECT_EQ(macro.actions[0], (MacroAction{0xE0, 0x80, 0, 0}));
+  EXPECT_EQ(macro.actions[0], (MacroAction{0xE0, 0x80, 0, 7}));
 }
 
 TEST_F(LibraryFile, CarriageReturnLineEndsLeaveTheLibraryEmpty) {
