@@ -158,6 +158,9 @@ TEST(CommandCount, LimitAndApply) {
   macro.commandCount = 0;
   command_count::apply(macro, -1);
   EXPECT_EQ(macro.commandCount, 0);
+  macro.commandCount = 255;  // a count read from a file is not held to the limit
+  command_count::apply(macro, 1);
+  EXPECT_EQ(macro.commandCount, 255);
 }
 
 TEST(CommandCount, RestartEmptiesListAndCountButKeepsTheRest) {
