@@ -247,7 +247,7 @@ TEST(LibraryFromLines, NumbersHaveLeadingNumberSemantics) {
   lines[9] = u"MacroKeyLoopNum=7 times";
   lines[10] = u"MacroActionNum=999";
   lines[11] = u"MacroCommandActionNum=257";
-  lines[12] = u"AllAction=e080007G" + std::u16string(2680, u'0');  // "7G" reads 7
+  lines[12] = u"AllAction=e080007g" + std::u16string(2680, u'0');  // "7g" reads 7
   MacroLibrary library;
   libraryFromLines(library, lines);
   const MacroKey& macro = *library.itemAt(LibraryLocation::top(0))->macro;
