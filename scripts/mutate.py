@@ -154,8 +154,13 @@ def negation_mutants(masked: str):
         yield open_at + 1, close_at, "!(" + "\0" + ")", "negate"
 
 
-STATEMENT = re.compile(r"^([ \t]*)([A-Za-z_][\w:.\->\[\]]*(?:\(.*\))?\s*(?:[-+|&*/]?=|\(|\+\+|--).*;)[ \t]*$", re.M)
-NOT_A_STATEMENT = re.compile(r"^(?:return|const|constexpr|static|using|auto|case|default|break|continue|goto|else|do)\b")
+# One whole statement on its line that starts with a name and assigns or calls: "x = y;",
+# "f(a);", "a.b[c] += d;". A declaration starts with two names, so it never matches.
+STATEMENT = re.compile(
+    r"^([ \t]*)([A-Za-z_][\w:.\->\[\]]*(?:\(.*\))?\s*(?:[-+|&*/]?=|\(|\+\+|--).*;)[ \t]*$",
+    re.M)
+NOT_A_STATEMENT = re.compile(
+    r"^(?:return|const|constexpr|static|using|auto|case|default|break|continue|goto|else|do)\b")
 
 
 def deletion_mutants(masked: str):
@@ -188,7 +193,7 @@ def mutants_of(root: Path, path: Path) -> list[Mutant]:
             original = text[start:end]
             # "\0" stands for the original code, wrapped by the operator.
             replacement = replacement.replace("\0", original)
-            if name == "negate" and original.startswith("!") and re.fullmatch(r"![\w.\->]+", original):
+            if name == "negate" and re.fullmatch(r"![\w.\->]+", original):
                 replacement = original[1:]
             line = text.count("\n", 0, start) + 1
             found.append(Mutant(path, start, end, replacement, name, line, original.strip()))
@@ -262,7 +267,8 @@ def object_libraries(targets: list[str], rel_source: Path) -> set[str]:
         if not m:
             continue
         source = Path(m.group(1)) / m.group(3)
-        if source == rel_source or (rel_source.suffix == ".h" and source.parent == rel_source.parent):
+        same_folder = source.parent == rel_source.parent
+        if source == rel_source or (rel_source.suffix == ".h" and same_folder):
             libs.add(m.group(2))
     return libs
 
@@ -379,7 +385,8 @@ def main() -> int:
     # Checked standard containers: a mutant that reads past an array aborts instead of reading
     # whatever lies behind it.
     code, out = run(["cmake", "-S", str(tree), "-B", str(build), "-G", "Ninja",
-                     "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -D_GLIBCXX_ASSERTIONS",
+                     "-DCMAKE_BUILD_TYPE=Debug",
+                     "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -D_GLIBCXX_ASSERTIONS",
                      "-DPELORIN_BUILD_BENCH=OFF", *launcher])
     if code != 0:
         sys.exit("mutate: configure failed:\n" + out)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sampled mutation run over the named source files or folders (a folder means its .cpp files):
-#   scripts/mutation.sh [--max-per-file N] [--max-total N] [--seed S] [--timeout SECONDS] [--list] FILE...
+#   scripts/mutation.sh [--max-per-file N] [--max-total N] [--seed S] [--timeout SECONDS]
+#                       [--list] FILE...
 # Each mutant is planted in a copy of the sources under build/mutation/tree, so the working tree
 # is never touched; the copy is brought back in step with the sources at the start of every run,
 # so even a run killed mid-mutant leaves nothing behind. Not part of scripts/test.sh.
@@ -11,7 +12,7 @@ work="$root/build/mutation"
 mkdir -p "$work"
 
 if [ $# -eq 0 ]; then
-  sed -n '2,3p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,4p' "$0" | sed 's/^# \{0,1\}//'
   exit 2
 fi
 
