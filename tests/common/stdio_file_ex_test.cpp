@@ -166,8 +166,9 @@ TEST(Utf, ConvertsBothWaysAndReplacesWhatCannotBeEncoded) {
   EXPECT_EQ(toUtf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
   EXPECT_EQ(toUtf8(u"a" + std::u16string(1, char16_t{0xDBFF}) + u"b"),
             std::string("a") + "\xEF\xBF\xBD" + "b");
-  EXPECT_EQ(toUtf16("\xC0\xAF"), u"\uFFFD");    // overlong encoding of '/'
-  EXPECT_EQ(toUtf16("a\xE4\xB8"), u"a\uFFFD");  // truncated sequence
+  EXPECT_EQ(toUtf16("\xED\xA0\x80"), u"\uFFFD");  // an encoded surrogate, 0xD800
+  EXPECT_EQ(toUtf16("\xC0\xAF"), u"\uFFFD");      // overlong encoding of '/'
+  EXPECT_EQ(toUtf16("a\xE4\xB8"), u"a\uFFFD");    // truncated sequence
 }
 
 }  // namespace
