@@ -13,33 +13,10 @@ part=$1
 probe=$(realpath "$2")
 out=$(realpath -m "$3")
 
-need() {
-  for tool in "$@"; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-  done
-}
+source "$(dirname "$0")/../support/display_session.sh"
 need Xvfb xdotool xwininfo
 
 rm -rf "$out" && mkdir -p "$out"
-export DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 GDK_GL=disable GDK_BACKEND=x11
-
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-}
-trap cleanup EXIT
-
-# Starts Xvfb with any extra arguments and points DISPLAY at it.
-start_display() {
-  exec 3<> <(:)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" >"$out/xvfb.log" 2>&1 &
-  pids+=($!)
-  local display
-  read -r -t 10 display <&3 || { echo "Xvfb did not start"; exit 1; }
-  exec 3<&-
-  export DISPLAY=:$display
-}
 
 fail() {
   echo "FAIL: $*"
@@ -74,7 +51,7 @@ colour_at() {
 
 tray_test() {
   need trayer import
-  start_display
+  start_display 1024x768
   local log=$out/probe.log
   "$probe" tray >"$log" 2>"$out/probe_err.log" &
   local program=$!
@@ -130,7 +107,7 @@ tray_test() {
 }
 
 instance_test() {
-  start_display
+  start_display 1024x768
   local folder=$out/runtime
   mkdir -m 700 "$folder"
   "$probe" instance "$folder" >"$out/first.log" 2>"$out/first_err.log" &
@@ -188,7 +165,7 @@ dialog_answer() {
 }
 
 shell_test() {
-  start_display
+  start_display 1024x768
   mkdir -p "$out/files" "$out/bin" "$out/share/applications" "$out/config" "$out/home"
   # The file chooser keeps a list of recent files in the home folder.
   export HOME=$out/home
@@ -243,7 +220,7 @@ file_centre() {
 
 indicator_test() {
   need dbus-daemon gdbus convert
-  start_display
+  start_display 1024x768
   exec 4<> <(:)
   dbus-daemon --session --nofork --nopidfile --print-address=4 >"$out/dbus.log" 2>&1 &
   pids+=($!)
@@ -304,7 +281,7 @@ start_other_window() {
 }
 
 hook_test() {
-  start_display
+  start_display 1024x768
   local log=$out/probe.log
   "$probe" hook >"$log" 2>"$out/probe_err.log" &
   local program=$!
@@ -347,7 +324,7 @@ hook_test() {
   kill "${pids[@]}" 2>/dev/null
   wait 2>/dev/null
   pids=()
-  start_display -extension RECORD
+  start_display 1024x768 -extension RECORD
   "$probe" hook >"$log" 2>"$out/probe_err.log" &
   pids+=($!)
   await "$log" '^hook window' >/dev/null || fail "without XRecord the hook did not fall back"

@@ -9,32 +9,17 @@ pelorin=$1
 pelorinctl=$2
 out=$3
 
-for tool in Xvfb xdotool import convert compare iconv trayer xwininfo; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/../support/display_session.sh"
+need Xvfb xdotool import convert compare iconv trayer xwininfo
 
 rm -rf "$out" && mkdir -p "$out"
 data=$out/data
 trace=$out/trace.log
-export DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 GDK_GL=disable GDK_BACKEND=x11
 # The single-instance lock and socket of this run only.
 export XDG_RUNTIME_DIR=$out/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb=$!
-pid=""
-panel_pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  [ -n "$panel_pid" ] && kill "$panel_pid" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-}
-trap cleanup EXIT
-read -r -t 10 display <&3 || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$display
+start_display 1920x1080
 
 fail() {
   echo "FAIL: $*"
@@ -60,12 +45,13 @@ iconv -f UTF-16 -t UTF-8 "$out/p2.psf" | sed 's/PollingRateValue=03/PollingRateV
 # A tray for the notification icon (XEmbed, as there is no session bus).
 trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 32 \
   --SetDockType false --SetPartialStrut false >"$out/trayer.log" 2>&1 &
-panel_pid=$!
+pids+=($!)
 panel=$(timeout 10 xdotool search --sync --limit 1 --name '^panel$') || fail "no trayer panel"
 
 "$pelorin" --simulate --trace --data-dir "$data" --sim-events "dpi@1500" >"$trace" \
   2>"$out/stderr.log" &
 pid=$!
+pids+=($pid)
 # The main window: the tray's icon window bears the program's name too, but is small.
 wid=""
 for _ in $(seq 1 100); do
@@ -157,7 +143,6 @@ done
 kill -0 "$pid" 2>/dev/null && fail "the icon's exit did not end the program"
 wait "$pid"
 status=$?
-pid=""
 [ "$status" -eq 0 ] || fail "pelorin ended with $status"
 iconv -f UTF-16 -t UTF-8 "$config" | grep -q '^CurrentProfile=1' ||
   fail "the chosen profile is not in the saved configuration"

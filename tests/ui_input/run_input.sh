@@ -8,28 +8,13 @@ set -u
 program=$1
 out=$2
 
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/../support/display_session.sh"
+need Xvfb xdotool
 
 rm -rf "$out" && mkdir -p "$out"
 log=$out/events.log
-export DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 GDK_GL=disable GDK_BACKEND=x11
 export GTK_IM_MODULE=gtk-im-context-simple LANG=C.UTF-8 LC_ALL=C.UTF-8
-
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb=$!
-program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-}
-trap cleanup EXIT
-
-read -r -t 10 display <&3 || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$display
+start_display 1024x768
 
 fail() {
   echo "FAIL: $*"
@@ -56,6 +41,7 @@ in_order() {
 
 "$program" >"$log" 2>"$out/stderr.log" &
 program_pid=$!
+pids+=($program_pid)
 
 for _ in $(seq 1 100); do
   frame=$(grep '^frame ' "$log" | tail -n 1)
@@ -126,6 +112,5 @@ awk '$1 == "key" { if ($2 == "down") held[$3]++; else if (held[$3]-- <= 0) { pri
   fail "key-ups without their key-down: $(tr '\n' ' ' <"$out/orphans.log")"
 wait "$program_pid"
 status=$?
-program_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with $status"
 echo "input test passed"

@@ -6,27 +6,12 @@ set -u
 program=$1
 out=$2
 
-for tool in Xvfb xdotool import convert compare; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/../support/display_session.sh"
+need Xvfb xdotool import convert compare
 
 rm -rf "$out" && mkdir -p "$out"
 log=$out/events.log
-export DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 GDK_GL=disable GDK_BACKEND=x11
-
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb=$!
-program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-}
-trap cleanup EXIT
-
-read -r -t 10 display <&3 || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$display
+start_display 1280x800
 
 fail() {
   echo "FAIL: $*"
@@ -45,6 +30,7 @@ await() {
 
 "$program" "$out" >"$log" 2>"$out/stderr.log" &
 program_pid=$!
+pids+=($program_pid)
 
 read -r _ x y w h < <(await '^frame ') || fail "the dialog never showed"
 echo "dialog at $x,$y size ${w}x$h"
@@ -94,6 +80,5 @@ xdotool click 1
 await '^closing' >/dev/null || fail "the close button did not close the dialog"
 wait "$program_pid"
 status=$?
-program_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with $status"
 echo "smoke test passed"
