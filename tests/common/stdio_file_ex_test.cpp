@@ -145,7 +145,8 @@ TEST_F(StdioFileExOnDisk, SavingRemovesTheFilesStaleTemporariesOnly) {
   const std::string dead = "999999999";
   for (const std::string& name : std::vector<std::string>{
            "config.ini.tmp" + dead, "config.ini.tmp" + std::to_string(::getpid()),
-           "config.ini.tmp1", "default0.psf.tmp" + dead, "config.ini.tmpx"}) {
+           "config.ini.tmp1", "default0.psf.tmp" + dead, "config.ini.tmpx", "config.ini.tmp",
+           "config.ini.tmp1234567890"}) {
     std::ofstream(dir_ / name) << "half";
   }
   ASSERT_TRUE(CStdioFileEx::writeLines(dir_ / "config.ini", {u"[Setting]"}));
@@ -154,7 +155,9 @@ TEST_F(StdioFileExOnDisk, SavingRemovesTheFilesStaleTemporariesOnly) {
     left.push_back(entry.path().filename().string());
   }
   std::sort(left.begin(), left.end());
-  EXPECT_EQ(left, (std::vector<std::string>{"config.ini", "config.ini.tmp1", "config.ini.tmpx",
+  // A name without a number, or with one longer than any process id, is not the program's.
+  EXPECT_EQ(left, (std::vector<std::string>{"config.ini", "config.ini.tmp", "config.ini.tmp1",
+                                            "config.ini.tmp1234567890", "config.ini.tmpx",
                                             "default0.psf.tmp" + dead}));
 }
 
