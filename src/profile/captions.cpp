@@ -78,4 +78,11 @@ SelectionRecord noMacroSelection(const LanguageTable& texts) {
   return {texts[kNoMacroText], {code_type::kDisabled, 0, 0}};
 }
 
+SelectionRecord programLaunchSelection(std::u16string_view path) {
+  const auto slash = path.find_last_of(u"\\/");
+  const std::u16string_view name =
+      slash == std::u16string_view::npos ? path : path.substr(slash + 1);
+  return {std::u16string(name), {code_type::kProgramLaunch, 0, 0}};
+}
+
 }  // namespace pelorin

@@ -37,4 +37,7 @@ std::optional<SelectionRecord> fireKeySelection(int firstNumber, int secondNumbe
 SelectionRecord macroSelection(std::u16string_view macroName, const LanguageTable& texts);
 SelectionRecord noMacroSelection(const LanguageTable& texts);
 
+// A program launch shows the program's file name; the caller keeps the full path with the slot.
+SelectionRecord programLaunchSelection(std::u16string_view path);
+
 }  // namespace pelorin
