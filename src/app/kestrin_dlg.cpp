@@ -1,5 +1,6 @@
 #include "app/kestrin_dlg.h"
 
+#include "app/main_page_host.h"
 #include "app/message_table.h"
 #include "app/window_controls.h"
 #include "lang/text_ids.h"
@@ -79,13 +80,15 @@ void CKestrinDlg::onInitDialog() {
 }
 
 void CKestrinDlg::createControls() {
+  pageHost_ = std::make_unique<MainPageHost>(*this, context(), nameNotice());
   PageEnv env{
       context(),
       windowId(),
       run_.data.texts,
       options_,
       levels_,
-      [this](std::unique_ptr<CControlBase> control) { return addControl(0, std::move(control)); }};
+      [this](std::unique_ptr<CControlBase> control) { return addControl(0, std::move(control)); },
+      pageHost_.get()};
   window_->create(env);
   for (auto& area : areas_) area->create(env);
   for (auto& page : groups_) page->create(env);
@@ -239,6 +242,7 @@ std::intptr_t CKestrinDlg::handleMessage(const Message& m) {
   return 0;
 }
 
+// Control ids by the control, the pages' own message numbers (popup lists) by the table.
 Page* CKestrinDlg::pageOwning(int id) const {
   for (const auto& page : groups_) {
     if (page->control(id) != nullptr) return page.get();
@@ -246,7 +250,10 @@ Page* CKestrinDlg::pageOwning(int id) const {
   for (const auto& area : areas_) {
     if (area->control(id) != nullptr) return area.get();
   }
-  return nullptr;
+  const int group = static_cast<int>(messageOwner(id).value_or(MessageOwner::Window)) -
+                    static_cast<int>(MessageOwner::Dpi);
+  if (group < 0 || group >= static_cast<int>(kControlGroupCount)) return nullptr;
+  return groups_[static_cast<std::size_t>(group)].get();
 }
 
 bool CKestrinDlg::handleWindowControl(int id, int code) {
@@ -284,8 +291,9 @@ bool CKestrinDlg::handleWindowControl(int id, int code) {
 void CKestrinDlg::toggle(ControlGroup group) {
   auto* header = static_cast<CCheckButton*>(
       window_->control(kGroupHeaderIds[static_cast<std::size_t>(group)]));
+  // The header has already toggled: a group it opened may close others, a closed one closes alone.
   OpenGroups next = open_;
-  next.set(group, !header->checked());
+  next.set(group, false);
   open_ = header->checked() ? toggleGroup(open_, group) : next;
   for (std::size_t g = 0; g < kControlGroupCount; ++g) {
     static_cast<CCheckButton*>(window_->control(kGroupHeaderIds[g]))

@@ -21,6 +21,8 @@
 
 namespace pelorin {
 
+class MainPageHost;
+
 namespace main_timer {
 constexpr int kFirstColour = 1;
 constexpr int kLastColour = 8;
@@ -151,6 +153,7 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   std::unique_ptr<DeviceSession> session_;
   RadioOptions options_;
   DpiLevels levels_;
+  std::unique_ptr<MainPageHost> pageHost_;
   std::unique_ptr<Page> window_;
   std::array<std::unique_ptr<Page>, kControlGroupCount> groups_;
   std::array<std::unique_ptr<Page>, 3> areas_;  // button combos, power, battery

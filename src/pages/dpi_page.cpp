@@ -1,31 +1,47 @@
 // The DPI group: eight levels of bar, caption, enable box and colour, each level 38 design
 // pixels right of the one before. These keep their creation places whatever the layout does.
+#include <algorithm>
 #include <array>
+#include <string>
 
 #include "pages/pages.h"
+#include "skin/check_button.h"
+#include "skin/color_select_button.h"
+#include "skin/dpi_radio_button.h"
+#include "skin/dpi_value_show_control.h"
+#include "skin/notify_code.h"
+#include "skin/vertical_slider_control.h"
 
 namespace pelorin {
 namespace {
 
 constexpr int kLevels = 8;
 constexpr int kLevelStep = 38;
+constexpr int kFirstBar = 3280;
+constexpr int kFirstValue = 3300;
+constexpr int kFirstCaption = 3290;
+constexpr int kFirstBox = 3260;
+constexpr int kFirstColour = 3270;
+// The current level's caption is red, the others grey (window colour values).
+constexpr Colour kCurrentCaption = 0x0000FF;
+constexpr Colour kOtherCaption = 0xB4B4B4;
 
 constexpr std::array<ControlRow, 5> kLevelOne = {{
-    {3280,
+    {kFirstBar,
      ControlKind::LevelBar,
      {900, 75, 907, 207},
      {"skins\\mouse\\dpi_bar_1.png", "skins\\mouse\\dpi_bar_2.png"}},
-    {3300,
+    {kFirstValue,
      ControlKind::LevelValue,
      {900, 75, 907, 207},
      {"skins\\mouse\\dpi_bar_1.png", "skins\\mouse\\dpi_bar_2.png"}},
-    {3290, ControlKind::DpiCaption, {891, 212, 917, 223}, {"skins\\dpi_value.png"}},
-    {3260,
+    {kFirstCaption, ControlKind::DpiCaption, {891, 212, 917, 223}, {"skins\\dpi_value.png"}},
+    {kFirstBox,
      ControlKind::Check,
      {898, 226, 909, 237},
      {"skins\\check_button_dpi_nr.png", "skins\\check_button_dpi_ov.png",
       "skins\\check_button_dpi_dn.png"}},
-    {3270, ControlKind::ColourButton, {891, 240, 917, 252}},
+    {kFirstColour, ControlKind::ColourButton, {891, 240, 917, 252}},
 }};
 
 constexpr std::array<ControlRow, kLevels * kLevelOne.size()> levelTable() {
@@ -45,10 +61,167 @@ constexpr std::array<ControlRow, kLevels * kLevelOne.size()> levelTable() {
 
 constexpr auto kDpiTable = levelTable();
 
+std::u16string decimal(int value) {
+  const std::string digits = std::to_string(value);
+  return {digits.begin(), digits.end()};
+}
+
+// The level of a control id in the run that starts at first, or -1.
+int levelOf(int id, int first) {
+  return id >= first && id < first + kLevels ? id - first : -1;
+}
+
+// The value display only shows the level; the bar over it takes the pointer: dragging its thumb
+// moves the level, a click elsewhere on it opens the value dialog.
+class DpiPage final : public Page {
+ public:
+  DpiPage() : Page(kDpiTable) {}
+
+  void refresh(const ProfileRecord& profile) override;
+  void collect(ProfileRecord& profile) const override;
+  bool onNotify(int id, int code, std::intptr_t wParam) override;
+
+ protected:
+  void created() override {
+    for (int k = 0; k < kLevels; ++k) {
+      value(k).setHitTestable(false);
+      value(k).setHoverable(false);
+    }
+  }
+
+ private:
+  template <typename T>
+  T& at(int id) const {
+    return static_cast<T&>(*control(id));
+  }
+  CVerticalSliderControl& bar(int k) const { return at<CVerticalSliderControl>(kFirstBar + k); }
+  CDPIValueShowControl& value(int k) const { return at<CDPIValueShowControl>(kFirstValue + k); }
+  CDPIRadioButton& caption(int k) const { return at<CDPIRadioButton>(kFirstCaption + k); }
+  CCheckButton& box(int k) const { return at<CCheckButton>(kFirstBox + k); }
+  CColorSelectButton& swatch(int k) const { return at<CColorSelectButton>(kFirstColour + k); }
+
+  void toggleLevel(int k);
+  void onBar(int k, int code, int position);
+  // Stores the step in the level and shows it on the caption and the display.
+  void setStep(int k, int step);
+  void chooseStep(int k);
+  void chooseColour(int k);
+  void showStep(int k, int step);
+
+  int ordinal_ = 0;
+  bool dragged_ = false;
+};
+
+void DpiPage::refresh(const ProfileRecord& profile) {
+  const DpiStepTable* steps = host() != nullptr ? &host()->dpiSteps() : nullptr;
+  const int count = steps != nullptr ? std::max(1, steps->stepCount()) : 1;
+  ordinal_ = profile.CurrentDPILevel;
+  const auto current = levelOfOrdinal(profile.DPIOffOnFlag, ordinal_);
+  for (int k = 0; k < kLevels; ++k) {
+    const bool enabled = (profile.DPIOffOnFlag >> k) & 1u;
+    const int step = std::min<int>(profile.XYSetting[static_cast<std::size_t>(k)], count - 1);
+    box(k).setChecked(enabled);
+    caption(k).setTextColour(current == k ? kCurrentCaption : kOtherCaption);
+    caption(k).setDisabled(!enabled);
+    swatch(k).setColour(profile.DPILevelIndication[static_cast<std::size_t>(k)]);
+    value(k).setStepCount(count);
+    value(k).setStepIndex(step);
+    if (bar(k).stopCount() != count) bar(k).setStopCount(count);
+    bar(k).setPosition(step);
+    showStep(k, step);
+  }
+}
+
+void DpiPage::collect(ProfileRecord& profile) const {
+  std::uint8_t mask = 0;
+  for (int k = 0; k < kLevels; ++k) {
+    if (box(k).checked()) mask = static_cast<std::uint8_t>(mask | (1u << k));
+  }
+  profile.DPIOffOnFlag = mask;
+  profile.CurrentDPILevel = static_cast<std::uint8_t>(ordinal_);
+}
+
+bool DpiPage::onNotify(int id, int code, std::intptr_t wParam) {
+  if (host() == nullptr || profile() == nullptr) return false;
+  if (const int k = levelOf(id, kFirstBox); k >= 0 && code == notify::kClicked) {
+    toggleLevel(k);
+  } else if (const int bk = levelOf(id, kFirstBar); bk >= 0) {
+    onBar(bk, code, static_cast<int>(wParam));
+  } else if (const int vk = levelOf(id, kFirstValue); vk >= 0 && code == notify::kClicked) {
+    chooseStep(vk);
+  } else if (const int ck = levelOf(id, kFirstColour); ck >= 0 && code == notify::kClicked) {
+    chooseColour(ck);
+  } else if (levelOf(id, kFirstCaption) >= 0) {
+    // Captions only show their levels.
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The box has already toggled. The current level stays the same level where it can: the
+// ordinal follows the levels enabled or disabled before it.
+void DpiPage::toggleLevel(int k) {
+  const std::uint8_t mask = profile()->DPIOffOnFlag;
+  if (mask == (1u << k)) {
+    box(k).setChecked(true);
+    return;
+  }
+  const int current = levelOfOrdinal(mask, ordinal_).value_or(-1);
+  if (box(k).checked()) {
+    if (current > k) ++ordinal_;
+  } else if (current == k) {
+    if (ordinal_ > 0) --ordinal_;
+  } else if (current > k) {
+    --ordinal_;
+  }
+  host()->transfer(SettingGroup::Performance);
+  host()->refreshPages();
+}
+
+void DpiPage::onBar(int k, int code, int position) {
+  if (code == notify::kPressed) {
+    dragged_ = false;
+  } else if (code == notify::kDragged) {
+    dragged_ = true;
+    setStep(k, position);
+  } else if (code == notify::kClicked && dragged_) {
+    setStep(k, bar(k).position());
+    host()->transfer(SettingGroup::Performance);
+  } else if (code == notify::kClicked) {
+    chooseStep(k);
+  }
+}
+
+void DpiPage::setStep(int k, int step) {
+  profile()->XYSetting[static_cast<std::size_t>(k)] = static_cast<DpiStepIndex>(step);
+  value(k).setStepIndex(step);
+  showStep(k, step);
+}
+
+void DpiPage::chooseStep(int k) {
+  if (!host()->chooseDpiStep(value(k))) return;
+  const int step = value(k).stepIndex();
+  bar(k).setPosition(step);
+  setStep(k, step);
+  host()->transfer(SettingGroup::Performance);
+}
+
+void DpiPage::chooseColour(int k) {
+  if (!host()->chooseColour({ColourTarget::Kind::DpiLevel, 0, k})) return;
+  swatch(k).setColour(profile()->DPILevelIndication[static_cast<std::size_t>(k)]);
+  host()->transfer(SettingGroup::Performance);
+}
+
+void DpiPage::showStep(int k, int step) {
+  if (host() == nullptr) return;
+  if (const auto dpi = host()->dpiSteps().dpiOfStep(step)) caption(k).setText(decimal(*dpi));
+}
+
 }  // namespace
 
 std::unique_ptr<Page> makeDpiPage() {
-  return std::make_unique<Page>(kDpiTable);
+  return std::make_unique<DpiPage>();
 }
 
 }  // namespace pelorin

@@ -1,5 +1,7 @@
 #include "pages/dpi_step_table.h"
 
+#include <algorithm>
+
 #include "device/device_facts.h"
 
 namespace pelorin {
@@ -15,6 +17,14 @@ bool DpiStepTable::rebuild(std::uint16_t sensorModel) {
 std::optional<int> DpiStepTable::dpiOfStep(int step) const {
   if (step < 0 || step >= stepCount()) return std::nullopt;
   return steps_[static_cast<std::size_t>(step)] * kDpiUnit;
+}
+
+int DpiStepTable::stepAtLeast(int dpi) const {
+  const int last = std::max(0, stepCount() - 1);
+  for (int step = 0; step < last; ++step) {
+    if (steps_[static_cast<std::size_t>(step)] * kDpiUnit >= dpi) return step;
+  }
+  return last;
 }
 
 std::optional<int> levelOfOrdinal(std::uint8_t enabledMask, int ordinal) {

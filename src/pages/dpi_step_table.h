@@ -20,6 +20,8 @@ class DpiStepTable {
   bool extendedSensor() const { return extended_; }
   // The DPI of a step; nullopt past the table.
   std::optional<int> dpiOfStep(int step) const;
+  // The first step whose DPI is not below the value; the last step when none is.
+  int stepAtLeast(int dpi) const;
 
  private:
   std::vector<std::uint16_t> steps_;  // units of 50 DPI

@@ -7,8 +7,11 @@ Page::Page(std::span<const ControlRow> table, Point designOrigin)
 
 void Page::create(PageEnv& env) {
   texts_ = &env.texts;
+  host_ = env.host;
+  options_ = &env.options;
   controls_.clear();
   for (const auto& row : table_) controls_.push_back(env.add(createControl(row, env)));
+  created();
 }
 
 void Page::place(Point origin, float scale) {

@@ -10,6 +10,7 @@
 
 #include "lang/language_table.h"
 #include "pages/control_row.h"
+#include "pages/page_host.h"
 #include "profile/profile_record.h"
 #include "skin/control_base.h"
 #include "skin/dpi_levels.h"
@@ -26,6 +27,8 @@ struct PageEnv {
   RadioOptions& options;
   DpiLevels& levels;
   std::function<CControlBase*(std::unique_ptr<CControlBase>)> add;
+  // What the page's handlers change; none in tests that only look at the controls.
+  PageHost* host = nullptr;
 };
 
 class Page {
@@ -39,11 +42,14 @@ class Page {
   void create(PageEnv& env);
   // Moves every control so that the design origin lands on `origin` (design pixels).
   void place(Point origin, float scale);
-  void setShown(bool shown);
+  // A page whose controls depend on its values shows only those that apply.
+  virtual void setShown(bool shown);
   bool shown() const { return shown_; }
 
-  // Fills the controls from the profile; the pages' own issues give each control its value.
+  // Fills the controls from the profile.
   virtual void refresh(const ProfileRecord&) {}
+  // Writes what the controls hold back into the profile; runs before every transfer.
+  virtual void collect(ProfileRecord&) const {}
   // True when the page handled the notification of one of its controls.
   virtual bool onNotify(int, int, std::intptr_t) { return false; }
   // The page's own one-shot timers of the main window (1 to 8, 20, 50).
@@ -54,11 +60,20 @@ class Page {
   CControlBase* control(int id) const;
 
  protected:
+  // After the controls exist: ranges and other settings the table cannot hold.
+  virtual void created() {}
   // The language of the captions; valid once the page is created.
   const LanguageTable& texts() const { return *texts_; }
+  // Null when the page was created without a host.
+  PageHost* host() const { return host_; }
+  RadioOptions& options() const { return *options_; }
+  // The current profile through the host, or null.
+  ProfileRecord* profile() const { return host_ != nullptr ? host_->profile() : nullptr; }
 
  private:
   const LanguageTable* texts_ = nullptr;
+  PageHost* host_ = nullptr;
+  RadioOptions* options_ = nullptr;
   std::span<const ControlRow> table_;
   Point designOrigin_;
   Point placedAt_{};

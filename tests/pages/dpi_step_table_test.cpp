@@ -45,6 +45,29 @@ TEST(StepTableRebuild, UnknownSensorKeepsTheTable) {
   EXPECT_EQ(table.dpiOfStep(-1), std::nullopt);
 }
 
+struct TypedCase {
+  std::uint16_t model;
+  int typed;
+  int step;
+};
+
+class TypedValue : public testing::TestWithParam<TypedCase> {};
+
+// A typed resolution selects the first step not below it, the last one past the table.
+TEST_P(TypedValue, SnapsUpToTheTable) {
+  DpiStepTable table;
+  ASSERT_TRUE(table.rebuild(GetParam().model));
+  EXPECT_EQ(table.stepAtLeast(GetParam().typed), GetParam().step);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, TypedValue,
+                         testing::Values(TypedCase{0x3325, 1234, 11}, TypedCase{0x3325, 0, 0},
+                                         TypedCase{0x3325, 200, 0}, TypedCase{0x3325, 201, 1},
+                                         TypedCase{0x3325, 9999, 58}, TypedCase{0x3325, 10001, 58},
+                                         TypedCase{0x3360, 12001, 120},
+                                         TypedCase{0x3360, 12000, 119}, TypedCase{0x3370, 50, 0},
+                                         TypedCase{0x3370, 10050, 200}));
+
 TEST(LevelOfOrdinal, CountsOnlyEnabledLevels) {
   EXPECT_EQ(levelOfOrdinal(0b00010110, 0), 1);
   EXPECT_EQ(levelOfOrdinal(0b00010110, 2), 4);
