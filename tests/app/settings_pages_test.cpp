@@ -1,6 +1,7 @@
 // The DPI, lighting and performance groups on the headless host: clicks at design points change
 // the current profile, and after the transfer timer the simulated mouse has received exactly the
 // reports written out below (command, length, payload; the framing bytes are the device tests').
+#include <filesystem>
 #include <sstream>
 
 #include "main_window_fixture.h"
@@ -372,6 +373,34 @@ TEST_F(SettingsPagesTest, PointerSettingsStayInTheProfile) {
   EXPECT_EQ(profile().number(Setting::ScrollWheelPageEnable), 1);
   EXPECT_EQ(profile().number(Setting::AccelerationEnable), 0);
   EXPECT_EQ(transferred(), Commands{});
+}
+
+// Both dialogs at scale 1.5, saved beside the window's pictures: the value dialog swallows Escape,
+// the palette previews the level's colour.
+TEST_F(SettingsPagesTest, DialogPicturesAtOneAndAHalf) {
+  start(1.5f, [](AppData& d) { d.profiles.record(0)->DPILevelIndication[0] = rgb(32, 128, 192); });
+  const auto scaled = [](int v) { return v * 3 / 2; };
+  const auto save = [&](const char* name) {
+    SimWindow& top = *host.findSim(host.windows().back());
+    top.paintIfDirty();
+    std::filesystem::create_directories(PELORIN_SCREEN_DIR);
+    EXPECT_TRUE(top.savePng(std::filesystem::path(PELORIN_SCREEN_DIR) / name));
+    return &top;
+  };
+  scriptModal(host, {[&] { host.tapKey(vk::kEscape); },
+                     [&] {
+                       EXPECT_EQ(host.windows().size(), 2u) << "Escape keeps the dialog";
+                       save("dpi_value_1.5.png");
+                       clickDialog(scaled(290), scaled(115));
+                     }});
+  click(903, 100);
+  scriptModal(host, {[&] {
+                SimWindow* palette = save("palette_1.5.png");
+                EXPECT_EQ(palette->pixel(scaled(274), scaled(241)) & 0xFFFFFF, rgb(32, 128, 192));
+                clickDialog(scaled(487), scaled(13));
+              }});
+  click(900, 245);
+  EXPECT_EQ(host.windows().size(), 1u);
 }
 
 }  // namespace
