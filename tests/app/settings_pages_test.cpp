@@ -3,6 +3,7 @@
 // reports written out below (command, length, payload; the framing bytes are the device tests').
 #include <filesystem>
 #include <sstream>
+#include <thread>
 
 #include "main_window_fixture.h"
 #include "platform/virtual_keys.h"
@@ -111,6 +112,23 @@ INSTANTIATE_TEST_SUITE_P(
                       ToggleCase{"OnBeforeCurrent", 0x0B, 2, 3, 0x0F, 3, "44"},
                       ToggleCase{"OnAfterCurrent", 0x0B, 0, 3, 0x0F, 0, "14"}),
     [](const auto& c) { return std::string(c.param.name); });
+
+// A level chosen on the mouse moves the page's current level, so the next edit keeps it.
+TEST_F(SettingsPagesTest, TheMousesDpiButtonMovesTheCurrentLevel) {
+  startWith([](ProfileRecord& p) {
+    p.DPIOffOnFlag = 0x0F;
+    p.CurrentDPILevel = 0;
+    p.XYSetting = {1, 2, 3, 4, 5, 6, 7, 8};
+  });
+  bus->sim()->pressDpiButton(bus->simPlugId(SimProduct::Cable));
+  for (int i = 0; i < 200 && profile().CurrentDPILevel == 0; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    settle();
+  }
+  ASSERT_EQ(profile().CurrentDPILevel, 1);
+  click(900 + 38 * 4, 228);  // level 5 on, after the current one
+  EXPECT_EQ(transferred(), Commands{std::string("05 12: 25 1F") + kSteps});
+}
 
 // Dragging a level's thumb follows the step table live and sends once on release; a click on the
 // bar opens the value dialog, whose typed value selects the first step not below it.
