@@ -56,6 +56,8 @@ CKestrinDlg::CKestrinDlg(MainWindowRun run)
   groups_ = {makeDpiPage(),     makeLightingPage(), makePollingPage(),
              makeLiftOffPage(), makeDebouncePage(), makePointerPage()};
   areas_ = {makeButtonComboArea(), makePowerArea(), makeBatteryArea()};
+  buttons_ = std::make_unique<ButtonAssignment>(ButtonPageEnv{
+      *this, run_.skin, run_.data, *session_, *areas_[0], run_.desktop, nameNotice()});
   open_.set(ControlGroup::Dpi, true);
   open_.set(ControlGroup::Polling, true);
 }
@@ -215,6 +217,7 @@ void CKestrinDlg::drawBackground(Canvas& canvas, const Rect& client) {
 
 void CKestrinDlg::onPaint(Canvas& canvas, const Rect& dirty) {
   CDlgBase::onPaint(canvas, dirty);
+  buttons_->drawHover(canvas);
   if (!started_) context().host.post(windowId(), Message{main_msg::kStartUp, 0, 0, {}});
   if (!run_.firstPainted) return;
   auto painted = std::move(run_.firstPainted);
@@ -234,6 +237,7 @@ std::intptr_t CKestrinDlg::handleMessage(const Message& m) {
     if (m.wParam == main_msg::kRestore) restoreRequest();
     if (m.wParam == main_msg::kExit) exitProgram();
   } else if (handleSlotBar(m)) {
+  } else if (buttons_->handle(m)) {
   } else if (messageOwner(id) == MessageOwner::Window) {
     handleWindowControl(id, static_cast<int>(m.lParam));
   } else if (Page* owner = pageOwning(id)) {
@@ -349,6 +353,10 @@ void CKestrinDlg::onTimer(int id) {
       break;
     case main_timer::kHideWhileHidden:
       if (!session_->windowShown() && w->isVisible()) w->show(ShowMode::Hide);
+      break;
+    case main_timer::kAssignmentNotice:
+      w->killTimer(id);
+      buttons_->showPendingNotice();
       break;
     case main_timer::kProfileAction:
       w->killTimer(id);

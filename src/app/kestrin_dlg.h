@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/app_data.h"
+#include "app/button_assignment.h"
 #include "app/control_groups.h"
 #include "device/device_link.h"
 #include "device/device_session.h"
@@ -26,7 +27,7 @@ class MainPageHost;
 namespace main_timer {
 constexpr int kFirstColour = 1;
 constexpr int kLastColour = 8;
-constexpr int kAssignmentNotice = 20;
+constexpr int kAssignmentNotice = ButtonAssignment::kNoticeTimer;
 constexpr int kHideWhileHidden = 40;
 constexpr int kStartUpFallback = 41;
 constexpr int kOsdCountdown = 50;
@@ -89,6 +90,7 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   DeviceSession& session() { return *session_; }
   AppData& data() { return run_.data; }
   int hiddenKeys() const { return hiddenKeys_; }
+  ButtonAssignment& buttons() { return *buttons_; }
 
   // DeviceHost
   void startTimer(TimerId id, unsigned periodMs) override;
@@ -157,6 +159,7 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   std::unique_ptr<Page> window_;
   std::array<std::unique_ptr<Page>, kControlGroupCount> groups_;
   std::array<std::unique_ptr<Page>, 3> areas_;  // button combos, power, battery
+  std::unique_ptr<ButtonAssignment> buttons_;
   OpenGroups open_;
   std::unique_ptr<Image> frame_;
   std::unique_ptr<Image> icon_;

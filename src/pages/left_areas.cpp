@@ -1,5 +1,5 @@
-// The always-visible areas of the left column: the button assignment combos with their numbers,
-// the power-saving area and the battery area. They keep their creation places.
+// The always-visible areas of the left column below the button combos: the power-saving area and
+// the battery area. They keep their creation places.
 #include <array>
 
 #include <string>
@@ -9,36 +9,6 @@
 
 namespace pelorin {
 namespace {
-
-constexpr std::array<int, 9> kRows = {81, 111, 140, 169, 198, 227, 256, 285, 314};
-constexpr std::array<const char*, 9> kNumbers = {
-    "skins\\mouse\\serial_number1.png", "skins\\mouse\\serial_number2.png",
-    "skins\\mouse\\serial_number3.png", "skins\\mouse\\serial_number4.png",
-    "skins\\mouse\\serial_number5.png", "skins\\mouse\\serial_number6.png",
-    "skins\\mouse\\serial_number7.png", "skins\\mouse\\serial_number8.png",
-    "skins\\mouse\\serial_number9.png"};
-// Button assignment menus report through 1028 with the combo id in wParam.
-constexpr unsigned kAssignmentMenu = 1028;
-// Only the first five rows stand for buttons of the mouse.
-constexpr std::size_t kRowsShown = 5;
-
-constexpr std::array<ControlRow, 2 * kRowsShown> comboTable() {
-  std::array<ControlRow, 2 * kRowsShown> table{};
-  for (std::size_t k = 0; k < kRowsShown; ++k) {
-    const int top = kRows[k];
-    table[2 * k] = {3400, ControlKind::Picture, {52, top + 1, 73, top + 20}, {kNumbers[k]}};
-    table[2 * k + 1] = {2013 + static_cast<int>(k),
-                        ControlKind::Combo,
-                        {82, top, 244, top + 21},
-                        {"skins\\combo2_nr.png", "skins\\combo2_ov.png"},
-                        kNoText,
-                        u"Disable",
-                        kAssignmentMenu};
-  }
-  return table;
-}
-
-constexpr auto kComboTable = comboTable();
 
 constexpr std::array<const char*, 4> kCheck = {"skins\\check_nr.png", "skins\\check_ov.png",
                                                "skins\\check_dn.png"};
@@ -77,9 +47,6 @@ class PowerArea final : public Page {
 
 }  // namespace
 
-std::unique_ptr<Page> makeButtonComboArea() {
-  return std::make_unique<Page>(kComboTable);
-}
 std::unique_ptr<Page> makePowerArea() {
   return std::make_unique<PowerArea>();
 }

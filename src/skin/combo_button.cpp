@@ -60,6 +60,11 @@ bool CComboButton::onLButtonUp(unsigned flags, int x, int y) {
   return !locked_ && CSkinButton::onLButtonUp(flags, x, y);
 }
 
+bool CComboButton::onRButtonUp(unsigned, int x, int y) {
+  if (!locked_ && !disabled() && rect().contains(x, y)) sendPopupMessage(notify::kRightClick);
+  return false;
+}
+
 void CComboButton::sendPopupMessage(int code) const {
   context().host.send(parent(), Message{popupMessage_, id(), code, {}});
 }

@@ -31,6 +31,8 @@ class CComboButton : public CSkinButton {
   bool onMouseMove(unsigned flags, int x, int y) override;
   bool onLButtonDown(unsigned flags, int x, int y) override;
   bool onLButtonUp(unsigned flags, int x, int y) override;
+  // Reaches the owner as the popup message with the right-click code.
+  bool onRButtonUp(unsigned flags, int x, int y) override;
 
  protected:
   ButtonState look() const override;

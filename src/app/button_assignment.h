@@ -1,0 +1,72 @@
+#pragma once
+// The button page of the main window: the function menus behind the button combos, the dialogs
+// that some functions need, and storing a chosen function into the current profile. A button
+// that would leave the profile without any left click goes back to left click, and the user is
+// told so shortly after the menus have gone.
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/app_data.h"
+#include "device/device_session.h"
+#include "pages/page.h"
+#include "platform/desktop.h"
+#include "profile/function_catalogue.h"
+#include "skin/dlg_base.h"
+
+namespace pelorin {
+
+struct ButtonPageEnv {
+  CDlgBase& window;
+  SkinContext& skin;
+  AppData& data;
+  DeviceSession& session;
+  Page& combos;
+  Desktop* desktop = nullptr;
+  // An attention notice by language texts.
+  std::function<void(int titleTextId, int messageTextId)> notice;
+};
+
+class ButtonAssignment {
+ public:
+  static constexpr int kMenuSlot = 2;
+  static constexpr int kSubmenuSlot = 3;
+  static constexpr int kNoticeTimer = 20;
+  static constexpr unsigned kNoticeDelayMs = 100;
+
+  explicit ButtonAssignment(ButtonPageEnv env) : env_(std::move(env)) {}
+
+  // True when the message was the button page's.
+  bool handle(const Message& message);
+  // Timer 20: shows the notice that is waiting.
+  void showPendingNotice();
+
+  // While the pointer rests on a combo, its button is marked on the mouse picture.
+  void drawHover(Canvas& canvas) const;
+  std::optional<int> hoveredCombo() const { return hovered_; }
+
+  // The combo whose menu or dialog is open, if any.
+  std::optional<int> pendingCombo() const { return pending_; }
+
+ private:
+  void onCombo(int combo, int code);
+  void openMenu(FunctionMenu menu, int combo);
+  void openSubmenu(FunctionMenu menu);
+  void menuLostFocus();
+  bool menuHasFocus() const;
+  void closeMenus();
+  void runDialog(unsigned openMessage);
+  // attached: the macro copy or the program path that the slot keeps with the function.
+  void apply(const SelectionRecord& record, const MacroKey* attached = nullptr);
+  void keepLeftClick(std::size_t slot);
+  ProfileRecord* profile() const;
+
+  ButtonPageEnv env_;
+  std::optional<int> pending_;
+  std::optional<int> hovered_;
+  mutable std::unique_ptr<Image> hoverImage_;
+  bool openingSubmenu_ = false;
+  std::optional<std::pair<int, int>> waitingNotice_;
+};
+
+}  // namespace pelorin
