@@ -23,6 +23,7 @@ constexpr std::array<ModifierBox, 4> kModifierBoxes = {{{CShortcutDlg::kShift, 2
 constexpr int kBoxTop = 72;
 constexpr int kBoxSize = 11;
 constexpr int kCaptionWidth = 40;
+constexpr int kKeyNameHeight = 16;
 // Level with the OK and Cancel buttons: the frame ends at 140, so lower would be out of sight.
 constexpr Rect kModifiersOffBox{22, 114, 33, 125};
 
@@ -47,7 +48,9 @@ void CShortcutDlg::onInitDialog() {
   const WindowId self = windowId();
   addControl(0, title(skin, self, kTitle, {20, 3, 230, 27}, texts_[text_id::kShortcutDialog]));
   addControl(0, exitButton(skin, self, kExit, {405, 4, 420, 19}));
-  addControl(0, label(skin, self, kKeyName, {25, 35, 183, 57}, {}, true));
+  auto keyName = label(skin, self, kKeyName, {25, 35, 183, 57}, {}, true);
+  keyName->setFont(valueFont(skin, kKeyNameHeight));
+  addControl(0, std::move(keyName));
   for (const auto& box : kModifierBoxes) {
     addControl(0, checkBox(skin, self, box.id,
                            {box.left, kBoxTop, box.left + kBoxSize, kBoxTop + kBoxSize}));
