@@ -20,7 +20,6 @@ constexpr std::array<Rect, 2> kCaptionRects = {Rect{70, 30, 280, 48}, Rect{250, 
 constexpr std::array<int, 2> kCaptions = {text_id::kFireInterval, text_id::kFireCount};
 constexpr std::array<int, 2> kTooLarge = {text_id::kFireIntervalRange, text_id::kFireCountRange};
 constexpr std::array<std::u16string_view, 2> kDefaults = {u"50", u"0"};
-constexpr int kDialogBackground = 364;
 
 }  // namespace
 
@@ -53,7 +52,7 @@ void CFireKeyDlg::onInitDialog() {
   addControl(0,
              textButton(skin, self, kCancelButton, {260, 110, 329, 130}, texts_[text_id::kCancel]));
   addControl(0, textButton(skin, self, kOk, {350, 110, 419, 130}, texts_[text_id::kOk]));
-  loadBackground(kDialogBackground);
+  loadBackground("skins\\Frame_common.bmp");
   setFocusControl(fields_[0]);
   window()->setTimer(kCheckTimer, std::chrono::milliseconds(100));
 }
