@@ -43,10 +43,6 @@ class ButtonAssignment {
 
   // While the pointer rests on a combo, its button is marked on the mouse picture.
   void drawHover(Canvas& canvas) const;
-  std::optional<int> hoveredCombo() const { return hovered_; }
-
-  // The combo whose menu or dialog is open, if any.
-  std::optional<int> pendingCombo() const { return pending_; }
 
  private:
   void onCombo(int combo, int code);

@@ -28,8 +28,6 @@ class CFireKeyDlg final : public CDlgBase {
   CFireKeyDlg(SkinContext& context, const LanguageTable& texts, Notice notice, WindowId owner,
               int combo);
 
-  CSkinEdit* field(int index) const { return fields_[static_cast<std::size_t>(index)]; }
-
   void onTimer(int id) override;
   void onText(std::u16string_view text) override;
 

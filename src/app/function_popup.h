@@ -21,7 +21,6 @@ class CFunctionPopup final : public CWndPopup {
   CFunctionPopup(const SkinContext& context, FunctionMenu menu, const LanguageTable& texts);
 
   FunctionMenu menu() const { return menu_; }
-  int hovered() const { return hovered_; }
   // Design height of the whole menu.
   static int designHeight(FunctionMenu menu);
 

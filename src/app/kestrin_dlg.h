@@ -90,7 +90,6 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   DeviceSession& session() { return *session_; }
   AppData& data() { return run_.data; }
   int hiddenKeys() const { return hiddenKeys_; }
-  ButtonAssignment& buttons() { return *buttons_; }
 
   // DeviceHost
   void startTimer(TimerId id, unsigned periodMs) override;

@@ -21,8 +21,6 @@ class CQuickLaunchDlg final : public CDlgBase {
   // shell: none where the desktop offers no open dialog; browsing then does nothing.
   CQuickLaunchDlg(SkinContext& context, Shell* shell, WindowId owner);
 
-  const std::u16string& path() const { return path_; }
-
  protected:
   void onInitDialog() override;
   std::intptr_t handleMessage(const Message& message) override;

@@ -31,8 +31,6 @@ class CShortcutDlg final : public CDlgBase {
                WindowId owner, int combo);
   ~CShortcutDlg() override;
 
-  int capturedKey() const { return captured_; }
-
  protected:
   void onInitDialog() override;
   std::intptr_t handleMessage(const Message& message) override;
