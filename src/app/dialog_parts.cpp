@@ -46,4 +46,14 @@ std::unique_ptr<CStaticText> makeLabel(const SkinContext& context, WindowId pare
   return label;
 }
 
+std::unique_ptr<CCheckButton> makeCheckBox(const SkinContext& context, WindowId parent, int id,
+                                           const Rect& design) {
+  auto made =
+      std::make_unique<CCheckButton>(context, parent, id, scaledRect(design, context.scale));
+  made->loadNormalImage("skins\\check_nr.png");
+  made->loadOverImage("skins\\check_ov.png");
+  made->loadDownImage("skins\\check_dn.png");
+  return made;
+}
+
 }  // namespace pelorin

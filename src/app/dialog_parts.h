@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "skin/check_button.h"
 #include "skin/image_button.h"
 #include "skin/static_text.h"
 
@@ -18,5 +19,9 @@ std::unique_ptr<CImageButton> makeExitButton(const SkinContext& context, WindowI
 std::unique_ptr<CStaticText> makeLabel(const SkinContext& context, WindowId parent, int id,
                                        const Rect& design, std::u16string text, unsigned flags,
                                        bool value = false);
+
+// A check box on the "check" pictures: normal, over, checked.
+std::unique_ptr<CCheckButton> makeCheckBox(const SkinContext& context, WindowId parent, int id,
+                                           const Rect& design);
 
 }  // namespace pelorin

@@ -3,10 +3,11 @@
 #include <chrono>
 
 #include "app/button_messages.h"
-#include "app/dialog_controls.h"
+#include "app/dialog_parts.h"
 #include "keys/decimal_text.h"
 #include "lang/text_ids.h"
 #include "pages/page.h"
+#include "platform/text_format.h"
 #include "platform/virtual_keys.h"
 #include "profile/captions.h"
 #include "skin/notify_code.h"
@@ -33,25 +34,29 @@ CFireKeyDlg::CFireKeyDlg(SkinContext& context, const LanguageTable& texts, Notic
       combo_(combo) {}
 
 void CFireKeyDlg::onInitDialog() {
-  using namespace dialog_controls;
   const SkinContext& skin = context();
   const WindowId self = windowId();
-  addControl(0, title(skin, self, kTitle, {20, 3, 230, 27}, texts_[text_id::kFireKey]));
-  addControl(0, exitButton(skin, self, kExit, {405, 4, 420, 19}));
+  addControl(
+      0, makeLabel(skin, self, kTitle, {20, 3, 230, 27}, texts_[text_id::kFireKey], text::kLeft));
+  addControl(0, makeExitButton(skin, self, kExit, {405, 4, 420, 19}));
   for (std::size_t k = 0; k < fields_.size(); ++k) {
-    addControl(0, label(skin, self, kTitle, kCaptionRects[k], texts_[kCaptions[k]]));
+    addControl(0,
+               makeLabel(skin, self, kTitle, kCaptionRects[k], texts_[kCaptions[k]], text::kLeft));
     auto edit =
         std::make_unique<CSkinEdit>(skin, self, kField, scaledRect(kFieldRects[k], skin.scale));
-    edit->setFont(valueFont(skin, 12));
+    Font face = skin.uiFont;
+    face.face = u"Tahoma";
+    edit->setFont(face);
     edit->setCentred(true);
     edit->setText(std::u16string(kDefaults[k]));
     fields_[k] = static_cast<CSkinEdit*>(addControl(0, std::move(edit)));
   }
-  addControl(0, label(skin, self, kTitle, {70, 75, 420, 111}, texts_[text_id::kFireRanges]));
+  addControl(0, makeLabel(skin, self, kTitle, {70, 75, 420, 111}, texts_[text_id::kFireRanges],
+                          text::kLeft));
   // Beside OK rather than over the ranges text.
-  addControl(0,
-             textButton(skin, self, kCancelButton, {260, 110, 329, 130}, texts_[text_id::kCancel]));
-  addControl(0, textButton(skin, self, kOk, {350, 110, 419, 130}, texts_[text_id::kOk]));
+  addControl(
+      0, makeTextButton(skin, self, kCancelButton, {260, 110, 329, 130}, texts_[text_id::kCancel]));
+  addControl(0, makeTextButton(skin, self, kOk, {350, 110, 419, 130}, texts_[text_id::kOk]));
   loadBackground("skins\\Frame_common.bmp");
   setFocusControl(fields_[0]);
   window()->setTimer(kCheckTimer, std::chrono::milliseconds(100));

@@ -1,8 +1,9 @@
 #include "app/macro_choice.h"
 
-#include "app/dialog_controls.h"
+#include "app/dialog_parts.h"
 #include "lang/text_ids.h"
 #include "pages/page.h"
+#include "platform/text_format.h"
 #include "skin/notify_code.h"
 
 namespace pelorin {
@@ -41,10 +42,10 @@ class CMacroChoiceDlg final : public CDlgBase {
 
  protected:
   void onInitDialog() override {
-    using namespace dialog_controls;
     const SkinContext& skin = context();
-    addControl(0, title(skin, windowId(), kTitle, {20, 3, 300, 27}, texts_[text_id::kMacros]));
-    addControl(0, exitButton(skin, windowId(), kExit, {504, 4, 519, 19}));
+    addControl(0, makeLabel(skin, windowId(), kTitle, {20, 3, 300, 27}, texts_[text_id::kMacros],
+                            text::kLeft));
+    addControl(0, makeExitButton(skin, windowId(), kExit, {504, 4, 519, 19}));
     const int shown = std::min(static_cast<int>(rows_.size()), kRowsShown);
     for (int k = 0; k < shown; ++k) {
       const MacroChoiceRow& row = rows_[static_cast<std::size_t>(k)];

@@ -3,9 +3,10 @@
 #include <array>
 
 #include "app/button_messages.h"
-#include "app/dialog_controls.h"
+#include "app/dialog_parts.h"
 #include "keys/key_name_table.h"
 #include "lang/text_ids.h"
+#include "platform/text_format.h"
 #include "skin/notify_code.h"
 
 namespace pelorin {
@@ -23,7 +24,6 @@ constexpr std::array<ModifierBox, 4> kModifierBoxes = {{{CShortcutDlg::kShift, 2
 constexpr int kBoxTop = 72;
 constexpr int kBoxSize = 11;
 constexpr int kCaptionWidth = 40;
-constexpr int kKeyNameHeight = 16;
 // Level with the OK and Cancel buttons: the frame ends at 140, so lower would be out of sight.
 constexpr Rect kModifiersOffBox{22, 114, 33, 125};
 
@@ -43,26 +43,24 @@ CShortcutDlg::~CShortcutDlg() {
 }
 
 void CShortcutDlg::onInitDialog() {
-  using namespace dialog_controls;
   const SkinContext& skin = context();
   const WindowId self = windowId();
-  addControl(0, title(skin, self, kTitle, {20, 3, 230, 27}, texts_[text_id::kShortcutDialog]));
-  addControl(0, exitButton(skin, self, kExit, {405, 4, 420, 19}));
-  auto keyName = label(skin, self, kKeyName, {25, 35, 183, 57}, {}, true);
-  keyName->setFont(valueFont(skin, kKeyNameHeight));
-  addControl(0, std::move(keyName));
+  addControl(0, makeLabel(skin, self, kTitle, {20, 3, 230, 27}, texts_[text_id::kShortcutDialog],
+                          text::kLeft));
+  addControl(0, makeExitButton(skin, self, kExit, {405, 4, 420, 19}));
+  addControl(0, makeLabel(skin, self, kKeyName, {25, 35, 183, 57}, {}, text::kLeft, true));
   for (const auto& box : kModifierBoxes) {
-    addControl(0, checkBox(skin, self, box.id,
-                           {box.left, kBoxTop, box.left + kBoxSize, kBoxTop + kBoxSize}));
-    addControl(0, label(skin, self, 0,
-                        {box.left + kBoxSize + 3, kBoxTop - 4, box.left + kBoxSize + kCaptionWidth,
-                         kBoxTop + kBoxSize + 4},
-                        std::u16string(box.caption)));
+    addControl(0, makeCheckBox(skin, self, box.id,
+                               {box.left, kBoxTop, box.left + kBoxSize, kBoxTop + kBoxSize}));
+    addControl(0, makeLabel(skin, self, 0,
+                            {box.left + kBoxSize + 3, kBoxTop - 4,
+                             box.left + kBoxSize + kCaptionWidth, kBoxTop + kBoxSize + 4},
+                            std::u16string(box.caption), text::kLeft));
   }
-  addControl(0, checkBox(skin, self, kModifiersOff, kModifiersOffBox));
-  addControl(0, textButton(skin, self, kOk, {260, 110, 329, 130}, texts_[text_id::kOk]));
-  addControl(0,
-             textButton(skin, self, kCancelButton, {350, 110, 419, 130}, texts_[text_id::kCancel]));
+  addControl(0, makeCheckBox(skin, self, kModifiersOff, kModifiersOffBox));
+  addControl(0, makeTextButton(skin, self, kOk, {260, 110, 329, 130}, texts_[text_id::kOk]));
+  addControl(
+      0, makeTextButton(skin, self, kCancelButton, {350, 110, 419, 130}, texts_[text_id::kCancel]));
   loadBackground("skins\\Frame_common.bmp");
   if (hook_) hook_->start(self);
 }
