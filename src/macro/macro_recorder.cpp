@@ -1,0 +1,59 @@
+#include "macro/macro_recorder.h"
+
+#include <algorithm>
+
+#include "macro/command_count.h"
+
+namespace pelorin {
+namespace {
+constexpr std::uint32_t kReleaseBit = 0x80000000u;
+constexpr std::uint32_t kStampMask = 0x7FFFFFFFu;
+}  // namespace
+
+void MacroRecorder::start(MacroKey& macro) {
+  command_count::restart(macro);
+  macro_ = &macro;
+  lastKey_ = 0;
+  lastStamp_ = 0;
+}
+
+void MacroRecorder::stop() {
+  macro_ = nullptr;
+}
+
+std::uint32_t MacroRecorder::measuredDelay(std::uint32_t lastStamp, std::uint32_t stamp) {
+  const std::uint32_t elapsed = ((stamp & kStampMask) - (lastStamp & kStampMask)) & kStampMask;
+  return std::min(elapsed, kMaxDelayMs);
+}
+
+MacroRecorder::Outcome MacroRecorder::onHookKey(std::intptr_t wParam, std::intptr_t lParam,
+                                                bool insertDelays) {
+  const auto key = static_cast<std::uint8_t>(wParam & 0xFF);
+  const auto word = static_cast<std::uint32_t>(lParam);
+  const bool release = (word & kReleaseBit) != 0;
+  if (macro_ == nullptr || key < kFirstKeyboardKey) return Outcome::Ignored;
+  if (key == lastKey_ && release == ((lastStamp_ & kReleaseBit) != 0)) return Outcome::Ignored;
+  const bool first = macro_->actionCount == 0;
+  const Outcome outcome =
+      append(key, release, measuredDelay(lastStamp_, word), insertDelays && !first);
+  if (outcome == Outcome::Appended) {
+    lastKey_ = key;
+    lastStamp_ = word;
+  }
+  return outcome;
+}
+
+MacroRecorder::Outcome MacroRecorder::append(std::uint8_t key, bool release, std::uint32_t delay,
+                                             bool withDelay) {
+  if (!command_count::fits(*macro_, command_count::kRecordedKeyEvent)) {
+    stop();
+    return Outcome::LimitReached;
+  }
+  command_count::apply(*macro_, command_count::kRecordedKeyEvent);
+  if (withDelay) macro_->insertAction(macro_->actionCount, MacroAction::delay(delay));
+  macro_->insertAction(macro_->actionCount,
+                       release ? MacroAction::release(key) : MacroAction::press(key));
+  return Outcome::Appended;
+}
+
+}  // namespace pelorin
