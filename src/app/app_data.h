@@ -21,7 +21,9 @@ struct AppData {
   std::filesystem::path dataFolder;
   LanguageTable texts;
   UiFont font;
-  MacroLibrary library;
+  // The library with the selection that the macro dialogs share for the whole run.
+  MacroStore macros;
+  MacroLibrary& library = macros.library;
   AppConfig config;
   ProfileTable profiles;
   DpiStepTable dpiSteps;

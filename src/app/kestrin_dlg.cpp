@@ -281,6 +281,9 @@ bool CKestrinDlg::handleWindowControl(int id, int code) {
     case ctl_id::kMouseSettings:
       openMouseSettings();
       break;
+    case ctl_id::kMacroManager:
+      openMacroManager();
+      break;
     case ctl_id::kApply:
       session_->markPending(SettingGroup::Buttons);
       session_->markPending(SettingGroup::Performance);

@@ -125,6 +125,7 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void addTrayIcon();
   void openGuide();
   void openMouseSettings();
+  void openMacroManager();
   FileDialogParams profileFileDialog(FileDialogMode mode, int titleTextId) const;
   void importProfile(int profile);
   void exportProfile(int profile);
