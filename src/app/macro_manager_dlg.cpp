@@ -152,6 +152,9 @@ void CMacroManagerDlg::createButtons() {
   auto record = std::make_unique<CCheckButton>(skin, self, kRecord,
                                                scaledRect({370, 53, 460, 71}, skin.scale));
   record->loadNormalImage("skins\\macro_record_nr.png");
+  // The record button has no hover picture of its own; without one it would vanish under the
+  // pointer.
+  record->loadOverImage("skins\\macro_record_nr.png");
   record->loadDownImage("skins\\macro_record_dn.png");
   record->setFont(skin.uiFont);
   record->setText(run_.texts[text_id::kRecord]);
