@@ -211,6 +211,31 @@ TEST_F(MacroManagerTest, RecordedMacroReachesTheMouse) {
   EXPECT_EQ(chunk->substr(15, 29), "01 07 01 30 FA 04 B0 00 04 00");
 }
 
+// The 169th key event ends the recording: the record button comes up, the controls unlock, the
+// user is told, and the file holds the 168 events.
+TEST_F(MacroManagerTest, RecordingStopsAtTheCommandLimit) {
+  start();
+  LibraryLocation at;
+  data->library.newMacro(u"Long", at);
+  runManager({[this] { clickTop(kTreeX, treeRow(0)); }, [this] { clickTop(400, 60); },
+              [this] {
+                for (std::uint32_t i = 0; i < 169; ++i) {
+                  desktop.keyboardHook()->inject(
+                      HookKey{0x41 + static_cast<int>(i / 2 % 20), i % 2 != 0, 10 * i});
+                }
+              },
+              [this] {
+                EXPECT_FALSE(manager->recording());
+                EXPECT_FALSE(desktop.keyboardHook()->running());
+                EXPECT_FALSE(manager->findControl(macro_manager_id::kNewMacro)->disabled());
+                MacroLibrary written;
+                written.read(libraryFilePath(dataDir.path()));
+                EXPECT_EQ(written.itemAt(LibraryLocation::top(0))->macro->actionCount, 168u);
+                clickTop(510, 8);
+              }});
+  EXPECT_EQ(messages, std::vector<int>{235});
+}
+
 }  // namespace
 }  // namespace pelorin::testing
 
