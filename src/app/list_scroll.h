@@ -38,9 +38,9 @@ inline int afterWheel(int delta, int first, int rows, int visible) {
   return clampFirst(delta > 0 ? first - 1 : first + 1, rows, visible);
 }
 
-// The first row that shows the last of the rows.
+// The first row once the last row stands at the bottom; a list that fits keeps its place.
 inline int showingLast(int first, int rows, int visible) {
-  return rows > visible ? rows - visible : std::min(first, 0);
+  return rows > visible ? rows - visible : first;
 }
 
 }  // namespace pelorin::list_scroll

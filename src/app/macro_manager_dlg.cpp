@@ -31,13 +31,14 @@ constexpr Rect kLoopCountRect{392, 190, 470, 210};
 constexpr int kParkedOffset = 1000;
 constexpr std::uint32_t kLoopModeGroup = 0xE000;
 
-struct TextRow {
+// A control with a language text: captions and the buttons under the lists.
+struct LabelRow {
   int id;
   Rect rect;
   int textId;
 };
 
-constexpr TextRow kTexts[] = {
+constexpr LabelRow kTexts[] = {
     {2025, {24, 35, 124, 52}, text_id::kMacros},
     {2026, {189, 35, 289, 52}, text_id::kActions},
     {2027, {390, 84, 590, 102}, text_id::kRecordDelays},
@@ -47,13 +48,7 @@ constexpr TextRow kTexts[] = {
     {2026, {370, 230, 470, 247}, text_id::kInsertAction},
 };
 
-struct ButtonRow {
-  int id;
-  Rect rect;
-  int textId;
-};
-
-constexpr ButtonRow kButtons[] = {
+constexpr LabelRow kButtons[] = {
     {kNewMacro, {24, 333, 89, 356}, text_id::kNewItem},
     {kDeleteItem, {104, 333, 169, 356}, text_id::kDeleteItem},
     {kModifyAction, {189, 333, 254, 356}, text_id::kModify},
@@ -112,7 +107,7 @@ void CMacroManagerDlg::onInitDialog() {
 
 void CMacroManagerDlg::createTexts() {
   const SkinContext& skin = context();
-  for (const TextRow& row : kTexts) {
+  for (const LabelRow& row : kTexts) {
     auto text = std::make_unique<CStaticText>(
         skin, windowId(), row.id, scaledRect(row.rect, skin.scale), run_.texts[row.textId],
         kCaptionColour, text::kLeft | text::kVCenter | text::kSingleLine);
@@ -140,7 +135,7 @@ void CMacroManagerDlg::createButtons() {
   exit->loadNormalImage("skins\\exit_nr.png");
   exit->loadOverImage("skins\\exit_ov.png");
   addControl(0, std::move(exit));
-  for (const ButtonRow& row : kButtons) {
+  for (const LabelRow& row : kButtons) {
     auto button =
         std::make_unique<CImageButton>(skin, self, row.id, scaledRect(row.rect, skin.scale));
     button->loadNormalImage("skins\\button2_nr.png");
@@ -240,8 +235,9 @@ void CMacroManagerDlg::refreshLoopControls() {
   run_.options.clear(kLoopModeGroup);
   const bool counted = current_ != nullptr && current_->loopType == loop_type::kRepeatCount;
   Rect place = kLoopCountRect;
-  if (!counted)
+  if (!counted) {
     place = Rect::ofSize(place.left + kParkedOffset, place.top, place.width(), place.height());
+  }
   loopCount_->setRect(scaledRect(place, scale));
   if (current_ == nullptr) return;
   for (int k = 0; k < 3; ++k) {
