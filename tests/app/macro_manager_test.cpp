@@ -92,7 +92,7 @@ constexpr Point kDeleteAction{300, 344};
 
 // Empty and duplicate names are refused; a folder made from the context menu takes the next
 // macro; a folder holding a macro that a button of the profile plays cannot be deleted, even
-// closed; the library file is written on close.
+// closed, and goes with its macro once no button plays it; the library file is written on close.
 TEST_F(MacroManagerTest, LibraryCommandsAndTheirRefusals) {
   start();
   const auto click = [this](Point p) { return [this, p] { clickTop(p.x, p.y); }; };
@@ -113,13 +113,58 @@ TEST_F(MacroManagerTest, LibraryCommandsAndTheirRefusals) {
        [this] { clickTop(kTreeX, treeRow(1)); },
        [this] { clickTop(24 + 8, treeRow(1)); },  // the icon closes the folder
        click(kDeleteItem), [this] { clickTop(kTreeX, treeRow(0)); }, click(kDeleteItem),
-       [this] { clickTop(510, 8); }},
+       [this] {
+         EXPECT_EQ(flatten(data->library), (std::vector<std::string>{"0:0 F/", "1:0.0 m#2"}));
+         data->profiles.record(0)->keys[2].Value = {};
+         clickTop(kTreeX, treeRow(0));
+       },
+       click(kDeleteItem), [this] { clickTop(510, 8); }},
   }));
-  EXPECT_EQ(messages, (std::vector<int>{242, 241, -232, 257, -232}));
-  EXPECT_EQ(flatten(data->library), (std::vector<std::string>{"0:0 F/", "1:0.0 m#2"}));
+  EXPECT_EQ(messages, (std::vector<int>{242, 241, -232, 257, -232, -232}));
+  EXPECT_TRUE(flatten(data->library).empty()) << "the folder went with its macro";
   MacroLibrary written;
   written.read(libraryFilePath(dataDir.path()));
   EXPECT_EQ(flatten(written), flatten(data->library));
+}
+
+// The tree's menu offers what fits the item under the pointer: a macro goes out to a file and
+// comes back into a folder (refused beside its own name), and a rename keeps the macro.
+TEST_F(MacroManagerTest, ExportImportAndRenameThroughTheTreeMenu) {
+  start();
+  LibraryLocation at;
+  data->library.newMacro(u"Jump", at);
+  data->library.itemAt(at)->macro->insertAction(0, MacroAction::press(0x20));
+  at = {};
+  data->library.newFolder(u"G", at);
+  const std::filesystem::path file = dataDir.path() / "Jump.mkf";
+  const auto menu = [this](int row, int item) {
+    return std::vector<std::function<void()>>{
+        [this, row] { clickTop(kTreeX, treeRow(row), true); },
+        [this, item] { postToManager(macro_manager_id::kLibraryChosen, item); }};
+  };
+  desktop.simShell().answerNextDialog(file);  // export
+  desktop.simShell().answerNextDialog(file);  // import beside Jump
+  desktop.simShell().answerNextDialog(file);  // import into G
+  runManager(
+      join({menu(0, 2),
+            menu(0, 3),
+            menu(1, 2),
+            {[this] { EXPECT_EQ(manager->libraryMenu().size(), 8u) << "the imported macro"; }},
+            menu(0, 4),
+            {[this] {
+               for (int i = 0; i < 4; ++i) press(vk::kBack);
+               host.typeText(u"Hop");
+             },
+             [this] { press(vk::kReturn); }, [this] { clickTop(510, 8); }}}));
+  const auto& asked = desktop.simShell().dialogs();
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_EQ(asked[0].mode, FileDialogMode::Save);
+  EXPECT_EQ(asked[0].initialName, u"Jump.mkf");
+  EXPECT_EQ(asked[1].filters.at(0).extensions, std::vector<std::u16string>{u"mkf"});
+  EXPECT_EQ(messages, std::vector<int>{241});
+  EXPECT_EQ(flatten(data->library),
+            (std::vector<std::string>{"0:0 Hop#1", "0:1 G/", "1:1.0 Jump#2"}));
+  EXPECT_EQ(actionsHex(*data->library.itemAt(LibraryLocation::child(1, 0))->macro), "20000000");
 }
 
 // A click, then a delay typed with letters (each one pointed out), the repeat count typed past
