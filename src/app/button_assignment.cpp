@@ -238,13 +238,7 @@ void ButtonAssignment::runDialog(unsigned openMessage) {
       break;
     }
     case button_msg::kOpenMacro: {
-      const auto slot = button_combo::slotOf(*pending_);
-      const ProfileRecord* record = profile();
-      const std::u16string current = slot && record != nullptr
-                                         ? record->keys[static_cast<std::size_t>(*slot)].Macro.name
-                                         : std::u16string();
-      if (const auto macro =
-              chooseMacro(env_.skin, env_.data.texts, owner, env_.data.library, current)) {
+      if (const auto macro = chooseMacro(env_.skin, env_.data.texts, owner, env_.data.macros)) {
         apply(macroSelection(macro->name, env_.data.texts), &*macro);
       }
       break;

@@ -1,8 +1,7 @@
 #pragma once
-// How the button page asks for a macro: the library's macros are offered to the user, who picks
-// one or none. The button page keeps to this one call, so the way of choosing can change alone.
+// How the button page asks for a macro: the library's tree is offered in the selection dialog and
+// the user picks one macro or none. The button page keeps to this one call.
 #include <optional>
-#include <string_view>
 
 #include "lang/language_table.h"
 #include "macro/macro_library.h"
@@ -10,17 +9,8 @@
 
 namespace pelorin {
 
-// A copy of the chosen macro, or none when the user closed the choice. currentName marks the
-// macro the button carries now.
+// A copy of the chosen macro, or none when the dialog was closed without a choice.
 std::optional<MacroKey> chooseMacro(SkinContext& context, const LanguageTable& texts,
-                                    WindowId owner, const MacroLibrary& library,
-                                    std::u16string_view currentName);
-
-// The library's macros in tree order, folders left out, each with the path of folders above it.
-struct MacroChoiceRow {
-  std::u16string caption;  // "folder/macro"
-  const MacroKey* macro;
-};
-std::vector<MacroChoiceRow> macroChoiceRows(const MacroLibrary& library);
+                                    WindowId owner, MacroStore& store);
 
 }  // namespace pelorin

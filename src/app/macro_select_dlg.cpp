@@ -61,7 +61,7 @@ void CMacroSelectDlg::choose(std::intptr_t wParam) {
     return;
   }
   context().host.send(parent_, Message{kMacroChosen, wParam, 0, {}});
-  endDialog(kCancel);
+  endDialog(kChosen);
 }
 
 std::intptr_t CMacroSelectDlg::handleMessage(const Message& message) {

@@ -1,6 +1,6 @@
 #pragma once
 // Chooses a macro of the library for a mouse button. OK with a macro selected tells the parent
-// (message 1066) and closes; the parent reads the macro from the shared selection. A folder or
+// (message 1066) and closes with kChosen; the macro is the store's selection. A folder or
 // nothing selected is refused and the dialog stays.
 #include "app/macro_message_dlg.h"
 #include "app/macro_tree_pane.h"
@@ -17,6 +17,8 @@ class CMacroSelectDlg final : public CDlgBase {
   static constexpr int kExit = 2004;
   static constexpr int kOk = 2010;
   static constexpr int kCaption = 2025;
+  // doModal's result when a macro was chosen.
+  static constexpr int kChosen = 1;
 
   CMacroSelectDlg(SkinContext& context, const LanguageTable& texts, MacroStore& store,
                   WindowId parent, MacroMessage message);

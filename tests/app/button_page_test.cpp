@@ -240,8 +240,8 @@ TEST_F(ButtonPageTest, ProgramLaunchKeepsThePath) {
   EXPECT_EQ(onMouse(1), (std::array<std::uint8_t, 3>{0x0F, 0x00, 0x00}));
 }
 
-// The macro row lists the library's macros, folders left out; the chosen one is numbered into
-// its device slot when the buttons are sent.
+// The macro row opens the library's tree; the macro chosen inside a folder is numbered into its
+// device slot when the buttons are sent.
 TEST_F(ButtonPageTest, MacroRowAssignsALibraryMacro) {
   startSettled([](AppData& loaded) {
     loaded.library.putFolder(LibraryLocation::top(0), u"Games", 0);
@@ -252,7 +252,9 @@ TEST_F(ButtonPageTest, MacroRowAssignsALibraryMacro) {
     burst.commandCount = 2;
     loaded.library.putMacro(LibraryLocation::child(0, 0), u"Burst", burst);
   });
-  scriptModal(host, {[&] { clickDialog(100, 55); }});
+  // Open the folder by its icon, select the macro, OK.
+  scriptModal(host, {[&] { clickDialog(30, 64); }, [&] { clickDialog(120, 84); },
+                     [&] { clickDialog(390, 344); }});
   clickCombo(1);
   clickRow(ButtonAssignment::kMenuSlot, 9);
   EXPECT_EQ(key(1).Name, text(190) + u"Burst");
