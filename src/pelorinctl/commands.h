@@ -16,6 +16,8 @@ struct Options {
   bool simulate = false;
   bool trace = false;
   std::optional<std::filesystem::path> dataDir;
+  // --profile N: the profile `set` changes (0..4); the current one when not given.
+  std::optional<std::size_t> profile;
 };
 
 using Args = std::vector<std::string>;
@@ -31,5 +33,6 @@ int runMacro(const Options& options, const Args& args);
 int runApply(const Options& options, const Args& args);
 int runResetDevice(const Options& options, const Args& args);
 int runWatch(const Options& options, const Args& args);
+int runSet(const Options& options, const Args& args);
 
 }  // namespace pelorin::ctl

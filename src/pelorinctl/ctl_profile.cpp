@@ -8,7 +8,9 @@
 #include <system_error>
 
 #include "common/utf.h"
+#include "pelorinctl/button_edit.h"
 #include "pelorinctl/device_context.h"
+#include "pelorinctl/setting_names.h"
 #include "profile/config_loader.h"
 #include "profile/data_folder.h"
 #include "profile/profile_file.h"
@@ -120,6 +122,12 @@ int showProfile(const Loaded& loaded, std::size_t index) {
                   text(slot.Macro.name).c_str(), slot.Macro.actionCount);
     }
     std::printf("\n");
+  }
+  std::printf("Settings, as pelorinctl set takes them:\n");
+  for (const auto& line : settingLines(record, loaded.dpiSteps))
+    std::printf("  %s\n", line.c_str());
+  for (std::size_t k = 0; k < record.keys.size(); ++k) {
+    std::printf("  button %zu %s\n", k + 1, buttonFunctionText(record.keys[k]).c_str());
   }
   return kExitOk;
 }

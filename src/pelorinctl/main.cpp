@@ -25,12 +25,14 @@ constexpr Command kCommands[] = {
     {"apply", runApply},
     {"reset-device", runResetDevice},
     {"watch", runWatch},
+    {"set", runSet},
 };
 
 int usage() {
-  std::fprintf(stderr,
-               "usage: pelorinctl [--simulate] [--trace] [--data-dir DIR] COMMAND [ARGS]\n"
-               "commands:");
+  std::fprintf(
+      stderr,
+      "usage: pelorinctl [--simulate] [--trace] [--data-dir DIR] [--profile N] COMMAND [ARGS]\n"
+      "commands:");
   for (const auto& command : kCommands) std::fprintf(stderr, " %s", command.name);
   std::fprintf(stderr, "\n");
   return kExitUsage;
@@ -57,6 +59,13 @@ int main(int argc, char** argv) {
       options.trace = true;
     } else if (arg == "--data-dir" && i + 1 < argc) {
       options.dataDir = argv[++i];
+    } else if (arg == "--profile" && i + 1 < argc) {
+      const std::string_view number = argv[++i];
+      if (number.size() != 1 || number[0] < '1' || number[0] > '5') {
+        std::fprintf(stderr, "pelorinctl: --profile takes a profile number 1..5\n");
+        return kExitUsage;
+      }
+      options.profile = static_cast<std::size_t>(number[0] - '1');
     } else {
       return usage();
     }
