@@ -10,6 +10,7 @@ PACKAGES=(
   libayatana-appindicator3-dev libx11-dev libxtst-dev
   xvfb xdotool x11-apps x11-utils trayer dbus-daemon libglib2.0-bin imagemagick python3
   fontconfig fonts-dejavu-core fonts-droid-fallback
+  lintian desktop-file-utils appstream dpkg-dev fakeroot
 )
 
 missing=()
