@@ -95,7 +95,7 @@ int run(const ProgramOptions& options, int argc, char** argv) {
   OpenDialogTable dialogs;
   SkinContext skin{host,
                    embeddedResources(),
-                   programFolder(),
+                   shippedDataFolder(programFolder()),
                    static_cast<float>(scale),
                    uiFont(data->font.face, data->font.height, data->font.charset),
                    dialogs};

@@ -60,4 +60,14 @@ std::filesystem::path shippedLanguageFolder(const std::filesystem::path& program
   return {};
 }
 
+std::filesystem::path shippedDataFolder(const std::filesystem::path& programFolder) {
+  std::error_code error;
+  const auto installed = (programFolder / ".." / "share" / "pelorin").lexically_normal();
+  if (!std::filesystem::is_directory(programFolder / "skins", error) &&
+      std::filesystem::is_directory(installed / "skins", error)) {
+    return installed;
+  }
+  return programFolder;
+}
+
 }  // namespace pelorin

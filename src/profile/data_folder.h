@@ -27,5 +27,9 @@ std::u16string textFromPath(const std::filesystem::path& path);
 // The shipped language files: "lang" beside the program in a build tree, or the installed share
 // folder next to the program's bin folder. Empty when neither exists.
 std::filesystem::path shippedLanguageFolder(const std::filesystem::path& programFolder);
+// The folder that holds "skins" and the user guide: the program's own folder in a build tree,
+// else the installed share folder next to its bin folder; the program's folder when neither has
+// skins, so a missing skin stays a missing picture.
+std::filesystem::path shippedDataFolder(const std::filesystem::path& programFolder);
 
 }  // namespace pelorin
