@@ -110,7 +110,9 @@ void CKestrinDlg::createControls() {
 void CKestrinDlg::start() {
   started_ = true;
   window()->killTimer(main_timer::kStartUpFallback);
-  const int needPassword = run_.data.config.needPassword();
+  // The login entry starts hidden as the start-hidden switch does, without minimising first.
+  const int configured = run_.data.config.needPassword();
+  const int needPassword = run_.startHidden && configured == 0 ? 2 : configured;
   if (needPassword == 1) minimiseMainWindow();
   session_->setWindowShown(needPassword == 0);
   session_->setLinkActive(needPassword == 0);
@@ -138,16 +140,29 @@ void CKestrinDlg::start() {
 void CKestrinDlg::addTrayIcon() {
   if (run_.desktop == nullptr) return;
   icon_ = loadResourceImage(context(), resource_id::kIcon);
-  const LanguageTable& texts = run_.data.texts;
-  TrayIconParams params{windowId(),
-                        main_msg::kTrayCallback,
-                        kTrayIconId,
-                        run_.simulated ? std::u16string(kSimulatedTip) : std::u16string(kTip),
-                        icon_.get(),
-                        {{main_msg::kRestore, texts[text_id::kSettings]},
-                         {0, {}},
-                         {main_msg::kExit, texts[text_id::kExit]}}};
+  TrayIconParams params{
+      windowId(),  main_msg::kTrayCallback,
+      kTrayIconId, run_.simulated ? std::u16string(kSimulatedTip) : std::u16string(kTip),
+      icon_.get(), trayMenu()};
   tray_ = run_.desktop->addTrayIcon(params);
+}
+
+std::vector<TrayMenuItem> CKestrinDlg::trayMenu() const {
+  const LanguageTable& texts = run_.data.texts;
+  std::vector<TrayMenuItem> menu{{main_msg::kRestore, texts[text_id::kSettings]}};
+  if (run_.autostart != nullptr) {
+    const std::u16string_view mark = run_.autostart->enabled() ? u"\u2713 " : u"";
+    menu.push_back({main_msg::kStartAtLogin, std::u16string(mark) + texts[text_id::kStartAtLogin]});
+  }
+  menu.push_back({0, {}});
+  menu.push_back({main_msg::kExit, texts[text_id::kExit]});
+  return menu;
+}
+
+void CKestrinDlg::toggleStartAtLogin() {
+  if (run_.autostart == nullptr) return;
+  run_.autostart->setEnabled(!run_.autostart->enabled());
+  if (tray_) tray_->setMenu(trayMenu());
 }
 
 void CKestrinDlg::openGuide() {
@@ -236,6 +251,7 @@ std::intptr_t CKestrinDlg::handleMessage(const Message& m) {
   } else if (m.id == msg::kCommand) {
     if (m.wParam == main_msg::kRestore) restoreRequest();
     if (m.wParam == main_msg::kExit) exitProgram();
+    if (m.wParam == main_msg::kStartAtLogin) toggleStartAtLogin();
   } else if (handleSlotBar(m)) {
   } else if (buttons_->handle(m)) {
   } else if (messageOwner(id) == MessageOwner::Window) {

@@ -13,6 +13,7 @@
 #include "device/device_session.h"
 #include "pages/page.h"
 #include "pages/pages.h"
+#include "platform/autostart.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/hid_bus.h"
@@ -45,6 +46,7 @@ constexpr unsigned kProfileMenuClosed = 1126;
 constexpr unsigned kProfileActionChosen = 1164;
 constexpr int kRestore = 2075;
 constexpr int kExit = 2076;
+constexpr int kStartAtLogin = 2077;
 }  // namespace main_msg
 
 // The actions of the profile menus, run by timer 60 once the menu has closed.
@@ -66,6 +68,10 @@ struct MainWindowRun {
   // The notification icon, the shell and the later starts' requests; none in some tests.
   Desktop* desktop = nullptr;
   SingleInstance* instance = nullptr;
+  // The tray menu's start-at-login switch; the item is left out without one.
+  Autostart* autostart = nullptr;
+  // Started by the login entry: hidden in the tray whatever the configured start.
+  bool startHidden = false;
 };
 
 class CKestrinDlg final : public CDlgBase, public DeviceHost {
@@ -123,6 +129,8 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void createControls();
   void start();
   void addTrayIcon();
+  std::vector<TrayMenuItem> trayMenu() const;
+  void toggleStartAtLogin();
   void openGuide();
   void openMouseSettings();
   void openMacroManager();

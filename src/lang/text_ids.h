@@ -186,6 +186,9 @@ constexpr int kSetDpi = 273;
 constexpr int kMotionWakeup = 274;
 
 // The five button and five profile names of a new profile start here.
+// The tray menu's switch for the start at login.
+constexpr int kStartAtLogin = 290;
+
 constexpr int kFirstButtonName = kLeftClick;
 constexpr int kFirstProfileName = kProfile1;
 constexpr int kDefaultLightingName = kLightingWave;

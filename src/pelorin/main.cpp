@@ -18,6 +18,7 @@
 #include "platform/linux/gtk_window_system.h"
 #include "platform/linux/runtime_folder.h"
 #include "platform/linux/unix_single_instance.h"
+#include "platform/linux/xdg_autostart.h"
 #include "platform/program_folder.h"
 #include "platform/resource_table.h"
 #include "profile/data_folder.h"
@@ -107,6 +108,9 @@ int run(const ProgramOptions& options, int argc, char** argv) {
   if (options.trace) windowRun.trace = printTrace;
   windowRun.desktop = &desktop;
   windowRun.instance = instance.get();
+  XdgAutostart autostart(XdgAutostart::userConfigHome());
+  windowRun.autostart = &autostart;
+  windowRun.startHidden = options.hidden;
   windowRun.notice = [&notices](std::u16string_view title, std::u16string_view text) {
     notices.show(title, text);
   };

@@ -8,8 +8,9 @@ namespace pelorin {
 namespace {
 
 std::nullopt_t usage() {
-  std::fprintf(stderr,
-               "usage: pelorin [--simulate] [--trace] [--data-dir DIR] [--sim-events LIST]\n");
+  std::fprintf(
+      stderr,
+      "usage: pelorin [--simulate] [--trace] [--hidden] [--data-dir DIR] [--sim-events LIST]\n");
   return std::nullopt;
 }
 
@@ -23,6 +24,8 @@ std::optional<ProgramOptions> parseProgramOptions(int argc, char** argv) {
       options.simulate = true;
     } else if (arg == "--trace") {
       options.trace = true;
+    } else if (arg == "--hidden") {
+      options.hidden = true;
     } else if (arg == "--data-dir" && i + 1 < argc) {
       options.dataDir = argv[++i];
     } else if (arg == "--sim-events" && i + 1 < argc) {

@@ -11,6 +11,8 @@ namespace pelorin {
 struct ProgramOptions {
   bool simulate = false;
   bool trace = false;
+  // Start hidden in the notification area, as the configuration's start-hidden switch does.
+  bool hidden = false;
   std::optional<std::filesystem::path> dataDir;
   std::vector<SimStep> simSteps;
 };

@@ -110,8 +110,8 @@ EditOutcome editButton(std::span<const std::string> words, ProfileRecord& record
                        const EditEnv& env) {
   const auto number = words.empty() ? std::nullopt : parseNumber(words[0]);
   if (!number || *number < 1 || *number > static_cast<int>(kKeySlotCount) || words.size() < 2) {
-    return {SettingGroup::Buttons, "set button N FUNCTION  (N 1..5; FUNCTION disable, " +
-                                       keyUsage() + ", macro NAME)"};
+    return {SettingGroup::Buttons,
+            "set button N FUNCTION  (N 1..5; FUNCTION disable, " + keyUsage() + ", macro NAME)"};
   }
   KeySlot& slot = record.keys[static_cast<std::size_t>(*number - 1)];
   const std::string& kind = words[1];
@@ -126,7 +126,8 @@ EditOutcome editButton(std::span<const std::string> words, ProfileRecord& record
   } else if (kind == "macro" && words.size() == 3) {
     int matches = 0;
     const auto* item = findMacro(env.library.topLevel(), toUtf16(words[2]), matches);
-    if (item == nullptr) return {SettingGroup::Buttons, "no macro named '" + words[2] + "' in the library"};
+    if (item == nullptr)
+      return {SettingGroup::Buttons, "no macro named '" + words[2] + "' in the library"};
     if (matches > 1) return {SettingGroup::Buttons, "several macros are named '" + words[2] + "'"};
     slot.Name = env.texts[text_id::kMacroPrefix] + item->name;
     slot.Value = {code_type::kMacro, 0, 0};

@@ -8,7 +8,8 @@
 
 namespace pelorin::ctl {
 
-EditOutcome editButton(std::span<const std::string> words, ProfileRecord& record, const EditEnv& env);
+EditOutcome editButton(std::span<const std::string> words, ProfileRecord& record,
+                       const EditEnv& env);
 
 // How `profile show` names a button's function: "disable", "key Ctrl+Alt+C", "macro NAME", or the
 // three code bytes when no name fits.

@@ -35,8 +35,8 @@ std::string switchLevel(ProfileRecord& record, int level, bool on) {
     return "DPI level " + std::to_string(level + 1) + " is the only one on; one level stays on";
   }
   const int current = levelOfOrdinal(record.DPIOffOnFlag, record.CurrentDPILevel).value_or(0);
-  record.DPIOffOnFlag = static_cast<std::uint8_t>(on ? record.DPIOffOnFlag | bit
-                                                     : record.DPIOffOnFlag & ~bit);
+  record.DPIOffOnFlag =
+      static_cast<std::uint8_t>(on ? record.DPIOffOnFlag | bit : record.DPIOffOnFlag & ~bit);
   if (on && current > level) ++record.CurrentDPILevel;
   if (!on && current > level) --record.CurrentDPILevel;
   if (!on && current == level && record.CurrentDPILevel > 0) --record.CurrentDPILevel;
@@ -68,7 +68,8 @@ EditOutcome editDpi(Words words, ProfileRecord& record, const EditEnv& env) {
       error = switchLevel(record, k, word == "on");
     } else if (word == "current") {
       const auto mask = static_cast<unsigned>(record.DPIOffOnFlag);
-      if ((mask >> k & 1u) == 0) return refused("DPI level " + words[0] + " is off; turn it on first");
+      if ((mask >> k & 1u) == 0)
+        return refused("DPI level " + words[0] + " is off; turn it on first");
       record.CurrentDPILevel = static_cast<std::uint8_t>(std::popcount(mask & ((1u << k) - 1)));
     } else if (word == "colour" || word == "color") {
       const auto colour = i + 1 < words.size() ? parseRgb(words[++i]) : std::nullopt;
@@ -77,7 +78,8 @@ EditOutcome editDpi(Words words, ProfileRecord& record, const EditEnv& env) {
     } else if (const auto dpi = parseNumber(word)) {
       error = setDpiValue(record, k, *dpi, env);
     } else {
-      return refused("unknown DPI word '" + word + "'; accepted: a DPI value, on, off, colour #RRGGBB, current");
+      return refused("unknown DPI word '" + word +
+                     "'; accepted: a DPI value, on, off, colour #RRGGBB, current");
     }
     if (!error.empty()) return refused(error);
   }
@@ -109,13 +111,15 @@ std::string lightingOption(Words words, std::size_t& i, std::uint8_t m, ProfileR
   const std::string& option = words[i];
   const std::string value = i + 1 < words.size() ? words[++i] : std::string();
   if (option == "--speed") {
-    if (!controls.speed) return "this effect has no speed; effects with one: " + modesWith(&LightingControls::speed);
+    if (!controls.speed)
+      return "this effect has no speed; effects with one: " + modesWith(&LightingControls::speed);
     const auto speed = parseNumber(value);
     if (!speed || *speed < 1 || *speed > 15) return "speed 1..15";
     record.Lighting1Speed[m] = static_cast<std::uint8_t>(*speed - 1);
   } else if (option == "--brightness") {
     if (!controls.brightness) {
-      return "this effect has no brightness; effects with one: " + modesWith(&LightingControls::brightness);
+      return "this effect has no brightness; effects with one: " +
+             modesWith(&LightingControls::brightness);
     }
     const auto percent = parseNumber(value);
     std::size_t step = 0;
@@ -124,7 +128,8 @@ std::string lightingOption(Words words, std::size_t& i, std::uint8_t m, ProfileR
     record.Lighting1Brightness[m] = static_cast<std::uint8_t>(step);
   } else if (option == "--direction") {
     if (!controls.direction) {
-      return "this effect has no direction; effects with one: " + modesWith(&LightingControls::direction);
+      return "this effect has no direction; effects with one: " +
+             modesWith(&LightingControls::direction);
     }
     if (value != "up" && value != "down") return "direction up or down";
     record.Lighting1Direction[m] = value == "up" ? 1 : 0;
@@ -132,14 +137,16 @@ std::string lightingOption(Words words, std::size_t& i, std::uint8_t m, ProfileR
     const auto slot = parseNumber(value);
     const auto colour = i + 1 < words.size() ? parseRgb(words[++i]) : std::nullopt;
     if (!slot || *slot < 1 || *slot > controls.colourSlots) {
-      return controls.colourSlots == 0 ? "this effect has no colours"
-                                       : "colour slot 1.." + std::to_string(controls.colourSlots) + " for this effect";
+      return controls.colourSlots == 0
+                 ? "this effect has no colours"
+                 : "colour slot 1.." + std::to_string(controls.colourSlots) + " for this effect";
     }
     if (!colour) return "a lighting colour is written #RRGGBB";
     record.Lighting1FixedColor[m][static_cast<std::size_t>(*slot - 1)] = *colour;
     record.Lighting1ColorSelected[m][static_cast<std::size_t>(*slot - 1)] = 1;
   } else {
-    return "unknown lighting option '" + option + "'; accepted: --speed, --brightness, --direction, --colour";
+    return "unknown lighting option '" + option +
+           "'; accepted: --speed, --brightness, --direction, --colour";
   }
   return {};
 }
@@ -148,13 +155,15 @@ EditOutcome editLighting(Words words, ProfileRecord& record, const EditEnv& env)
   const auto* mode = words.empty() ? nullptr : lightingModeByName(words[0]);
   if (mode == nullptr) {
     std::string names;
-    for (const auto& entry : kLightingModes) names += (names.empty() ? "" : ", ") + std::string(entry.name);
+    for (const auto& entry : kLightingModes)
+      names += (names.empty() ? "" : ", ") + std::string(entry.name);
     return refused("lighting effect: " + names);
   }
   record.Lighting1ModeValue = {mode->mode, 0, 0};
   record.Lighting1Name = env.texts[mode->textId];
   for (std::size_t i = 1; i < words.size(); ++i) {
-    if (auto error = lightingOption(words, i, mode->mode, record); !error.empty()) return refused(error);
+    if (auto error = lightingOption(words, i, mode->mode, record); !error.empty())
+      return refused(error);
   }
   return made(SettingGroup::Performance);
 }
@@ -165,26 +174,30 @@ std::optional<int> oneNumber(Words words) {
 
 EditOutcome editDebounce(Words words, ProfileRecord& record) {
   const auto ms = oneNumber(words);
-  if (!ms || *ms > 254 || *ms % 2 != 0) return refused("debounce time in ms: an even number 0..254");
+  if (!ms || *ms > 254 || *ms % 2 != 0)
+    return refused("debounce time in ms: an even number 0..254");
   record.setKeyDebounce(*ms);
   return made(SettingGroup::Performance);
 }
 
 EditOutcome editLiftOff(Words words, ProfileRecord& record) {
-  if (words.size() != 1 || (words[0] != "low" && words[0] != "high")) return refused("lift-off low or high");
+  if (words.size() != 1 || (words[0] != "low" && words[0] != "high"))
+    return refused("lift-off low or high");
   record.setLiftDetectionHeight(words[0] == "low" ? 1 : 2);
   return made(SettingGroup::Performance);
 }
 
 EditOutcome editPower(Words words, ProfileRecord& record) {
   const auto minutes = oneNumber(words);
-  if (!minutes || *minutes < 3 || *minutes > 10) return refused("power-saving time in minutes: 3..10");
+  if (!minutes || *minutes < 3 || *minutes > 10)
+    return refused("power-saving time in minutes: 3..10");
   record.setPowerDownTime(*minutes);
   return made(SettingGroup::Power);
 }
 
 EditOutcome editMotionWakeup(Words words, ProfileRecord& record) {
-  if (words.size() != 1 || (words[0] != "on" && words[0] != "off")) return refused("motion-wakeup on or off");
+  if (words.size() != 1 || (words[0] != "on" && words[0] != "off"))
+    return refused("motion-wakeup on or off");
   record.setMotionWakeup(words[0] == "on" ? 1 : 0);
   return made(SettingGroup::MotionWakeup);
 }

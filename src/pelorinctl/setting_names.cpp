@@ -109,13 +109,16 @@ std::string lightingLine(const ProfileRecord& record) {
   const auto controls = lightingControls(mode);
   if (controls.speed) line += " --speed " + std::to_string(record.Lighting1Speed[mode] + 1);
   if (controls.brightness) {
-    line += " --brightness " + std::to_string(kBrightnessPercent[record.Lighting1Brightness[mode] % 4]);
+    line +=
+        " --brightness " + std::to_string(kBrightnessPercent[record.Lighting1Brightness[mode] % 4]);
   }
-  if (controls.direction) line += record.Lighting1Direction[mode] ? " --direction up" : " --direction down";
+  if (controls.direction)
+    line += record.Lighting1Direction[mode] ? " --direction up" : " --direction down";
   for (int slot = 0; slot < controls.colourSlots; ++slot) {
     const auto k = static_cast<std::size_t>(slot);
     if (record.Lighting1ColorSelected[mode][k] == 0) continue;
-    line += " --colour " + std::to_string(slot + 1) + " " + rgbText(record.Lighting1FixedColor[mode][k]);
+    line += " --colour " + std::to_string(slot + 1) + " " +
+            rgbText(record.Lighting1FixedColor[mode][k]);
   }
   return line;
 }

@@ -40,6 +40,8 @@ class MainWindowTest : public ::testing::Test {
       if (kind == '>') sent.push_back(formatReportHex(bytes));
     };
     run.desktop = &desktop;
+    run.autostart = autostart;
+    run.startHidden = startHidden;
     run.notice = [this](std::u16string_view title, std::u16string_view text) {
       notices.push_back({std::u16string(title), std::u16string(text)});
     };
@@ -77,6 +79,9 @@ class MainWindowTest : public ::testing::Test {
   OpenDialogTable dialogs;
   SimWindowSystem host;
   SimDesktop desktop{host};
+  // The tray's start-at-login switch and the login entry's start, for the tests that set them.
+  Autostart* autostart = nullptr;
+  bool startHidden = false;
   VirtualClock clock;
   TaskQueue queue;
   std::unique_ptr<DeviceBus> bus = std::make_unique<DeviceBus>(true);

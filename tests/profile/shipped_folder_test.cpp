@@ -39,11 +39,11 @@ INSTANTIATE_TEST_SUITE_P(
                "usr/share/pelorin",
                "usr/share/pelorin/lang"},
         // A build tree next to an installed copy keeps its own files.
-        Layout{"BothPrefersBeside",
-               {"usr/bin/skins", "usr/bin/lang", "usr/share/pelorin/skins",
-                "usr/share/pelorin/lang"},
-               "usr/bin",
-               "usr/bin/lang"},
+        Layout{
+            "BothPrefersBeside",
+            {"usr/bin/skins", "usr/bin/lang", "usr/share/pelorin/skins", "usr/share/pelorin/lang"},
+            "usr/bin",
+            "usr/bin/lang"},
         // A share folder without skins is not taken for the installed files.
         Layout{"ShareWithoutSkins", {"usr/share/pelorin/guide"}, "usr/bin", ""}),
     [](const auto& layout) { return std::string(layout.param.name); });

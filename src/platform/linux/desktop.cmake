@@ -2,7 +2,8 @@
 # notification icon, shell and keyboard hook of the GTK host.
 pelorin_core_library(pelorin_linux_instance
   ${CMAKE_CURRENT_SOURCE_DIR}/runtime_folder.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/unix_single_instance.cpp)
+  ${CMAKE_CURRENT_SOURCE_DIR}/unix_single_instance.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/xdg_autostart.cpp)
 target_link_libraries(pelorin_linux_instance PUBLIC pelorin_platform)
 
 pelorin_core_library(pelorin_mouse_settings ${CMAKE_CURRENT_SOURCE_DIR}/mouse_settings.cpp)
