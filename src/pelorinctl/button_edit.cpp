@@ -130,7 +130,10 @@ EditOutcome editButton(std::span<const std::string> words, ProfileRecord& record
       return {SettingGroup::Buttons, "no macro named '" + words[2] + "' in the library"};
     if (matches > 1) return {SettingGroup::Buttons, "several macros are named '" + words[2] + "'"};
     slot.Name = env.texts[text_id::kMacroPrefix] + item->name;
-    slot.Value = {code_type::kMacro, 0, 0};
+    // The slot numbering rewrites the code before each send; the same macro keeps its numbering.
+    const bool same =
+        slot.Value.type == code_type::kMacro && slot.MacroKeyIndex == item->macro->keyIndex;
+    if (!same) slot.Value = {code_type::kMacro, 0, 0};
     slot.Macro.copyFrom(*item->macro);
     slot.MacroKeyIndex = item->macro->keyIndex;
   } else {
