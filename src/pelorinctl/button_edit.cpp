@@ -129,13 +129,15 @@ EditOutcome editButton(std::span<const std::string> words, ProfileRecord& record
     if (item == nullptr)
       return {SettingGroup::Buttons, "no macro named '" + words[2] + "' in the library"};
     if (matches > 1) return {SettingGroup::Buttons, "several macros are named '" + words[2] + "'"};
-    slot.Name = env.texts[text_id::kMacroPrefix] + item->name;
-    // The slot numbering rewrites the code before each send; the same macro keeps its numbering.
+    // The same macro again changes nothing: its copy and slot numbering stay as they are.
     const bool same =
         slot.Value.type == code_type::kMacro && slot.MacroKeyIndex == item->macro->keyIndex;
-    if (!same) slot.Value = {code_type::kMacro, 0, 0};
-    slot.Macro.copyFrom(*item->macro);
-    slot.MacroKeyIndex = item->macro->keyIndex;
+    if (!same) {
+      slot.Name = env.texts[text_id::kMacroPrefix] + item->name;
+      slot.Value = {code_type::kMacro, 0, 0};
+      slot.Macro.copyFrom(*item->macro);
+      slot.MacroKeyIndex = item->macro->keyIndex;
+    }
   } else {
     return {SettingGroup::Buttons, "unknown button function '" + kind + "'; accepted: disable, " +
                                        keyUsage() + ", macro NAME"};
