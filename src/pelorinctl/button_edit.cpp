@@ -10,21 +10,28 @@
 #include "keys/vk_to_usage_table.h"
 #include "lang/text_ids.h"
 #include "pelorinctl/setting_names.h"
+#include "profile/captions.h"
+#include "profile/function_catalogue.h"
 
 namespace pelorin::ctl {
 namespace {
+
+using Words = std::span<const std::string>;
 
 constexpr AssignmentCode kLeftClick{code_type::kMouseButton, button_mask::kLeft, 0};
 
 struct Modifier {
   const char* name;
   const char* caption;
+  bool ShortcutBoxes::*box;
   std::uint8_t bit;
 };
-constexpr std::array<Modifier, 4> kModifiers = {{{"ctrl", "Ctrl+", modifier_mask::kCtrl},
-                                                 {"shift", "Shift+", modifier_mask::kShift},
-                                                 {"alt", "Alt+", modifier_mask::kAlt},
-                                                 {"win", "Win+", modifier_mask::kWin}}};
+constexpr std::array<Modifier, 4> kModifiers = {{
+    {"ctrl", "Ctrl+", &ShortcutBoxes::ctrl, modifier_mask::kCtrl},
+    {"shift", "Shift+", &ShortcutBoxes::shift, modifier_mask::kShift},
+    {"alt", "Alt+", &ShortcutBoxes::alt, modifier_mask::kAlt},
+    {"win", "Win+", &ShortcutBoxes::win, modifier_mask::kWin},
+}};
 
 std::string lower(std::string_view text) {
   std::string out(text);
@@ -48,11 +55,10 @@ std::optional<int> keyByName(std::string_view name) {
   return std::nullopt;
 }
 
-// "CTRL+ALT+C": modifiers in any order and case, then one key name.
-std::optional<KeySlot> shortcut(std::string_view spec) {
-  KeySlot slot;
-  std::string caption;
-  std::uint8_t mask = 0;
+// "CTRL+ALT+C": modifiers in any order and case, then one key name; composed as the shortcut
+// dialog composes it.
+std::optional<SelectionRecord> shortcut(std::string_view spec) {
+  ShortcutBoxes boxes;
   std::size_t start = 0;
   for (std::size_t plus = spec.find('+'); plus != std::string_view::npos && plus + 1 < spec.size();
        plus = spec.find('+', start)) {
@@ -60,30 +66,12 @@ std::optional<KeySlot> shortcut(std::string_view spec) {
     const auto* modifier =
         std::ranges::find_if(kModifiers, [&](const Modifier& m) { return word == m.name; });
     if (modifier == kModifiers.end()) return std::nullopt;
-    mask = static_cast<std::uint8_t>(mask | modifier->bit);
+    boxes.*(modifier->box) = true;
     start = plus + 1;
   }
   const auto vk = keyByName(spec.substr(start));
   if (!vk) return std::nullopt;
-  for (const auto& modifier : kModifiers) {
-    if ((mask & modifier.bit) != 0) caption += modifier.caption;
-  }
-  slot.Name = toUtf16(caption) + std::u16string(KeyNameTable::name(*vk));
-  slot.Value = {code_type::kKeyboard, mask, VkToUsageTable::usage(*vk)};
-  return slot;
-}
-
-const LibraryItem* findMacro(const std::vector<LibraryItem>& items, const std::u16string& name,
-                             int& matches) {
-  const LibraryItem* found = nullptr;
-  for (const auto& item : items) {
-    if (item.isMacro() && item.name == name) {
-      ++matches;
-      found = &item;
-    }
-    if (const auto* inner = findMacro(item.children, name, matches)) found = inner;
-  }
-  return found;
+  return shortcutSelection(boxes, *vk);
 }
 
 // The key combination of a keyboard code, named as `key` takes it.
@@ -100,59 +88,115 @@ std::optional<std::string> shortcutText(const AssignmentCode& code) {
   return std::nullopt;
 }
 
-std::string keyUsage() {
-  return "key [CTRL+][SHIFT+][ALT+][WIN+]KEY with a key name such as C, F5, Space, Page Up";
+const LibraryItem* findMacro(const std::vector<LibraryItem>& items, const std::u16string& name,
+                             int& matches) {
+  const LibraryItem* found = nullptr;
+  for (const auto& item : items) {
+    if (item.isMacro() && item.name == name) {
+      ++matches;
+      found = &item;
+    }
+    if (const auto* inner = findMacro(item.children, name, matches)) found = inner;
+  }
+  return found;
+}
+
+std::string functionNames() {
+  std::string names;
+  for (const CatalogueEntry* entry : namedFunctions()) {
+    if (entry->kind != EntryKind::Function) continue;
+    names += (names.empty() ? "" : ", ") + std::string(entry->scriptName);
+  }
+  return names;
+}
+
+std::string usageText() {
+  return "set button N FUNCTION  (N 1..5; FUNCTION one of " + functionNames() +
+         "; key [CTRL+][SHIFT+][ALT+][WIN+]KEY; fire-key INTERVAL COUNT; macro NAME)";
+}
+
+EditOutcome refused(std::string why) {
+  return {SettingGroup::Buttons, std::move(why)};
+}
+
+std::string assignMacro(KeySlot& slot, const std::string& name, const EditEnv& env) {
+  int matches = 0;
+  const auto* item = findMacro(env.library.topLevel(), toUtf16(name), matches);
+  if (item == nullptr) return "no macro named '" + name + "' in the library";
+  if (matches > 1) return "several macros are named '" + name + "'";
+  // The same macro again changes nothing: its copy and slot numbering stay as they are.
+  if (slot.Value.type == code_type::kMacro && slot.MacroKeyIndex == item->macro->keyIndex)
+    return {};
+  const SelectionRecord chosen = macroSelection(item->name, env.texts);
+  slot.Name = chosen.caption;
+  slot.Value = chosen.code;
+  slot.Macro.copyFrom(*item->macro);
+  slot.MacroKeyIndex = item->macro->keyIndex;
+  return {};
+}
+
+// What the words assign; nothing, with the reason, when they name no function.
+std::optional<SelectionRecord> selection(Words words, const EditEnv& env, std::string& why) {
+  const std::string& kind = words[0];
+  if (kind == "key" && words.size() == 2) {
+    if (auto keyed = shortcut(words[1])) return keyed;
+    why = "unknown key '" + words[1] +
+          "'; key [CTRL+][SHIFT+][ALT+][WIN+]KEY with a key name "
+          "such as C, F5, Space, Page Up";
+    return std::nullopt;
+  }
+  if (kind == "fire-key" && words.size() == 3) {
+    const auto interval = parseNumber(words[1]);
+    const auto count = parseNumber(words[2]);
+    if (interval && count && *interval <= 255 && *count <= 255) {
+      if (auto fire = fireKeySelection(*interval, *count, env.texts)) return fire;
+    }
+    why = "fire-key INTERVAL COUNT: interval 5..255 ms, count 0..255";
+    return std::nullopt;
+  }
+  const CatalogueEntry* entry = words.size() == 1 ? findFunction(kind) : nullptr;
+  if (auto chosen = entry != nullptr ? entrySelection(*entry, env.texts) : std::nullopt)
+    return chosen;
+  why = "unknown button function '" + kind + "'; " + usageText();
+  return std::nullopt;
 }
 
 }  // namespace
 
-EditOutcome editButton(std::span<const std::string> words, ProfileRecord& record,
-                       const EditEnv& env) {
+EditOutcome editButton(Words words, ProfileRecord& record, const EditEnv& env) {
   const auto number = words.empty() ? std::nullopt : parseNumber(words[0]);
   if (!number || *number < 1 || *number > static_cast<int>(kKeySlotCount) || words.size() < 2) {
-    return {SettingGroup::Buttons,
-            "set button N FUNCTION  (N 1..5; FUNCTION disable, " + keyUsage() + ", macro NAME)"};
+    return refused(usageText());
   }
   KeySlot& slot = record.keys[static_cast<std::size_t>(*number - 1)];
-  const std::string& kind = words[1];
-  if (kind == "disable" && words.size() == 2) {
-    slot.Name = env.texts[text_id::kDisable];
-    slot.Value = {};
-  } else if (kind == "key" && words.size() == 3) {
-    const auto keyed = shortcut(words[2]);
-    if (!keyed) return {SettingGroup::Buttons, "unknown key '" + words[2] + "'; " + keyUsage()};
-    slot.Name = keyed->Name;
-    slot.Value = keyed->Value;
-  } else if (kind == "macro" && words.size() == 3) {
-    int matches = 0;
-    const auto* item = findMacro(env.library.topLevel(), toUtf16(words[2]), matches);
-    if (item == nullptr)
-      return {SettingGroup::Buttons, "no macro named '" + words[2] + "' in the library"};
-    if (matches > 1) return {SettingGroup::Buttons, "several macros are named '" + words[2] + "'"};
-    // The same macro again changes nothing: its copy and slot numbering stay as they are.
-    const bool same =
-        slot.Value.type == code_type::kMacro && slot.MacroKeyIndex == item->macro->keyIndex;
-    if (!same) {
-      slot.Name = env.texts[text_id::kMacroPrefix] + item->name;
-      slot.Value = {code_type::kMacro, 0, 0};
-      slot.Macro.copyFrom(*item->macro);
-      slot.MacroKeyIndex = item->macro->keyIndex;
-    }
+  if (words[1] == "macro" && words.size() == 3) {
+    if (auto why = assignMacro(slot, words[2], env); !why.empty()) return refused(why);
   } else {
-    return {SettingGroup::Buttons, "unknown button function '" + kind + "'; accepted: disable, " +
-                                       keyUsage() + ", macro NAME"};
+    std::string why;
+    const auto chosen = selection(words.subspan(1), env, why);
+    if (!chosen) return refused(why);
+    slot.Name = chosen->caption;
+    slot.Value = chosen->code;
   }
   if (std::ranges::none_of(record.keys, [](const KeySlot& k) { return k.Value == kLeftClick; })) {
-    return {SettingGroup::Buttons, toUtf8(env.texts[text_id::kLeftClickMustStay])};
+    return refused(toUtf8(env.texts[text_id::kLeftClickMustStay]));
   }
   return {SettingGroup::Buttons, {}};
 }
 
-std::string buttonFunctionText(const KeySlot& slot) {
+std::string buttonFunctionText(const KeySlot& slot, const LanguageTable& texts) {
   const auto& code = slot.Value;
-  if (code == AssignmentCode{}) return "disable";
+  for (const CatalogueEntry* entry : namedFunctions()) {
+    const auto chosen = entrySelection(*entry, texts);
+    if (chosen && chosen->code == code && chosen->caption == slot.Name) {
+      return std::string(entry->scriptName);
+    }
+  }
   if (code.type == code_type::kKeyboard) {
     if (const auto text = shortcutText(code)) return "key " + *text;
+  }
+  if (code.type == code_type::kFireKey) {
+    return "fire-key " + std::to_string(code.param1) + " " + std::to_string(code.param2);
   }
   if (code.type == code_type::kMacro) return "macro " + toUtf8(slot.Macro.name);
   char bytes[16];

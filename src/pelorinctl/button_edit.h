@@ -1,6 +1,6 @@
 #pragma once
-// `set button N FUNCTION`: the functions a button can be given by name, a key combination or a
-// macro of the library, under the window's rule that some button stays left click.
+// `set button N FUNCTION`: a function of the catalogue by its script name, a key combination, a
+// fire key or a macro of the library, under the window's rule that some button stays left click.
 #include <span>
 #include <string>
 
@@ -11,8 +11,9 @@ namespace pelorin::ctl {
 EditOutcome editButton(std::span<const std::string> words, ProfileRecord& record,
                        const EditEnv& env);
 
-// How `profile show` names a button's function: "disable", "key Ctrl+Alt+C", "macro NAME", or the
-// three code bytes when no name fits.
-std::string buttonFunctionText(const KeySlot& slot);
+// How `profile show` names a button's function, as `set button` takes it: a catalogue name when
+// code and caption are that entry's, else "key Ctrl+Alt+C", "fire-key 50 3", "macro NAME", or
+// the three code bytes when no name fits (a program launch).
+std::string buttonFunctionText(const KeySlot& slot, const LanguageTable& texts);
 
 }  // namespace pelorin::ctl

@@ -127,7 +127,8 @@ int showProfile(const Loaded& loaded, std::size_t index) {
   for (const auto& line : settingLines(record, loaded.dpiSteps))
     std::printf("  %s\n", line.c_str());
   for (std::size_t k = 0; k < record.keys.size(); ++k) {
-    std::printf("  button %zu %s\n", k + 1, buttonFunctionText(record.keys[k]).c_str());
+    std::printf("  button %zu %s\n", k + 1,
+                buttonFunctionText(record.keys[k], loaded.texts).c_str());
   }
   return kExitOk;
 }

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # pelorinctl set against the simulated mouse: each kind of setting sends exactly the report it
 # changes (bytes written out from the report format), a refused value writes and sends nothing,
-# and every line profile show prints is taken back by set as "unchanged".
+# and every line profile show prints is taken back by set as "unchanged". The bash completion
+# offers the function names set takes.
 set -u
 ctl="$1"
+completion="$2"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 data="$work/data"
@@ -54,6 +56,8 @@ expect_report "0C 01 0B 00 $S 01 02 0A 00$(z 24)" set power 10
 expect_report "0C 01 0C 00 $S 01 01 00$(z 25)" set motion-wakeup off
 # Button 4 is the mouse's position 4 ... the fourth and fifth buttons exchange places.
 expect_report "0C 01 04 00 $S 01 04 04 70 05 06$(z 22)" set button 4 key CTRL+ALT+C
+expect_report "0C 01 04 00 $S 01 04 02 80 E9 00$(z 22)" set button 3 volume-up
+expect_report "0C 01 04 00 $S 01 04 03 30 14 05$(z 22)" set button 5 fire-key 20 5
 
 run set button 2 macro A || fail "set button 2 macro A: exit $?"
 grep -Eq "^> cable 0C 01 04 00 $S 01 04 01 90 21 01$(z 22)\$" "$work/out" || fail "macro button report"
@@ -93,22 +97,32 @@ refuse 'low or high' set liftoff medium
 refuse 'on or off' set motion-wakeup maybe
 refuse 'no macro named' set button 2 macro Nope
 refuse 'unknown key' set button 2 key CTRL+NOSUCHKEY
+refuse 'one of left-click, right-click, middle-click' set button 2 warp
+refuse 'interval 5\.\.255' set button 2 fire-key 4 1
 refuse 'Left Click' set button 1 disable
 refuse '1\.\.5' --profile 6 set power 4
 refuse '#RRGGBB' set dpi 3 colour 123456
 
-# What show prints, set takes back unchanged (the buttons without a name are left out).
+# What show prints, set takes back unchanged.
 "$ctl" --data-dir "$data" profile show 1 | sed -n '/^Settings, as pelorinctl set takes them:$/,$p' |
-  tail -n +2 | grep -v ' code ' >"$work/lines"
-[ "$(wc -l <"$work/lines")" -eq 16 ] || { fail "profile show prints the settings"; cat "$work/lines"; }
+  tail -n +2 >"$work/lines"
+[ "$(wc -l <"$work/lines")" -eq 19 ] || { fail "profile show prints the settings"; cat "$work/lines"; }
 grep -qx '  dpi 2 1600 on colour #00FF00 current' "$work/lines" || fail "dpi line"
 grep -qx '  button 4 key Ctrl+Alt+C' "$work/lines" || fail "button key line"
 grep -qx '  button 2 macro A' "$work/lines" || fail "button macro line"
+grep -qx '  button 1 left-click' "$work/lines" || fail "button catalogue line"
 while read -r line; do
   # shellcheck disable=SC2086
   "$ctl" --simulate --data-dir "$data" set $line >"$work/out" 2>&1
   grep -qx 'profile 1: unchanged' "$work/out" || fail "set $line: $(cat "$work/out")"
 done <"$work/lines"
+
+# The completion's function names are the ones the refusal lists.
+"$ctl" --simulate --data-dir "$data" set button 2 warp 2>&1 | sed -n 's/.*FUNCTION one of \([^;]*\);.*/\1/p' |
+  tr -d ',' | tr ' ' '\n' | sort >"$work/taken"
+bash -c 'source "$1"; echo $_pelorinctl_functions' _ "$completion" | tr ' ' '\n' | sort >"$work/offered"
+[ -s "$work/taken" ] && diff "$work/taken" "$work/offered" >/dev/null ||
+  fail "completion names differ: $(diff "$work/taken" "$work/offered" | tr '\n' ' ')"
 
 [ "$failures" -eq 0 ] && echo "pelorinctl set: all checks passed"
 exit $((failures > 0))
