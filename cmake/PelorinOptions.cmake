@@ -12,6 +12,11 @@ if(PELORIN_WERROR)
   target_compile_options(pelorin_warnings INTERFACE -Werror)
 endif()
 
+if(WIN32)
+  # Wide-character entry points, and the headers of Windows 7 and later.
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+endif()
+
 if(PELORIN_SANITIZE AND PELORIN_TSAN)
   message(FATAL_ERROR "PELORIN_SANITIZE and PELORIN_TSAN cannot be combined")
 endif()

@@ -1,7 +1,18 @@
 if(PELORIN_BUILD_TESTS)
   enable_testing()
-  find_package(GTest REQUIRED)
+  if(CMAKE_CROSSCOMPILING)
+    # The distribution's GoogleTest is built for the machine that builds; a cross build compiles
+    # its own from the sources the distribution ships.
+    set(PELORIN_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${PELORIN_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  else()
+    find_package(GTest REQUIRED)
+  endif()
   include(GoogleTest)
+  if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/PelorinWine.cmake)
+  endif()
 
   # GoogleTest is most of a test file's compile time. It is parsed once, into this precompiled
   # header, which every test program with the common compile flags reuses.
@@ -24,6 +35,10 @@ function(pelorin_test name)
     target_precompile_headers(${name} REUSE_FROM pelorin_test_pch)
   endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
-                       PROPERTIES ENVIRONMENT "PELORIN_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  if(WIN32)
+    pelorin_wine_suite(${name})
+  else()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
+                         PROPERTIES ENVIRONMENT "PELORIN_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  endif()
 endfunction()

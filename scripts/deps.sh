@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xdotool x11-apps x11-utils trayer dbus-daemon libglib2.0-bin imagemagick python3
   fontconfig fonts-dejavu-core fonts-droid-fallback
   lintian desktop-file-utils appstream dpkg-dev fakeroot
+  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis
 )
 
 missing=()

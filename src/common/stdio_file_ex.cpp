@@ -4,25 +4,11 @@
 #include <system_error>
 
 #include "common/file_bytes.h"
+#include "common/flush_to_disk.h"
 #include "common/temporary_file.h"
-
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#endif
 
 namespace pelorin {
 namespace {
-
-// Flushes the operating system's buffers too, so the rename never exposes a half-written file
-// after a power loss.
-bool flushToDisk(std::FILE* file) {
-  if (std::fflush(file) != 0) return false;
-#if __has_include(<unistd.h>)
-  return ::fsync(::fileno(file)) == 0;
-#else
-  return true;
-#endif
-}
 
 // A save through a symbolic link replaces the file it points to and keeps the link.
 std::filesystem::path linkTarget(std::filesystem::path path) {

@@ -5,13 +5,7 @@
 #include <string_view>
 #include <system_error>
 
-#if __has_include(<signal.h>) && __has_include(<unistd.h>)
-#include <signal.h>
-#include <unistd.h>
-
-#include <cerrno>
-#define PELORIN_POSIX_PROCESSES 1
-#endif
+#include "common/process_id.h"
 
 namespace pelorin {
 namespace {
@@ -19,26 +13,6 @@ namespace {
 constexpr std::string_view kMark = ".tmp";
 // Longer numbers cannot be process ids; such names are not the program's own.
 constexpr std::size_t kMaxIdDigits = 9;
-
-#ifdef PELORIN_POSIX_PROCESSES
-long ownId() {
-  return static_cast<long>(::getpid());
-}
-
-bool isRunning(long id) {
-  if (id <= 0) return false;
-  return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
-}
-#else
-// Without a way to ask about other processes, only this process's own temporaries are removed.
-long ownId() {
-  return 1;
-}
-
-bool isRunning(long) {
-  return true;
-}
-#endif
 
 // The writer's process id when name is "<file name>.tmp<digits>"; with an empty file name any
 // non-empty base is accepted. None for every other name.
@@ -61,7 +35,7 @@ void removeStale(const std::filesystem::path& folder, std::string_view fileName)
   std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
   for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
     const auto owner = temporaryOwner(entries->path().filename().string(), fileName);
-    if (!owner || (*owner != ownId() && isRunning(*owner))) continue;
+    if (!owner || (*owner != currentProcessId() && processRunning(*owner))) continue;
     std::error_code ignored;
     std::filesystem::remove(entries->path(), ignored);
   }
@@ -71,7 +45,7 @@ void removeStale(const std::filesystem::path& folder, std::string_view fileName)
 
 std::filesystem::path temporaryFor(const std::filesystem::path& file) {
   return file.parent_path() /
-         (file.filename().string() + std::string(kMark) + std::to_string(ownId()));
+         (file.filename().string() + std::string(kMark) + std::to_string(currentProcessId()));
 }
 
 void removeStaleTemporaries(const std::filesystem::path& file) {

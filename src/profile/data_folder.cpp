@@ -1,28 +1,12 @@
 #include "profile/data_folder.h"
 
-#include <cstdlib>
 #include <system_error>
 
+#include "common/application_data_root.h"
 #include "common/utf.h"
 
 namespace pelorin {
 namespace {
-
-std::filesystem::path environmentPath(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? std::filesystem::path(value) : std::filesystem::path();
-}
-
-std::filesystem::path applicationDataRoot() {
-#ifdef _WIN32
-  return environmentPath("APPDATA");
-#else
-  // A relative XDG_DATA_HOME is invalid and must be ignored.
-  if (auto xdg = environmentPath("XDG_DATA_HOME"); xdg.is_absolute()) return xdg;
-  const auto home = environmentPath("HOME");
-  return home.empty() ? home : home / ".local" / "share";
-#endif
-}
 
 bool makeFolder(const std::filesystem::path& folder) {
   std::error_code error;

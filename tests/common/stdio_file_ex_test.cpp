@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <fstream>
 #include <random>
 
+#include "common/process_id.h"
 #include "common/utf.h"
 
 namespace pelorin {
@@ -113,6 +118,20 @@ TEST_F(StdioFileExOnDisk, MissingFileIsNotAnEmptyFile) {
 }
 
 // Nothing that sits at a path may throw, block or read as text unless it is a regular file.
+#ifdef _WIN32
+TEST_F(StdioFileExOnDisk, WhatIsNotARegularReadableFileReadsAsMissing) {
+  std::filesystem::create_directory(dir_ / "folder.psf");
+  // A pipe with nobody writing to it: reading it would block.
+  const std::filesystem::path pipe = LR"(\\.\pipe\pelorin_text_test)";
+  HANDLE server =
+      ::CreateNamedPipeW(pipe.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1, 64, 64, 0, nullptr);
+  ASSERT_NE(server, INVALID_HANDLE_VALUE);
+  for (const auto& path : {dir_ / "folder.psf", pipe, std::filesystem::path("NUL")}) {
+    EXPECT_FALSE(CStdioFileEx::readLines(path).has_value()) << path;
+  }
+  ::CloseHandle(server);
+}
+#else
 TEST_F(StdioFileExOnDisk, WhatIsNotARegularReadableFileReadsAsMissing) {
   std::filesystem::create_directory(dir_ / "folder.psf");
   ASSERT_EQ(::mkfifo((dir_ / "pipe.ini").c_str(), 0600), 0);
@@ -122,6 +141,8 @@ TEST_F(StdioFileExOnDisk, WhatIsNotARegularReadableFileReadsAsMissing) {
     EXPECT_FALSE(CStdioFileEx::readLines(path).has_value()) << path;
   }
 }
+
+// Windows has neither permission bits of this kind nor symbolic links for ordinary users.
 
 TEST_F(StdioFileExOnDisk, ReplacingKeepsPermissionBitsAndSymbolicLinks) {
   const auto target = dir_ / "real" / "default0.psf";
@@ -139,14 +160,47 @@ TEST_F(StdioFileExOnDisk, ReplacingKeepsPermissionBitsAndSymbolicLinks) {
                                                                std::filesystem::perms::owner_write |
                                                                std::filesystem::perms::group_read);
 }
+#endif
+
+#ifdef _WIN32
+// A suspended copy of this program: another process that runs until the test ends it.
+class OtherProcess {
+ public:
+  OtherProcess() {
+    wchar_t self[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    ::CreateProcessW(self, nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                     &startup, &process_);
+  }
+  ~OtherProcess() {
+    ::TerminateProcess(process_.hProcess, 0);
+    ::CloseHandle(process_.hThread);
+    ::CloseHandle(process_.hProcess);
+  }
+  OtherProcess(const OtherProcess&) = delete;
+  OtherProcess& operator=(const OtherProcess&) = delete;
+  long id() const { return static_cast<long>(process_.dwProcessId); }
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+#endif
 
 TEST_F(StdioFileExOnDisk, SavingRemovesTheFilesStaleTemporariesOnly) {
-  // No process can have a number this large; process 1 always runs.
+  // No process can have a number this large; another process runs for the whole test.
   const std::string dead = "999999999";
+#ifdef _WIN32
+  const OtherProcess other;
+  const std::string running = std::to_string(other.id());
+#else
+  const std::string running = "1";
+#endif
   for (const std::string& name : std::vector<std::string>{
-           "config.ini.tmp" + dead, "config.ini.tmp" + std::to_string(::getpid()),
-           "config.ini.tmp1", "default0.psf.tmp" + dead, "config.ini.tmpx", "config.ini.tmp",
-           "config.ini.tmp1234567890"}) {
+           "config.ini.tmp" + dead, "config.ini.tmp" + std::to_string(currentProcessId()),
+           "config.ini.tmp" + running, "default0.psf.tmp" + dead, "config.ini.tmpx",
+           "config.ini.tmp", "config.ini.tmp1234567890"}) {
     std::ofstream(dir_ / name) << "half";
   }
   ASSERT_TRUE(CStdioFileEx::writeLines(dir_ / "config.ini", {u"[Setting]"}));
@@ -156,9 +210,14 @@ TEST_F(StdioFileExOnDisk, SavingRemovesTheFilesStaleTemporariesOnly) {
   }
   std::sort(left.begin(), left.end());
   // A name without a number, or with one longer than any process id, is not the program's.
-  EXPECT_EQ(left, (std::vector<std::string>{"config.ini", "config.ini.tmp", "config.ini.tmp1",
-                                            "config.ini.tmp1234567890", "config.ini.tmpx",
-                                            "default0.psf.tmp" + dead}));
+  std::vector<std::string> kept{"config.ini",
+                                "config.ini.tmp",
+                                "config.ini.tmp" + running,
+                                "config.ini.tmp1234567890",
+                                "config.ini.tmpx",
+                                "default0.psf.tmp" + dead};
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(left, kept);
 }
 
 TEST(Utf, ConvertsBothWaysAndReplacesWhatCannotBeEncoded) {

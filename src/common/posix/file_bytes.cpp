@@ -1,21 +1,13 @@
 #include "common/file_bytes.h"
 
-#if __has_include(<fcntl.h>) && __has_include(<sys/stat.h>) && __has_include(<unistd.h>)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstddef>
-#define PELORIN_POSIX_FILES 1
-#else
-#include <cstdio>
-#include <system_error>
-#endif
 
 namespace pelorin {
-
-#ifdef PELORIN_POSIX_FILES
 
 namespace {
 
@@ -53,24 +45,5 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     bytes.append(buffer, static_cast<std::size_t>(got));
   }
 }
-
-#else
-
-std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  std::FILE* file = std::fopen(path.string().c_str(), "rb");
-  if (file == nullptr) return std::nullopt;
-  std::string bytes;
-  char buffer[1 << 16];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) return std::nullopt;
-  return bytes;
-}
-
-#endif
 
 }  // namespace pelorin

@@ -1,0 +1,22 @@
+# Windows test programs run under Wine. One Wine prefix, made fresh in a temporary folder by the
+# first test and removed by the last, serves every suite of a run; each suite runs as one process
+# whose exit code is its result (a crash inside a MinGW-built test is not caught by GoogleTest,
+# so it must not take other tests' results with it).
+set(PELORIN_WINE_DIR ${PROJECT_SOURCE_DIR}/tests/wine)
+set(PELORIN_WINE_PREFIX_FILE ${CMAKE_BINARY_DIR}/wine-prefix.path)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${PELORIN_WINE_DIR}/wine_run.sh ${PELORIN_WINE_PREFIX_FILE})
+
+add_test(NAME wine.prefix.setup COMMAND ${PELORIN_WINE_DIR}/wine_prefix.sh create
+                                        ${PELORIN_WINE_PREFIX_FILE})
+add_test(NAME wine.prefix.cleanup COMMAND ${PELORIN_WINE_DIR}/wine_prefix.sh remove
+                                          ${PELORIN_WINE_PREFIX_FILE})
+set_tests_properties(wine.prefix.setup PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 180)
+set_tests_properties(wine.prefix.cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix TIMEOUT 60)
+
+# pelorin_wine_suite(target [ARGS ...]): the whole GoogleTest program as one test.
+function(pelorin_wine_suite name)
+  cmake_parse_arguments(W "" "" "ARGS" ${ARGN})
+  add_test(NAME ${name} COMMAND ${name} ${W_ARGS})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_prefix TIMEOUT 300
+                       ENVIRONMENT "PELORIN_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
