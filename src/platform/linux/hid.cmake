@@ -17,3 +17,4 @@ add_library(pelorin_linux_hid STATIC
 target_include_directories(pelorin_linux_hid PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(pelorin_linux_hid PUBLIC pelorin_platform pelorin_report_descriptor
                       PRIVATE pelorin_warnings PkgConfig::LIBUDEV)
+add_library(pelorin_native_hid ALIAS pelorin_linux_hid)
