@@ -20,3 +20,12 @@ function(pelorin_wine_suite name)
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_prefix TIMEOUT 300
                        ENVIRONMENT "PELORIN_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
+
+# pelorin.exe itself, in the prefix's virtual desktop on a private display.
+function(pelorin_wine_window_test)
+  add_test(NAME pelorin_wine
+           COMMAND ${PELORIN_WINE_DIR}/run_pelorin_wine.sh $<TARGET_FILE:pelorin>
+                   $<TARGET_FILE:pelorinctl> ${PELORIN_WINE_PREFIX_FILE} ${CMAKE_BINARY_DIR}/pelorin_wine)
+  set_tests_properties(pelorin_wine PROPERTIES FIXTURES_REQUIRED wine_prefix
+                       SKIP_RETURN_CODE 77 TIMEOUT 180)
+endfunction()

@@ -46,7 +46,7 @@ REGEDIT4
 "Desktop"="Default"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"Default"="1024x768"
+"Default"="1280x1024"
 REG
   env -u DISPLAY regedit "$reg" >/dev/null 2>&1
   wineserver -w

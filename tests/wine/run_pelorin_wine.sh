@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# pelorin.exe under Wine with the simulated mouse, in the prefix's virtual desktop on a private
+# Xvfb display: the main window shows, and choosing profile 2 (made to poll at 250 Hz) sends its
+# polling rate, as the trace shows; a second start ends at once and leaves the first running.
+# The window's picture is kept for a look. Exit 77 when a display tool is missing.
+set -u
+pelorin=$1
+pelorinctl=$2
+prefix_file=$3
+out=$4
+wine_run=$(dirname "$0")/wine_run.sh
+
+source "$(dirname "$0")/../support/display_session.sh"
+need Xvfb xdotool import convert iconv
+
+rm -rf "$out" && mkdir -p "$out"
+trace=$out/trace.log
+start_display 1280x1024
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- trace"; tail -n 20 "$trace"
+  echo "--- stderr"; tail -n 20 "$out/stderr.log"
+  exit 1
+}
+await_count() { # file pattern count
+  for _ in $(seq 1 300); do
+    [ "$(grep -cE "$2" "$1")" -ge "$3" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Profile 2 polls at 250 Hz, so choosing its slot has something to send.
+data=$out/data
+"$wine_run" "$prefix_file" "$pelorinctl" --data-dir "$data" profile export 2 "$out/p2.psf" \
+  >/dev/null 2>&1 || fail "export"
+iconv -f UTF-16 -t UTF-8 "$out/p2.psf" | sed 's/PollingRateValue=03/PollingRateValue=01/' |
+  iconv -f UTF-8 -t UTF-16 >"$out/p2_250.psf"
+"$wine_run" "$prefix_file" "$pelorinctl" --data-dir "$data" profile import 2 "$out/p2_250.psf" \
+  >/dev/null 2>&1 || fail "import"
+
+"$wine_run" "$prefix_file" "$pelorin" --simulate --trace --data-dir "$data" >"$trace" \
+  2>"$out/stderr.log" &
+pids+=($!)
+desktop=$(timeout 60 xdotool search --sync --limit 1 --name 'Wine desktop') ||
+  fail "the virtual desktop never showed"
+await_count "$trace" '^< cable ' 1 || fail "no status answer at start"
+
+# The window is what is not the desktop's plain background: its box in the desktop, once the
+# window has stopped moving into its place.
+box=""
+last=""
+for _ in $(seq 1 100); do
+  import -window "$desktop" "$out/desktop.png"
+  box=$(convert "$out/desktop.png" -format '%@' info:)
+  [ "${box%%x*}" -ge 1000 ] 2>/dev/null && [ "$box" = "$last" ] && break
+  last=$box
+  sleep 0.3
+done
+[ "${box%%x*}" -ge 1000 ] 2>/dev/null || fail "the main window never showed (box $box)"
+x=$(echo "$box" | sed 's/.*+\([0-9]*\)+[0-9]*$/\1/')
+y=$(echo "$box" | sed 's/.*+\([0-9]*\)$/\1/')
+echo "window box $box"
+convert "$out/desktop.png" -crop "$box" +repage "$out/main_window.png"
+
+# The profile 2 row of the slot bar, at scale 1.
+xdotool mousemove --window "$desktop" $((x + 381)) $((y + 514)) && sleep 0.3 && xdotool click 1
+await_count "$trace" '^> cable 0C 01 07 ' 1 || fail "choosing profile 2 sent no polling rate"
+
+timeout 30 "$wine_run" "$prefix_file" "$pelorin" --simulate --data-dir "$data" \
+  >"$out/second.log" 2>&1 || fail "a second start did not end by itself with success"
+sleep 1
+import -window "$desktop" "$out/after_second.png"
+[ "$(convert "$out/after_second.png" -trim -format '%w' info:)" -ge 1000 ] ||
+  fail "the first instance's window went away"
+echo "pelorin.exe under Wine: window shown, click sent, second start refused"
