@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows programs with MinGW-w64: pelorin.exe, pelorinctl.exe and the test
-# programs in build/windows/bin, warnings as errors.
+# programs in build/windows/bin, warnings as errors, and the installer
+# build/windows/pelorin-<version>-setup.exe (NSIS).
 # Usage: scripts/build-windows.sh [--test]   (--test also runs the Windows suites under Wine)
 set -euo pipefail
 cd "$(dirname "$0")/.."
