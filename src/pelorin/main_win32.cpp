@@ -16,6 +16,7 @@
 #include "platform/program_folder.h"
 #include "platform/resource_table.h"
 #include "platform/win32/gdiplus_session.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_ui_dispatcher.h"
 #include "platform/win32/win32_window_system.h"
@@ -100,9 +101,11 @@ int run(const ProgramOptions& options) {
                    dialogs};
   Notices notices(skin, data->texts[text_id::kOk]);
   SteadyClock clock;
+  Win32Desktop desktop(host);
   MainWindowRun windowRun{skin, *data, bus.bus(), clock,   ui,     options.simulate,
                           {},   {},    {},        nullptr, nullptr};
   if (options.trace) windowRun.trace = printTrace;
+  windowRun.desktop = &desktop;
   windowRun.instance = instance.get();
   windowRun.notice = [&notices](std::u16string_view title, std::u16string_view text) {
     notices.show(title, text);

@@ -7,7 +7,3 @@ add_library(pelorin_win32_window STATIC
 target_include_directories(pelorin_win32_window PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(pelorin_win32_window PUBLIC pelorin_win32_graphics
                       PRIVATE pelorin_warnings user32 gdi32)
-
-# The single instance finds the first one's main window by the host's window class.
-add_library(pelorin_win32_instance STATIC ${CMAKE_CURRENT_SOURCE_DIR}/win32_single_instance.cpp)
-target_link_libraries(pelorin_win32_instance PUBLIC pelorin_win32_window PRIVATE pelorin_warnings)
