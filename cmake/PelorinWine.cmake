@@ -21,11 +21,14 @@ function(pelorin_wine_suite name)
                        ENVIRONMENT "PELORIN_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
 
-# pelorin.exe itself, in the prefix's virtual desktop on a private display.
+# pelorin.exe itself, in the prefix's virtual desktop on a private display, compared with the
+# Linux host's render of the main window at scale 1 when a Linux build has made one.
+set(PELORIN_LINUX_RENDER "" CACHE FILEPATH "The Linux build's screens/main_1.png")
 function(pelorin_wine_window_test)
   add_test(NAME pelorin_wine
            COMMAND ${PELORIN_WINE_DIR}/run_pelorin_wine.sh $<TARGET_FILE:pelorin>
-                   $<TARGET_FILE:pelorinctl> ${PELORIN_WINE_PREFIX_FILE} ${CMAKE_BINARY_DIR}/pelorin_wine)
+                   $<TARGET_FILE:pelorinctl> ${PELORIN_WINE_PREFIX_FILE}
+                   ${CMAKE_BINARY_DIR}/pelorin_wine "${PELORIN_LINUX_RENDER}")
   set_tests_properties(pelorin_wine PROPERTIES FIXTURES_REQUIRED wine_prefix
                        SKIP_RETURN_CODE 77 TIMEOUT 180)
 endfunction()

@@ -24,6 +24,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cm
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DPELORIN_WERROR=ON \
   -DPELORIN_BUILD_BENCH=OFF \
   -DPELORIN_HOST_LANG_ENCODE="$PWD/$host/resources/lang/pelorin_lang_encode" \
+  -DPELORIN_LINUX_RENDER="$PWD/build/default/screens/main_1.png" \
   "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 

@@ -2,16 +2,19 @@
 # pelorin.exe under Wine with the simulated mouse, in the prefix's virtual desktop on a private
 # Xvfb display: the main window shows, and choosing profile 2 (made to poll at 250 Hz) sends its
 # polling rate, as the trace shows; a second start ends at once and leaves the first running.
-# The window's picture is kept for a look. Exit 77 when a display tool is missing.
+# The window's picture is compared loosely with the Linux host's render of the same window when
+# one is given (the fonts and their smoothing differ, the layout and the pictures may not).
+# Exit 77 when a display tool is missing.
 set -u
 pelorin=$1
 pelorinctl=$2
 prefix_file=$3
 out=$4
+reference=${5:-}
 wine_run=$(dirname "$0")/wine_run.sh
 
 source "$(dirname "$0")/../support/display_session.sh"
-need Xvfb xdotool import convert iconv
+need Xvfb xdotool import convert compare iconv
 
 rm -rf "$out" && mkdir -p "$out"
 trace=$out/trace.log
@@ -53,7 +56,8 @@ box=""
 last=""
 for _ in $(seq 1 100); do
   import -window "$desktop" "$out/desktop.png"
-  box=$(convert "$out/desktop.png" -format '%@' info:)
+  # The desktop's task bar along the bottom is left out.
+  box=$(convert "$out/desktop.png" -gravity South -chop 0x40 -format '%@' info:)
   [ "${box%%x*}" -ge 1000 ] 2>/dev/null && [ "$box" = "$last" ] && break
   last=$box
   sleep 0.3
@@ -63,7 +67,18 @@ x=$(echo "$box" | sed 's/.*+\([0-9]*\)+[0-9]*$/\1/')
 y=$(echo "$box" | sed 's/.*+\([0-9]*\)$/\1/')
 echo "window box $box"
 convert "$out/desktop.png" -crop "$box" +repage "$out/main_window.png"
+if [ -f "$reference" ]; then
+  # Normalised root-mean-square difference; the two hosts' renders differ by about 0.06.
+  difference=$(compare -metric RMSE "$reference" "$out/main_window.png" null: 2>&1 |
+    sed 's/.*(\(.*\))/\1/')
+  echo "difference from the Linux render: $difference"
+  awk -v d="$difference" 'BEGIN { exit !(d < 0.1) }' ||
+    fail "the window differs from the Linux render by $difference"
+else
+  echo "no Linux render to compare with"
+fi
 
+[ "$(grep -c '^> cable 0C 01 07 ' "$trace")" -eq 0 ] || fail "the polling rate was sent unasked"
 # The profile 2 row of the slot bar, at scale 1.
 xdotool mousemove --window "$desktop" $((x + 381)) $((y + 514)) && sleep 0.3 && xdotool click 1
 await_count "$trace" '^> cable 0C 01 07 ' 1 || fail "choosing profile 2 sent no polling rate"
