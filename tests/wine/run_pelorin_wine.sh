@@ -14,11 +14,13 @@ reference=${5:-}
 wine_run=$(dirname "$0")/wine_run.sh
 
 source "$(dirname "$0")/../support/display_session.sh"
+source "$(dirname "$0")/wine_display.sh"
 need Xvfb xdotool import convert compare iconv
 
 rm -rf "$out" && mkdir -p "$out"
 trace=$out/trace.log
 start_display 1280x1024
+wine_display "$prefix_file"
 
 fail() {
   echo "FAIL: $*"
