@@ -264,7 +264,7 @@ void Win32HostWindow::key(bool down, WPARAM wParam, LPARAM lParam) {
   client_.onKey(event);
 }
 
-bool Win32HostWindow::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool Win32HostWindow::onWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (message) {
     case WM_PAINT:

@@ -50,7 +50,7 @@ class Win32HostWindow final : public Window {
   HWND handle() const { return handle_; }
   WindowClient& client() { return client_; }
   // The window procedure's work; false leaves the message to the system.
-  bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
  private:
   void paint();

@@ -15,7 +15,7 @@ LRESULT CALLBACK hostProc(HWND handle, UINT message, WPARAM wParam, LPARAM lPara
   }
   auto* window = reinterpret_cast<Win32HostWindow*>(::GetWindowLongPtrW(handle, GWLP_USERDATA));
   LRESULT result = 0;
-  if (window != nullptr && window->handle(message, wParam, lParam, result)) return result;
+  if (window != nullptr && window->onWindowMessage(message, wParam, lParam, result)) return result;
   return ::DefWindowProcW(handle, message, wParam, lParam);
 }
 
