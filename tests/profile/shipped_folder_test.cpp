@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "profile/data_folder.h"
-#include "support/temp_dir.h"
+#include "lang/scratch_folder.h"
 
 namespace pelorin {
 namespace {
@@ -20,7 +20,7 @@ struct Layout {
 class ShippedFolderTest : public ::testing::TestWithParam<Layout> {};
 
 TEST_P(ShippedFolderTest, FindsTheShippedFiles) {
-  testing::TempDir root;
+  testing::ScratchFolder root;
   for (const char* folder : GetParam().folders) fs::create_directories(root.path() / folder);
   const fs::path program = root.path() / "usr" / "bin";
   fs::create_directories(program);
