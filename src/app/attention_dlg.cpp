@@ -11,9 +11,9 @@ namespace {
 
 constexpr int kTitleId = 2012;
 constexpr int kTextId = 2013;
-constexpr int kExitId = 2004;
 constexpr Colour kTitleColour = 0xFFFFFF;
 constexpr Colour kTextColour = 0xB4B4B4;
+constexpr int kBackground = 151;
 
 Size scaled(Size design, float scale) {
   return {static_cast<int>(static_cast<float>(design.width) * scale),
@@ -29,36 +29,43 @@ CAttentionDlg::CAttentionDlg(SkinContext& context, std::u16string title, std::u1
       text_(std::move(text)),
       ok_(std::move(ok)) {}
 
+// An ordinary window rather than a modal one, so the main window stays usable beside it.
+bool CAttentionDlg::showNotice() {
+  if (!create(WindowKind::Main, kNoWindow)) return false;
+  window()->setKeepAbove(true);
+  return true;
+}
+
 void CAttentionDlg::onInitDialog() {
   const float scale = context().scale;
   const WindowId self = windowId();
   auto title =
-      std::make_unique<CStaticText>(context(), self, kTitleId, scaledRect({20, 3, 400, 27}, scale),
+      std::make_unique<CStaticText>(context(), self, kTitleId, scaledRect({21, 11, 175, 31}, scale),
                                     title_, kTitleColour, text::kLeft | text::kSingleLine);
   title->setFont(context().uiFont);
   addControl(0, std::move(title));
   auto body =
-      std::make_unique<CStaticText>(context(), self, kTextId, scaledRect({20, 35, 409, 100}, scale),
+      std::make_unique<CStaticText>(context(), self, kTextId, scaledRect({0, 40, 319, 60}, scale),
                                     text_, kTextColour, text::kCenter | text::kWordBreak);
   body->setFont(context().uiFont);
   addControl(0, std::move(body));
-  auto exit = std::make_unique<CImageButton>(context(), self, kExitId,
-                                             scaledRect({405, 4, 420, 19}, scale));
+  auto exit =
+      std::make_unique<CImageButton>(context(), self, kExit, scaledRect({300, 4, 315, 19}, scale));
   exit->loadNormalImage("skins\\exit_nr.png");
   exit->loadOverImage("skins\\exit_ov.png");
   addControl(0, std::move(exit));
   auto ok =
-      std::make_unique<CImageButton>(context(), self, kOk, scaledRect({350, 110, 419, 130}, scale));
+      std::make_unique<CImageButton>(context(), self, kOk, scaledRect({240, 70, 309, 90}, scale));
   ok->loadNormalImage("skins\\button2_nr.png");
   ok->loadOverImage("skins\\button2_ov.png");
   ok->setFont(context().uiFont);
   ok->setText(ok_);
   addControl(0, std::move(ok));
-  loadBackground(151);
+  loadBackground(kBackground);
 }
 
 std::intptr_t CAttentionDlg::handleMessage(const Message& message) {
-  if ((message.id == kOk || message.id == kExitId) && message.lParam == notify::kClicked) {
+  if ((message.id == kOk || message.id == kExit) && message.lParam == notify::kClicked) {
     endDialog(1);
   }
   return 0;

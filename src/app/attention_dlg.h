@@ -1,6 +1,7 @@
 #pragma once
-// The program's notice: a small skinned window with a title, a text and an OK button. The main
-// window shows it modeless and topmost for the notices of the device and the slot bar.
+// The program's message box: a small skinned window with a title, a text and an OK button. Run
+// modal it returns when OK or the close button is clicked; as a notice it stays modeless and
+// above the other windows until the user closes it.
 #include <string>
 
 #include "skin/dlg_base.h"
@@ -9,11 +10,15 @@ namespace pelorin {
 
 class CAttentionDlg final : public CDlgBase {
  public:
-  static constexpr Size kDesignSize{429, 140};
+  static constexpr Size kDesignSize{319, 102};
   static constexpr int kOk = 2010;
+  static constexpr int kExit = 2004;
 
   // ok: the caption of the button, a language text.
   CAttentionDlg(SkinContext& context, std::u16string title, std::u16string text, std::u16string ok);
+
+  // The modeless, topmost notice; false when its window could not be made.
+  bool showNotice();
 
   const std::u16string& title() const { return title_; }
   const std::u16string& text() const { return text_; }

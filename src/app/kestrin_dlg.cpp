@@ -1,7 +1,9 @@
 #include "app/kestrin_dlg.h"
 
 #include "app/main_page_host.h"
+#include "app/firmware_reset_dlg.h"
 #include "app/message_table.h"
+#include "app/progress_bar_dlg.h"
 #include "app/window_controls.h"
 #include "lang/text_ids.h"
 #include "pages/profile_slot_button.h"
@@ -18,6 +20,9 @@ namespace {
 constexpr unsigned kHideCheckMs = 100;
 constexpr unsigned kStartUpFallbackMs = 250;
 constexpr unsigned kNoDeviceCheckMs = 2000;
+constexpr unsigned kOsdTickMs = 300;
+// Ticks of the countdown before the display goes: it stays about two seconds after a change.
+constexpr int kOsdTicks = 5;
 constexpr int kBackgroundResource = 364;
 constexpr std::string_view kFrameImage = "skins\\Frame_Lighting_Setting.bmp";
 // The left column's panels, design pixels.
@@ -55,7 +60,8 @@ CKestrinDlg::CKestrinDlg(MainWindowRun run)
   window_ = makeWindowControls();
   groups_ = {makeDpiPage(),     makeLightingPage(), makePollingPage(),
              makeLiftOffPage(), makeDebouncePage(), makePointerPage()};
-  areas_ = {makeButtonComboArea(), makePowerArea(), makeBatteryArea()};
+  areas_ = {makeButtonComboArea(), makePowerArea([this](int minutes) { choosePowerTime(minutes); }),
+            makeBatteryArea()};
   buttons_ = std::make_unique<ButtonAssignment>(ButtonPageEnv{
       *this, run_.skin, run_.data, *session_, *areas_[0], run_.desktop, nameNotice()});
   open_.set(ControlGroup::Dpi, true);
@@ -244,6 +250,8 @@ std::intptr_t CKestrinDlg::handleMessage(const Message& m) {
   const int id = static_cast<int>(m.id);
   if (m.id == main_msg::kStartUp) {
     if (!started_) start();
+  } else if (m.id == main_msg::kOnScreenDisplay) {
+    if (m.wParam == 1) showOsd();
   } else if (m.id == msg::kActivateInstance) {
     restoreRequest();
   } else if (m.id == main_msg::kTrayCallback) {
@@ -299,6 +307,9 @@ bool CKestrinDlg::handleWindowControl(int id, int code) {
       break;
     case ctl_id::kMacroManager:
       openMacroManager();
+      break;
+    case ctl_id::kReset:
+      resetFirmware();
       break;
     case ctl_id::kApply:
       session_->markPending(SettingGroup::Buttons);
@@ -367,6 +378,9 @@ void CKestrinDlg::onTimer(int id) {
     case static_cast<int>(TimerId::StatusPoll):
       session_->onPollTimer();
       break;
+    case main_timer::kOsdCountdown:
+      countDownOsd();
+      break;
     case main_timer::kStartUpFallback:
       if (!started_) start();
       break;
@@ -432,6 +446,60 @@ void CKestrinDlg::notice(int titleTextId, int messageTextId) {
   if (run_.notice) run_.notice(run_.data.texts[titleTextId], run_.data.texts[messageTextId]);
 }
 
+void CKestrinDlg::resetFirmware() {
+  CFirmwareResetDlg question(context(), run_.data.texts);
+  if (question.doModal(WindowKind::Modal, windowId()) != CFirmwareResetDlg::kConfirmed) return;
+  session_->resetDeviceAndProfile();
+}
+
+void CKestrinDlg::showProgress() {
+  if (progressShown_ || window() == nullptr) return;
+  progressShown_ = true;
+  CProgressBarDlg progress(context(), run_.data.texts[text_id::kApplyingSettings]);
+  progress.doModal(WindowKind::Modal, windowId());
+  progressShown_ = false;
+}
+
+void CKestrinDlg::choosePowerTime(int minutes) {
+  if (ProfileRecord* profile = run_.data.profiles.record(current())) {
+    profile->setPowerDownTime(minutes);
+  }
+  session_->markPending(SettingGroup::Power);
+  scheduleTransfer();
+  refreshFromProfile();
+}
+
+// The event report has already changed the profile; the display reads it when the message
+// arrives, after the pages have been refreshed.
+void CKestrinDlg::showOnScreenDisplay() {
+  context().host.post(windowId(), Message{main_msg::kOnScreenDisplay, 1, 0, {}});
+}
+
+// One display at a time: a change while it is shown only renews its texts and its countdown.
+void CKestrinDlg::showOsd() {
+  const ProfileRecord* profile = run_.data.profiles.record(current());
+  if (profile == nullptr) return;
+  const OsdTexts texts = osdTexts(*profile, session_->status().deviceLevel, run_.data.dpiSteps);
+  osdCountdown_ = kOsdTicks;
+  if (osd_ != nullptr) {
+    osd_->setTexts(texts);
+    return;
+  }
+  osd_ = std::make_unique<COSDDialog>(context().host, context().uiFont, context().scale);
+  osd_->create(texts);
+  if (Window* w = window())
+    w->setTimer(main_timer::kOsdCountdown, std::chrono::milliseconds(kOsdTickMs));
+}
+
+void CKestrinDlg::countDownOsd() {
+  if (osdCountdown_ > 0) {
+    --osdCountdown_;
+    return;
+  }
+  if (Window* w = window()) w->killTimer(main_timer::kOsdCountdown);
+  osd_.reset();
+}
+
 // Every poll tick while shown; the text repaints only when it changes, so an idle window that
 // shows an unchanged battery draws nothing.
 void CKestrinDlg::updateBattery(std::uint8_t percent, int chargeState) {
@@ -465,6 +533,7 @@ void CKestrinDlg::onDestroyed() {
   releaseAll();
   CDlgBase::onDestroyed();
   if (savePending_) run_.data.saveAll();
+  osd_.reset();
   session_.reset();
   link_.reset();
   tray_.reset();

@@ -9,6 +9,7 @@
 #include "app/app_data.h"
 #include "app/button_assignment.h"
 #include "app/control_groups.h"
+#include "app/osd_dialog.h"
 #include "device/device_link.h"
 #include "device/device_session.h"
 #include "pages/page.h"
@@ -44,6 +45,8 @@ constexpr unsigned kProfileListChosen = 1125;
 constexpr unsigned kProfileMenuClosed = 1126;
 // A profile's action menu: wParam the profile, lParam the action.
 constexpr unsigned kProfileActionChosen = 1164;
+// The mouse changed its level or polling rate itself; wParam 1 asks for the on-screen display.
+constexpr unsigned kOnScreenDisplay = 0x42B;
 constexpr int kRestore = 2075;
 constexpr int kExit = 2076;
 constexpr int kStartAtLogin = 2077;
@@ -96,6 +99,8 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   DeviceSession& session() { return *session_; }
   AppData& data() { return run_.data; }
   int hiddenKeys() const { return hiddenKeys_; }
+  // The on-screen display while it is shown, else null.
+  const COSDDialog* onScreenDisplay() const { return osd_.get(); }
 
   // DeviceHost
   void startTimer(TimerId id, unsigned periodMs) override;
@@ -106,9 +111,9 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void refreshPages() override { refreshFromProfile(); }
   void showMainWindow() override;
   void minimiseMainWindow() override;
-  void showProgress() override {}
+  void showProgress() override;
   void showNotice(DeviceNotice notice) override;
-  void showOnScreenDisplay() override {}
+  void showOnScreenDisplay() override;
   void updateBattery(std::uint8_t percent, int chargeState) override;
   void sensorChanged(std::uint16_t sensorModel) override;
   void markCurrentProfileModified() override {}
@@ -155,6 +160,10 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void save();
   // An attention notice with two language texts.
   void notice(int titleTextId, int messageTextId);
+  void choosePowerTime(int minutes);
+  void resetFirmware();
+  void showOsd();
+  void countDownOsd();
   Page* pageOwning(int id) const;
   std::size_t current() const { return run_.data.currentProfile(); }
 
@@ -172,6 +181,10 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   std::unique_ptr<Image> frame_;
   std::unique_ptr<Image> icon_;
   std::unique_ptr<TrayIcon> tray_;
+  std::unique_ptr<COSDDialog> osd_;
+  int osdCountdown_ = 0;
+  // The progress animation runs its own loop; a dispatch inside that loop shows no second one.
+  bool progressShown_ = false;
   std::optional<std::pair<ProfileAction, int>> pendingAction_;
   int hiddenKeys_ = 0;
   bool destroyed_ = false;

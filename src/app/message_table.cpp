@@ -25,6 +25,8 @@ constexpr std::array<MessageRange, 44> kMessageTable = {{
     {1056, 1056, Window},
     {1124, 1126, Window},
     {1164, 1164, Window},
+    // The on-screen display after a change made on the mouse.
+    {1067, 1067, Window},
     // Button assignment combos, their menus and dialogs.
     {2013, 2021, Buttons},
     {1027, 1045, Buttons},
@@ -32,9 +34,8 @@ constexpr std::array<MessageRange, 44> kMessageTable = {{
     {1061, 1066, Buttons},
     {1154, 1163, Buttons},
     {1165, 1165, Buttons},
-    // DPI group and the on-screen display.
+    // DPI group.
     {3260, 3307, Dpi},
-    {1067, 1067, Dpi},
     // Lighting group.
     {3120, 3120, Lighting},
     {1144, 1146, Lighting},

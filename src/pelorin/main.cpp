@@ -40,7 +40,7 @@ class Notices {
     std::erase_if(shown_, [](const auto& d) { return d->windowId() == kNoWindow; });
     shown_.push_back(
         std::make_unique<CAttentionDlg>(skin_, std::u16string(title), std::u16string(text), ok_));
-    shown_.back()->create(WindowKind::Modal, kNoWindow);
+    shown_.back()->showNotice();
   }
 
  private:

@@ -36,6 +36,9 @@ class Window {
   virtual void setFrame(const Rect& frame) = 0;
   virtual void show(ShowMode mode) = 0;
   virtual void bringToFront() = 0;
+  // Keeps an ordinary window above the others (a notice that must not hide behind the program);
+  // popups and the on-screen display are above by their kind.
+  virtual void setKeepAbove(bool above) = 0;
   virtual bool isVisible() const = 0;
   virtual bool isMinimised() const = 0;
   virtual bool isMaximised() const = 0;

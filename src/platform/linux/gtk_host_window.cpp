@@ -201,6 +201,10 @@ void GtkHostWindow::show(ShowMode mode) {
   }
 }
 
+void GtkHostWindow::setKeepAbove(bool above) {
+  gtk_window_set_keep_above(GTK_WINDOW(widget_), above ? TRUE : FALSE);
+}
+
 void GtkHostWindow::bringToFront() {
   gtk_window_present(GTK_WINDOW(widget_));
   if (takesFocus()) system_.activate(id_);

@@ -38,6 +38,7 @@ class GtkHostWindow final : public Window {
   void setFrame(const Rect& frame) override;
   void show(ShowMode mode) override;
   void bringToFront() override;
+  void setKeepAbove(bool above) override;
   bool isVisible() const override;
   bool isMinimised() const override { return minimised_; }
   bool isMaximised() const override { return false; }

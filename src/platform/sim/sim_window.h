@@ -30,6 +30,7 @@ class SimWindow final : public Window {
   void setFrame(const Rect& frame) override;
   void show(ShowMode mode) override;
   void bringToFront() override;
+  void setKeepAbove(bool above) override { keepAbove_ = above; }
   bool isVisible() const override { return visible_; }
   bool isMinimised() const override { return minimised_; }
   bool isMaximised() const override { return maximised_; }
@@ -55,7 +56,9 @@ class SimWindow final : public Window {
   const std::u16string& title() const { return title_; }
   bool hasIcon() const { return hasIcon_; }
   PointerShape cursor() const { return cursor_; }
-  bool topmost() const { return kind_ == WindowKind::Popup || kind_ == WindowKind::Osd; }
+  bool topmost() const {
+    return keepAbove_ || kind_ == WindowKind::Popup || kind_ == WindowKind::Osd;
+  }
   int alpha() const { return kind_ == WindowKind::Osd ? 128 : 255; }
   bool takesFocus() const { return kind_ != WindowKind::Osd; }
   bool hasCapture() const;
@@ -91,6 +94,7 @@ class SimWindow final : public Window {
   WindowClient& client_;
   std::u16string title_;
   bool hasIcon_ = false;
+  bool keepAbove_ = false;
   PointerShape cursor_ = PointerShape::Arrow;
   bool visible_ = false;
   bool minimised_ = false;
