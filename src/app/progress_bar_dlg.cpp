@@ -33,8 +33,10 @@ CProgressBarDlg::CProgressBarDlg(SkinContext& context, std::u16string caption)
 // The bar advances on the window's own timer: everything shown stays on the window thread.
 void CProgressBarDlg::onInitDialog() {
   const float scale = context().scale;
+  // The caption may run across the whole title strip: the faces that stand in for the narrow
+  // Windows fonts need more than the first third of it for "Applying settings...".
   auto caption = std::make_unique<CStaticText>(context(), windowId(), kCaptionId,
-                                               scaledRect({10, 3, 164, 23}, scale), caption_,
+                                               scaledRect({10, 3, 419, 23}, scale), caption_,
                                                kCaptionColour, text::kLeft | text::kSingleLine);
   Font font = context().uiFont;
   font.pixelHeight = static_cast<int>(static_cast<float>(kCaptionHeight) * scale);

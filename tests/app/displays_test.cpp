@@ -190,7 +190,13 @@ TEST_F(MainWindowTest, FactoryResetAsksThenResetsTheMouseAndTheCurrentProfile) {
   bool askedAfterEscape = false;
   bool askedAfterCancel = false;  // a step that runs only while the question is still open
   scriptModal(host,
-              {[&] { key(vk::kEscape); }, [&] { askedAfterEscape = host.windows().size() == 2; },
+              {[&] { key(vk::kEscape); },
+               [&] {
+                 askedAfterEscape = host.windows().size() == 2;
+                 SimWindow& question = *host.findSim(host.windows().back());
+                 question.paintIfDirty();
+                 question.savePng(std::filesystem::path(PELORIN_SCREEN_DIR) / "reset_1.png");
+               },
                [&] { clickDialog(host, 355, 115); }, [&] { askedAfterCancel = true; }},
               0);
   click(1045, 705);
@@ -227,7 +233,12 @@ TEST_F(MainWindowTest, ProgressAnimationClosesByItself) {
   std::chrono::milliseconds halfway{};
   host.setIdleHandler([&] {
     host.advance(std::chrono::milliseconds(10));
-    if (progress.progress() == 50 && halfway.count() == 0) halfway = host.now() - began;
+    if (progress.progress() == 50 && halfway.count() == 0) {
+      halfway = host.now() - began;
+      SimWindow& shown = *host.findSim(progress.windowId());
+      shown.paintIfDirty();
+      EXPECT_TRUE(shown.savePng(std::filesystem::path(PELORIN_SCREEN_DIR) / "progress_1.png"));
+    }
     return host.now() - began < std::chrono::seconds(2);
   });
   EXPECT_EQ(progress.doModal(WindowKind::Modal, window->windowId()), 1);

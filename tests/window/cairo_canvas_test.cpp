@@ -126,6 +126,16 @@ TEST_F(CairoCanvasTest, EllipsisEndsTextThatDoesNotFit) {
   EXPECT_LE(ellipsis.right, 100);
 }
 
+// A wrapped text with an ellipsis fills every line that fits (a static text's usual flags).
+TEST_F(CairoCanvasTest, WrappedTextWithEllipsisUsesEveryLineThatFits) {
+  const Font font{u"Tahoma", 14, 400, ""};
+  canvas->drawText(u"Assign a keyboard shortcut to this button of the mouse", {0, 0, 100, 40}, font,
+                   kWhite, text::kWordBreak | text::kWordEllipsis);
+  int secondLine = 0;
+  for (int y = 20; y < 40; ++y) secondLine += inkInRow(y, 0);
+  EXPECT_GT(secondLine, 20);
+}
+
 TEST_F(CairoCanvasTest, ChineseCaptionHasGlyphs) {
   const Font font{u"\u5B8B\u4F53", 16, 400, "zh-cn"};
   canvas->drawText(u"\u914D\u7F6E\u6587\u4EF6", {0, 0, 100, 30}, font, kWhite, text::kSingleLine);

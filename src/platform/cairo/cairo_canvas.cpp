@@ -157,6 +157,11 @@ void CairoCanvas::drawText(std::u16string_view text, const Rect& rect, const Fon
   }
   const bool ellipsis = (flags & (text::kWordEllipsis | text::kEndEllipsis)) != 0;
   pango_layout_set_ellipsize(layout.get(), ellipsis ? PANGO_ELLIPSIZE_END : PANGO_ELLIPSIZE_NONE);
+  // Wrapped text fills the rectangle's lines before the last one is cut short; without a height
+  // an ellipsizing layout would keep only the first line.
+  if (ellipsis && !(flags & text::kSingleLine)) {
+    pango_layout_set_height(layout.get(), rect.height() * PANGO_SCALE);
+  }
   if (!ellipsis && (flags & text::kSingleLine)) {
     pango_layout_set_width(layout.get(), -1);  // keep the whole line, clipped below
   }
