@@ -7,6 +7,7 @@
 #include "app/progress_bar_dlg.h"
 #include "main_window_fixture.h"
 #include "platform/virtual_keys.h"
+#include "skin/battery.h"
 
 namespace pelorin::testing {
 namespace {
@@ -126,6 +127,39 @@ TEST_P(OsdAtScale, ShowsTheMousesChangeInTheCornerThenCloses) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, OsdAtScale, ::testing::Values(1.0f, 1.5f));
+
+struct BatteryCase {
+  std::uint8_t percent;  // status answer byte 18
+  std::uint8_t charge;   // byte 19
+  std::u16string_view text;
+  bool textShown;
+  int drawnCharge;
+};
+
+class BatteryStates : public MainWindowTest, public ::testing::WithParamInterface<BatteryCase> {};
+
+// The indicator and its percentage follow the status answer at the next poll tick; the
+// percentage hides while charging and reads 100 % once full.
+TEST_P(BatteryStates, FollowTheStatusAtTheNextTick) {
+  const BatteryCase c = GetParam();
+  start();
+  bus->simMouse()->setStatus(SimStatus{.batteryPercent = c.percent, .chargeState = c.charge});
+  window->link().requestStatus();
+  settle();
+  advance(1000);
+  const CControlBase* text = window->findControl(3405);
+  EXPECT_EQ(text->text(), c.text);
+  EXPECT_EQ(text->shown(), c.textShown);
+  EXPECT_EQ(static_cast<const CBattery*>(window->findControl(CBattery::kId))->chargeState(),
+            c.drawnCharge);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BatteryStates,
+                         ::testing::Values(BatteryCase{57, 0, u"57%", true, 0},
+                                           BatteryCase{150, 0, u"0%", true, 0},
+                                           BatteryCase{30, 1, u"30%", false, 1},
+                                           BatteryCase{30, 2, u"100%", true, 2},
+                                           BatteryCase{30, 7, u"30%", true, 0}));
 
 // The report as traced, without its rolling sequence byte and the zeros that pad it.
 std::string withoutSequence(const std::string& report) {
