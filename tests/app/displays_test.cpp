@@ -12,6 +12,13 @@
 namespace pelorin::testing {
 namespace {
 
+// Where the screenshots of the displays go; the folder may not exist yet.
+std::filesystem::path screenFile(const char* name) {
+  const std::filesystem::path folder(PELORIN_SCREEN_DIR);
+  std::filesystem::create_directories(folder);
+  return folder / name;
+}
+
 struct OsdCase {
   std::uint16_t sensor;
   std::uint8_t mask;
@@ -110,8 +117,7 @@ TEST_P(OsdAtScale, ShowsTheMousesChangeInTheCornerThenCloses) {
   EXPECT_EQ(host.activeWindow(), main);
   osd.paintIfDirty();
   EXPECT_EQ(osd.pixel(2, 2), 0xA449A4u);
-  EXPECT_TRUE(osd.savePng(std::filesystem::path(PELORIN_SCREEN_DIR) /
-                          (s == 1.0f ? "osd_1.png" : "osd_1.5.png")));
+  EXPECT_TRUE(osd.savePng(screenFile(s == 1.0f ? "osd_1.png" : "osd_1.5.png")));
 
   advance(1000);
   window->session().onDeviceEvent(eventReport(8, 1));
@@ -231,7 +237,7 @@ TEST_F(MainWindowTest, FactoryResetAsksThenResetsTheMouseAndTheCurrentProfile) {
                  askedAfterEscape = host.windows().size() == 2;
                  SimWindow& question = *host.findSim(host.windows().back());
                  question.paintIfDirty();
-                 question.savePng(std::filesystem::path(PELORIN_SCREEN_DIR) / "reset_1.png");
+                 question.savePng(screenFile("reset_1.png"));
                },
                [&] { clickDialog(host, 355, 115); }, [&] { askedAfterCancel = true; }},
               0);
@@ -273,7 +279,7 @@ TEST_F(MainWindowTest, ProgressAnimationClosesByItself) {
       halfway = host.now() - began;
       SimWindow& shown = *host.findSim(progress.windowId());
       shown.paintIfDirty();
-      EXPECT_TRUE(shown.savePng(std::filesystem::path(PELORIN_SCREEN_DIR) / "progress_1.png"));
+      EXPECT_TRUE(shown.savePng(screenFile("progress_1.png")));
     }
     return host.now() - began < std::chrono::seconds(2);
   });
