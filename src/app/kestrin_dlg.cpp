@@ -1,7 +1,7 @@
 #include "app/kestrin_dlg.h"
 
-#include "app/main_page_host.h"
 #include "app/firmware_reset_dlg.h"
+#include "app/main_page_host.h"
 #include "app/message_table.h"
 #include "app/progress_bar_dlg.h"
 #include "app/window_controls.h"
@@ -60,8 +60,7 @@ CKestrinDlg::CKestrinDlg(MainWindowRun run)
   window_ = makeWindowControls();
   groups_ = {makeDpiPage(),     makeLightingPage(), makePollingPage(),
              makeLiftOffPage(), makeDebouncePage(), makePointerPage()};
-  areas_ = {makeButtonComboArea(), makePowerArea([this](int minutes) { choosePowerTime(minutes); }),
-            makeBatteryArea()};
+  areas_ = {makeButtonComboArea(), makePowerArea(), makeBatteryArea()};
   buttons_ = std::make_unique<ButtonAssignment>(ButtonPageEnv{
       *this, run_.skin, run_.data, *session_, *areas_[0], run_.desktop, nameNotice()});
   open_.set(ControlGroup::Dpi, true);
@@ -458,15 +457,6 @@ void CKestrinDlg::showProgress() {
   CProgressBarDlg progress(context(), run_.data.texts[text_id::kApplyingSettings]);
   progress.doModal(WindowKind::Modal, windowId());
   progressShown_ = false;
-}
-
-void CKestrinDlg::choosePowerTime(int minutes) {
-  if (ProfileRecord* profile = run_.data.profiles.record(current())) {
-    profile->setPowerDownTime(minutes);
-  }
-  session_->markPending(SettingGroup::Power);
-  scheduleTransfer();
-  refreshFromProfile();
 }
 
 // The event report has already changed the profile; the display reads it when the message

@@ -160,7 +160,6 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void save();
   // An attention notice with two language texts.
   void notice(int titleTextId, int messageTextId);
-  void choosePowerTime(int minutes);
   void resetFirmware();
   void showOsd();
   void countDownOsd();

@@ -1,7 +1,6 @@
 #pragma once
 // The pages of the main window. Each is a creation table and the hooks the settings issues fill
 // in; the group pages are placed at their group's content origin by the window's layout.
-#include <functional>
 #include <memory>
 
 #include "pages/page.h"
@@ -17,8 +16,7 @@ std::unique_ptr<Page> makeDebouncePage();
 std::unique_ptr<Page> makePointerPage();
 // The always-visible areas of the left column.
 std::unique_ptr<Page> makeButtonComboArea();
-// The dial reports the minutes the user chose; the profile and the transfer are the window's.
-std::unique_ptr<Page> makePowerArea(std::function<void(int minutes)> powerTimeChosen);
+std::unique_ptr<Page> makePowerArea();
 std::unique_ptr<Page> makeBatteryArea();
 
 }  // namespace pelorin

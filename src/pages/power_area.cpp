@@ -1,11 +1,11 @@
 // The power-saving area of the left column: the dial of the power-down time with its caption and
-// the two power options. The dial's choice goes back to the window, which owns the transfer.
+// the two power options (lights off while moving, motion wake-up).
 #include <array>
-#include <functional>
 #include <string>
 
 #include "lang/text_ids.h"
 #include "pages/pages.h"
+#include "skin/check_button.h"
 #include "skin/notify_code.h"
 #include "skin/power_manage_button.h"
 
@@ -13,6 +13,8 @@ namespace pelorin {
 namespace {
 
 constexpr int kCaption = 3407;
+constexpr int kLightsOff = 3501;
+constexpr int kMotionWakeup = 3504;
 
 constexpr std::array<const char*, 4> kCheck = {"skins\\check_nr.png", "skins\\check_ov.png",
                                                "skins\\check_dn.png"};
@@ -20,16 +22,15 @@ constexpr std::array<const char*, 4> kCheck = {"skins\\check_nr.png", "skins\\ch
 constexpr std::array<ControlRow, 6> kPowerTable = {{
     {CPowerManageButton::kId, ControlKind::PowerDial, {81, 550, 221, 634}},
     {kCaption, ControlKind::Value, {36, 640, 266, 658}, {}, text_id::kSleepAfter},
-    {3501, ControlKind::Check, {50, 658, 65, 673}, kCheck},
-    {3504, ControlKind::Check, {50, 678, 65, 693}, kCheck},
+    {kLightsOff, ControlKind::Check, {50, 658, 65, 673}, kCheck},
+    {kMotionWakeup, ControlKind::Check, {50, 678, 65, 693}, kCheck},
     {3402, ControlKind::Label, {70, 658, 270, 676}, {}, text_id::kLightsOffWhileMoving},
     {3402, ControlKind::Label, {70, 678, 270, 696}, {}, text_id::kMotionWakeup},
 }};
 
 class PowerArea final : public Page {
  public:
-  explicit PowerArea(std::function<void(int)> chosen)
-      : Page(kPowerTable), chosen_(std::move(chosen)) {}
+  PowerArea() : Page(kPowerTable) {}
 
   // The dial and the caption under it read the profile's power-down time.
   void refresh(const ProfileRecord& profile) override {
@@ -41,23 +42,39 @@ class PowerArea final : public Page {
     control(kCaption)->setText(texts()[text_id::kSleepAfter] +
                                std::u16string(digits.begin(), digits.end()) +
                                texts()[text_id::kMinutes]);
+    check(kLightsOff).setChecked(profile.number(Setting::MoveLightingOnOffMode) == 1);
+    check(kMotionWakeup).setChecked(profile.number(Setting::MotionWakeup) == 1);
   }
 
+  // The dial's sector and the lights-off option travel with the power command, motion wake-up
+  // with its own.
   bool onNotify(int id, int code, std::intptr_t) override {
-    if (id != CPowerManageButton::kId || code != notify::kClicked) return false;
-    const auto* dial = static_cast<CPowerManageButton*>(control(id));
-    if (chosen_) chosen_(dial->value());
+    if (code != notify::kClicked || host() == nullptr || profile() == nullptr) return false;
+    ProfileRecord& edited = *profile();
+    if (id == CPowerManageButton::kId) {
+      edited.setPowerDownTime(static_cast<CPowerManageButton*>(control(id))->value());
+      host()->transfer(SettingGroup::Power);
+    } else if (id == kLightsOff) {
+      edited.setMoveLightingOnOffMode(check(id).checked() ? 1 : 0);
+      host()->transfer(SettingGroup::Power);
+    } else if (id == kMotionWakeup) {
+      edited.setMotionWakeup(check(id).checked() ? 1 : 0);
+      host()->transfer(SettingGroup::MotionWakeup);
+    } else {
+      return false;
+    }
+    host()->refreshPages();
     return true;
   }
 
  private:
-  std::function<void(int)> chosen_;
+  CCheckButton& check(int id) const { return static_cast<CCheckButton&>(*control(id)); }
 };
 
 }  // namespace
 
-std::unique_ptr<Page> makePowerArea(std::function<void(int minutes)> powerTimeChosen) {
-  return std::make_unique<PowerArea>(std::move(powerTimeChosen));
+std::unique_ptr<Page> makePowerArea() {
+  return std::make_unique<PowerArea>();
 }
 
 }  // namespace pelorin

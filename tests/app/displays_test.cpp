@@ -167,25 +167,38 @@ INSTANTIATE_TEST_SUITE_P(Table, BatteryStates,
                                            BatteryCase{30, 2, u"100%", true, 2},
                                            BatteryCase{30, 7, u"30%", true, 0}));
 
-// The report as traced, without its rolling sequence byte and the zeros that pad it.
+// The report as traced, without its rolling sequence byte.
 std::string withoutSequence(const std::string& report) {
-  std::string kept = report.substr(0, 12) + report.substr(15);
-  while (kept.ends_with(" 00")) kept.resize(kept.size() - 3);
-  return kept;
+  return report.substr(0, 12) + report.substr(15);
 }
 
-// The sector between (17, 32) and (40, 13), the third from the left, is 5 minutes: the profile,
-// the caption and the power report (minutes, lights off while moving) follow.
-TEST_F(MainWindowTest, PowerDialSetsTheProfileAndSendsThePowerReport) {
+// A report written without its sequence byte, padded with zeros to the full 33 bytes.
+std::string padded(std::string bytes) {
+  while (bytes.size() < 32 * 3 - 1) bytes += " 00";
+  return bytes;
+}
+
+// The sector between (17, 32) and (40, 13), the third from the left, is 5 minutes; the
+// lights-off option goes with it in the power report, motion wake-up (on by default) alone.
+TEST_F(MainWindowTest, PowerAreaSetsTheProfileAndSendsItsReports) {
   start();
   sent.clear();
   click(81 + 34, 550 + 29);
   EXPECT_EQ(data->profiles.record(0)->number(Setting::PowerDownTime), 5);
   EXPECT_EQ(window->findControl(3407)->text(), text(266) + u"5" + text(267));
   advance(30);
-  ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(withoutSequence(sent[0]), "0C 01 0B 00 01 02 05");
-  EXPECT_EQ(bus->simMouse()->decoded().powerDownTime, 5);
+  click(52, 660);
+  advance(30);
+  click(52, 680);
+  advance(30);
+  ASSERT_EQ(sent.size(), 3u);
+  EXPECT_EQ(withoutSequence(sent[0]), padded("0C 01 0B 00 01 02 05 00"));
+  EXPECT_EQ(withoutSequence(sent[1]), padded("0C 01 0B 00 01 02 05 01"));
+  EXPECT_EQ(withoutSequence(sent[2]), padded("0C 01 0C 00 01 01 00"));
+  const SimDecoded mouse = bus->simMouse()->decoded();
+  EXPECT_EQ(mouse.powerDownTime, 5);
+  EXPECT_EQ(mouse.lightsOffWhileMoving, 1);
+  EXPECT_EQ(mouse.motionWakeup, 0);
 }
 
 // Runs the steps one per turn of a modal dialog's loop, then lets virtual time run in 10 ms
@@ -256,7 +269,7 @@ TEST_F(MainWindowTest, FactoryResetAsksThenResetsTheMouseAndTheCurrentProfile) {
   const auto ticksLeft = scriptModal(host, {[&] { key(vk::kReturn); }}, 100);
   click(1045, 705);
   ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(withoutSequence(sent[0]), "0C 01 0F 00 01 01 FF");
+  EXPECT_EQ(withoutSequence(sent[0]), padded("0C 01 0F 00 01 01 FF"));
   EXPECT_EQ(bus->simMouse()->settings().factoryResets, 1);
   EXPECT_EQ(*data->profiles.record(0), want);
   EXPECT_GT(*ticksLeft, 0) << "the progress animation closed by itself";
