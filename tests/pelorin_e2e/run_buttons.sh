@@ -64,6 +64,7 @@ at 560 $((112 + 14 * 18 + 9))
 import -window root "$out/submenu.png"
 xdotool click 1
 await_sent ' 04 01 80 CD 00' || fail "play/pause on button 2 did not reach the mouse"
+await_progress || fail "the progress animation did not close by itself"
 
 # Combo of button 3, row 10: the shortcut dialog; Ctrl, then the key A.
 click 150 150

@@ -93,6 +93,7 @@ click 510 8   # close
 eval "$(xdotool getwindowgeometry --shell "$main")"
 # The button's code now carries slot 1 with loop type 1 and no count.
 await_match "$trace" '^> .* 90 11 00' || fail "closing the manager did not send the button"
+await_progress || fail "the progress animation did not close by itself"
 click 940 620 # apply: the buttons' copies follow the library at this numbering
 # A press of A then B, no pauses: four commands, twelve entry bytes, one chunk into slot 1.
 await_match "$trace" '^> .*0E 00 .. 01 0D 01 30 00 04 B0 00 04 30 00 05 B0 00 05 00' ||

@@ -86,17 +86,7 @@ sent=$(grep -c '^> ' "$trace")
 click 310 507
 await_count "$trace" '^> ' $((sent + 1)) || fail "choosing profile 2 sent nothing"
 await_count "$trace" '^! ' 1 || fail "the simulated DPI press did not reach the trace"
-# The send is followed by the modal progress animation; clicks wait until it has closed itself.
-wide_windows() {
-  for w in $(xdotool search --onlyvisible --name '^Pelorin$' 2>/dev/null); do
-    [ "$(xwininfo -id "$w" | sed -n 's/ *Width: //p')" -eq 429 ] && echo "$w"
-  done
-}
-for _ in $(seq 1 30); do
-  [ -z "$(wide_windows)" ] && break
-  sleep 0.1
-done
-[ -z "$(wide_windows)" ] || fail "the progress animation did not close by itself"
+await_progress || fail "the progress animation did not close by itself"
 
 # Add a profile: the name dialog takes typed text and Enter confirms; the configuration is saved.
 config=$data/config/config.ini

@@ -77,6 +77,7 @@ for y in 180 150 120 90 70; do at 903 $y; done
 xdotool mouseup 1 && sleep 0.5
 await "$trace" '^> [a-z]+ 0C 01 05 00 [0-9A-F]{2} 01 12 [0-9A-F]{2} [0-9A-F]{2} 3A 00' ||
   fail "dragging the DPI bar sent no new level"
+await_progress || fail "the progress animation did not close by itself"
 crop dpi_after 880 70 60 160
 differs dpi_before dpi_after || fail "the DPI bar and its caption did not change"
 
@@ -95,11 +96,13 @@ import -window root "$out/palette.png"
 xdotool mousemove $((PX + 120)) $((PY + 100)) && sleep 0.2 && xdotool click 1 && sleep 0.3
 xdotool mousemove $((PX + 420)) $((PY + 244)) && sleep 0.2 && xdotool click 1 && sleep 0.5
 await "$trace" '^> [a-z]+ 0C 01 06 00 [0-9A-F]{2} 01 18 ' || fail "the picked colour was not sent"
+await_progress || fail "the progress animation did not close by itself"
 
 # 500 Hz from the rate buttons of the open polling group.
 crop rates_before 846 318 262 180
 click 992 335
 await "$trace" '^> [a-z]+ 0C 01 07 00 [0-9A-F]{2} 01 01 02' || fail "500 Hz was not sent"
+await_progress || fail "the progress animation did not close by itself"
 crop rates_after 846 318 262 180
 differs rates_before rates_after || fail "the rate buttons did not change"
 

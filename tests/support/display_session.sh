@@ -29,3 +29,23 @@ start_display() {
   exec 3<&-
   export DISPLAY=:$display
 }
+
+# A send is followed by the window's progress animation: a modal window, 429 pixels wide at
+# scale 1, that closes itself after about half a second and takes the clicks meanwhile. Waits up
+# to a second for it to appear, then until it has gone; false when it stays.
+await_progress() {
+  local seen="" open i
+  for i in $(seq 1 60); do
+    open=""
+    for w in $(xdotool search --onlyvisible --name '^Pelorin$' 2>/dev/null); do
+      [ "$(xwininfo -id "$w" | sed -n 's/ *Width: //p')" = 429 ] && open=1
+    done
+    if [ -n "$open" ]; then
+      seen=1
+    elif [ -n "$seen" ] || [ "$i" -ge 10 ]; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
