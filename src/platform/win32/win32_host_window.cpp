@@ -97,6 +97,11 @@ void Win32HostWindow::bringToFront() {
   ::BringWindowToTop(handle_);
 }
 
+void Win32HostWindow::setKeepAbove(bool above) {
+  ::SetWindowPos(handle_, above ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 bool Win32HostWindow::isVisible() const {
   return ::IsWindowVisible(handle_) != FALSE;
 }

@@ -27,6 +27,7 @@ class Win32HostWindow final : public Window {
   void setFrame(const Rect& frame) override;
   void show(ShowMode mode) override;
   void bringToFront() override;
+  void setKeepAbove(bool above) override;
   bool isVisible() const override;
   bool isMinimised() const override;
   bool isMaximised() const override;
