@@ -2,8 +2,8 @@
 // under share/pelorin when installed.
 #include <gtest/gtest.h>
 
-#include "profile/data_folder.h"
 #include "lang/scratch_folder.h"
+#include "profile/data_folder.h"
 
 namespace pelorin {
 namespace {
