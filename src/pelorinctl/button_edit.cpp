@@ -57,19 +57,20 @@ std::optional<int> keyByName(std::string_view name) {
 
 // "CTRL+ALT+C": modifiers in any order and case, then one key name; composed as the shortcut
 // dialog composes it.
-std::optional<SelectionRecord> shortcut(std::string_view spec) {
+std::optional<SelectionRecord> shortcut(std::string_view combination) {
   ShortcutBoxes boxes;
   std::size_t start = 0;
-  for (std::size_t plus = spec.find('+'); plus != std::string_view::npos && plus + 1 < spec.size();
-       plus = spec.find('+', start)) {
-    const std::string word = lower(spec.substr(start, plus - start));
+  for (std::size_t plus = combination.find('+');
+       plus != std::string_view::npos && plus + 1 < combination.size();
+       plus = combination.find('+', start)) {
+    const std::string word = lower(combination.substr(start, plus - start));
     const auto* modifier =
         std::ranges::find_if(kModifiers, [&](const Modifier& m) { return word == m.name; });
     if (modifier == kModifiers.end()) return std::nullopt;
     boxes.*(modifier->box) = true;
     start = plus + 1;
   }
-  const auto vk = keyByName(spec.substr(start));
+  const auto vk = keyByName(combination.substr(start));
   if (!vk) return std::nullopt;
   return shortcutSelection(boxes, *vk);
 }
