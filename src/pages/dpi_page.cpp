@@ -1,5 +1,7 @@
-// The DPI group: eight levels of bar, caption, enable box and colour, each level 38 design
-// pixels right of the one before. These keep their creation places whatever the layout does.
+// The DPI group: eight levels of bar, caption, enable box and colour, each level 31 design
+// pixels right of the one before, so that all eight fit inside the group's 262-pixel box (at a
+// wider pitch the last two levels fell past the window's right edge and could not be reached).
+// These keep their creation places whatever the layout does.
 #include <algorithm>
 #include <array>
 #include <string>
@@ -16,7 +18,7 @@ namespace pelorin {
 namespace {
 
 constexpr int kLevels = 8;
-constexpr int kLevelStep = 38;
+constexpr int kLevelStep = 31;
 constexpr int kFirstBar = 3280;
 constexpr int kFirstValue = 3300;
 constexpr int kFirstCaption = 3290;
@@ -29,19 +31,19 @@ constexpr Colour kOtherCaption = 0xB4B4B4;
 constexpr std::array<ControlRow, 5> kLevelOne = {{
     {kFirstBar,
      ControlKind::LevelBar,
-     {900, 75, 907, 207},
+     {864, 75, 871, 207},
      {"skins\\mouse\\dpi_bar_1.png", "skins\\mouse\\dpi_bar_2.png"}},
     {kFirstValue,
      ControlKind::LevelValue,
-     {900, 75, 907, 207},
+     {864, 75, 871, 207},
      {"skins\\mouse\\dpi_bar_1.png", "skins\\mouse\\dpi_bar_2.png"}},
-    {kFirstCaption, ControlKind::DpiCaption, {891, 212, 917, 223}, {"skins\\dpi_value.png"}},
+    {kFirstCaption, ControlKind::DpiCaption, {853, 212, 883, 223}, {"skins\\dpi_value.png"}},
     {kFirstBox,
      ControlKind::Check,
-     {898, 226, 909, 237},
+     {862, 226, 873, 237},
      {"skins\\check_button_dpi_nr.png", "skins\\check_button_dpi_ov.png",
       "skins\\check_button_dpi_dn.png"}},
-    {kFirstColour, ControlKind::ColourButton, {891, 240, 917, 252}},
+    {kFirstColour, ControlKind::ColourButton, {855, 240, 881, 252}},
 }};
 
 constexpr std::array<ControlRow, kLevels * kLevelOne.size()> levelTable() {

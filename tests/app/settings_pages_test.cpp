@@ -89,7 +89,7 @@ TEST_P(DpiLevelToggle, KeepsTheCurrentLevel) {
     p.CurrentDPILevel = c.ordinal;
     p.XYSetting = {1, 2, 3, 4, 5, 6, 7, 8};
   });
-  click(900 + 38 * (c.level - 1), 228);
+  click(864 + 31 * (c.level - 1), 228);
   EXPECT_EQ(profile().DPIOffOnFlag, c.maskAfter);
   EXPECT_EQ(profile().CurrentDPILevel, c.ordinalAfter);
   EXPECT_EQ(static_cast<CCheckButton*>(window->findControl(3259 + c.level))->checked(),
@@ -110,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ToggleCase{"CurrentOffTakesPrevious", 0x0B, 2, 4, 0x03, 1, "22"},
                       ToggleCase{"CurrentFirstOff", 0x03, 0, 1, 0x02, 0, "11"},
                       ToggleCase{"OnBeforeCurrent", 0x0B, 2, 3, 0x0F, 3, "44"},
-                      ToggleCase{"OnAfterCurrent", 0x0B, 0, 3, 0x0F, 0, "14"}),
+                      ToggleCase{"OnAfterCurrent", 0x0B, 0, 3, 0x0F, 0, "14"},
+                      ToggleCase{"LastLevelOn", 0x0B, 0, 8, 0x8B, 0, "14"}),
     [](const auto& c) { return std::string(c.param.name); });
 
 // A level chosen on the mouse moves the page's current level, so the next edit keeps it.
@@ -126,7 +127,7 @@ TEST_F(SettingsPagesTest, TheMousesDpiButtonMovesTheCurrentLevel) {
     settle();
   }
   ASSERT_EQ(profile().CurrentDPILevel, 1);
-  click(900 + 38 * 4, 228);  // level 5 on, after the current one
+  click(864 + 31 * 4, 228);  // level 5 on, after the current one
   EXPECT_EQ(transferred(), Commands{std::string("05 12: 25 1F") + kSteps});
 }
 
@@ -156,7 +157,7 @@ TEST_F(SettingsPagesTest, DpiBarDragsAndTheValueDialogSnapsTypedValues) {
 
   scriptModal(host, {[&] { host.typeText(u"1234"); }, [&] { host.tapKey(vk::kReturn); },
                      [&] { clickDialog(360, 115); }});
-  click(903, 200);  // the bar below its thumb
+  click(867, 200);  // the bar below its thumb
   EXPECT_EQ(profile().XYSetting[0], 11) << "1300 DPI";
   EXPECT_EQ(window->findControl(3290)->text(), u"1300");
   EXPECT_EQ(transferred(),
@@ -186,7 +187,7 @@ TEST_P(DpiValueDialog, WritesTheChosenStepOnOkOnly) {
   for (int key : c.arrows) steps.push_back([&, key] { host.tapKey(key); });
   steps.push_back([&] { clickDialog(c.ok ? 360 : 280, 115); });
   scriptModal(host, std::move(steps));
-  click(903, 200);
+  click(867, 200);
   EXPECT_EQ(profile().XYSetting[0], c.step);
   EXPECT_EQ(transferred().size(), c.ok && c.step != 1 ? 1u : 0u);
 }
@@ -411,13 +412,13 @@ TEST_F(SettingsPagesTest, DialogPicturesAtOneAndAHalf) {
                        save("dpi_value_1.5.png");
                        clickDialog(scaled(290), scaled(115));
                      }});
-  click(903, 100);
+  click(867, 100);
   scriptModal(host, {[&] {
                 SimWindow* palette = save("palette_1.5.png");
                 EXPECT_EQ(palette->pixel(scaled(274), scaled(241)) & 0xFFFFFF, rgb(32, 128, 192));
                 clickDialog(scaled(487), scaled(13));
               }});
-  click(900, 245);
+  click(864, 245);
   EXPECT_EQ(host.windows().size(), 1u);
 }
 

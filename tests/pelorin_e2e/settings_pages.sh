@@ -70,19 +70,19 @@ differs() { # two crops
 }
 
 # Drag the first DPI bar from its lowest step to the top: the last step, 0x3A, goes out.
-crop dpi_before 880 70 60 160
-at 903 203
+crop dpi_before 844 70 60 160
+at 867 203
 xdotool mousedown 1 && sleep 0.2
-for y in 180 150 120 90 70; do at 903 $y; done
+for y in 180 150 120 90 70; do at 867 $y; done
 xdotool mouseup 1 && sleep 0.5
 await "$trace" '^> [a-z]+ 0C 01 05 00 [0-9A-F]{2} 01 12 [0-9A-F]{2} [0-9A-F]{2} 3A 00' ||
   fail "dragging the DPI bar sent no new level"
 await_progress || fail "the progress animation did not close by itself"
-crop dpi_after 880 70 60 160
+crop dpi_after 844 70 60 160
 differs dpi_before dpi_after || fail "the DPI bar and its caption did not change"
 
 # The first level's colour button opens the palette; a colour field and OK send the colours.
-click 900 245
+click 864 245
 palette=""
 for _ in $(seq 1 50); do
   palette=$(window_of_width =500 | head -n 1)
