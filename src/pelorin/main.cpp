@@ -4,15 +4,9 @@
 #include <signal.h>
 
 #include <cstdio>
-#include <memory>
 #include <vector>
 
-#include "app/app_data.h"
-#include "app/attention_dlg.h"
-#include "app/kestrin_dlg.h"
-#include "app/scale_factor.h"
-#include "lang/text_ids.h"
-#include "pelorin/options.h"
+#include "pelorin/window_program.h"
 #include "platform/linux/glib_ui_dispatcher.h"
 #include "platform/linux/gtk_desktop.h"
 #include "platform/linux/gtk_window_system.h"
@@ -20,34 +14,10 @@
 #include "platform/linux/unix_single_instance.h"
 #include "platform/linux/xdg_autostart.h"
 #include "platform/program_folder.h"
-#include "platform/resource_table.h"
 #include "profile/data_folder.h"
-#include "runner/device_bus.h"
-#include "skin/ui_font.h"
 
 namespace pelorin {
 namespace {
-
-constexpr int kExitUsage = 2;
-constexpr int kExitNoDisplay = 3;
-constexpr int kExitFailed = 1;
-
-// The notices the window shows; each lives until the program ends or the user closes it.
-class Notices {
- public:
-  Notices(SkinContext& skin, std::u16string ok) : skin_(skin), ok_(std::move(ok)) {}
-  void show(std::u16string_view title, std::u16string_view text) {
-    std::erase_if(shown_, [](const auto& d) { return d->windowId() == kNoWindow; });
-    shown_.push_back(
-        std::make_unique<CAttentionDlg>(skin_, std::u16string(title), std::u16string(text), ok_));
-    shown_.back()->showNotice();
-  }
-
- private:
-  SkinContext& skin_;
-  std::u16string ok_;
-  std::vector<std::unique_ptr<CAttentionDlg>> shown_;
-};
 
 struct StepRun {
   DeviceBus* bus;
@@ -78,56 +48,29 @@ int run(const ProgramOptions& options, int argc, char** argv) {
     std::fprintf(stderr, "pelorin: no display is available; pelorinctl works without one\n");
     return kExitNoDisplay;
   }
-  GtkWindowSystem host;
-  const ScreenMetrics screen = host.screen();
-  const double scale = uiScaleFactor(screen.maximisedClient.width, screen.maximisedClient.height);
-  std::string error;
-  auto data = loadAppData(options.dataDir ? *options.dataDir : userDataFolder(), programFolder(),
-                          scale, error);
-  if (!data) {
-    std::fprintf(stderr, "pelorin: %s\n", error.c_str());
-    return kExitFailed;
-  }
-  DeviceBus bus(options.simulate);
-  if (!bus.hasBus()) {
-    std::fprintf(stderr, "pelorin: no HID backend here; use --simulate for the simulated mouse\n");
-    return kExitFailed;
-  }
-  OpenDialogTable dialogs;
-  SkinContext skin{host,
-                   embeddedResources(),
-                   shippedDataFolder(programFolder()),
-                   static_cast<float>(scale),
-                   uiFont(data->font.face, data->font.height, data->font.charset),
-                   dialogs};
-  Notices notices(skin, data->texts[text_id::kOk]);
-  SteadyClock clock;
-  GtkDesktop desktop(host, ui);
-  MainWindowRun windowRun{skin, *data, bus.bus(), clock,   ui,     options.simulate,
-                          {},   {},    {},        nullptr, nullptr};
-  if (options.trace) windowRun.trace = printTrace;
-  windowRun.desktop = &desktop;
-  windowRun.instance = instance.get();
+  GtkWindowSystem windows;
+  GtkDesktop desktop(windows, ui);
   XdgAutostart autostart(XdgAutostart::userConfigHome());
-  windowRun.autostart = &autostart;
-  windowRun.startHidden = options.hidden;
-  windowRun.notice = [&notices](std::u16string_view title, std::u16string_view text) {
-    notices.show(title, text);
-  };
-  CKestrinDlg window(windowRun);
-  scheduleSteps(options.simSteps, bus, window.link());
-  // A polite stop from the session or a terminal ends the program as the tray's exit does.
-  for (int signal : {SIGTERM, SIGINT}) {
-    g_unix_signal_add(
-        signal,
-        [](gpointer self) -> gboolean {
-          static_cast<CKestrinDlg*>(self)->exitProgram();
-          return G_SOURCE_REMOVE;
-        },
-        &window);
-  }
-  window.doModal(WindowKind::Main, kNoWindow);
-  return 0;
+  ProgramHost host{windows,
+                   ui,
+                   desktop,
+                   *instance,
+                   &autostart,
+                   shippedDataFolder(programFolder()),
+                   [](CAttentionDlg& notice) { notice.showNotice(); }};
+  return runWindowProgram(options, host, [&options](CKestrinDlg& window, DeviceBus& bus) {
+    scheduleSteps(options.simSteps, bus, window.link());
+    // A polite stop from the session or a terminal ends the program as the tray's exit does.
+    for (int signal : {SIGTERM, SIGINT}) {
+      g_unix_signal_add(
+          signal,
+          [](gpointer self) -> gboolean {
+            static_cast<CKestrinDlg*>(self)->exitProgram();
+            return G_SOURCE_REMOVE;
+          },
+          &window);
+    }
+  });
 }
 
 }  // namespace

@@ -3,49 +3,18 @@
 
 #include <cstdio>
 #include <map>
-#include <memory>
-#include <vector>
 
-#include "app/app_data.h"
-#include "app/attention_dlg.h"
-#include "app/kestrin_dlg.h"
-#include "app/scale_factor.h"
-#include "lang/text_ids.h"
-#include "pelorin/options.h"
-#include "platform/clock.h"
+#include "pelorin/window_program.h"
 #include "platform/program_folder.h"
-#include "platform/resource_table.h"
 #include "platform/win32/gdiplus_session.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_ui_dispatcher.h"
 #include "platform/win32/win32_window_system.h"
-#include "profile/data_folder.h"
 #include "runner/device_bus.h"
-#include "skin/ui_font.h"
 
 namespace pelorin {
 namespace {
-
-constexpr int kExitUsage = 2;
-constexpr int kExitFailed = 1;
-
-// The notices the window shows; each lives until the program ends or the user closes it.
-class Notices {
- public:
-  Notices(SkinContext& skin, std::u16string ok) : skin_(skin), ok_(std::move(ok)) {}
-  void show(std::u16string_view title, std::u16string_view text) {
-    std::erase_if(shown_, [](const auto& d) { return d->windowId() == kNoWindow; });
-    shown_.push_back(
-        std::make_unique<CAttentionDlg>(skin_, std::u16string(title), std::u16string(text), ok_));
-    shown_.back()->create(WindowKind::Modal, kNoWindow);
-  }
-
- private:
-  SkinContext& skin_;
-  std::u16string ok_;
-  std::vector<std::unique_ptr<CAttentionDlg>> shown_;
-};
 
 // The simulated event script, run by thread timers of the window thread.
 struct StepRun {
@@ -77,43 +46,16 @@ int run(const ProgramOptions& options) {
   if (!instance) return 0;
   const GdiplusSession gdiplus;
   Win32UiDispatcher ui;
-  Win32WindowSystem host;
-  const ScreenMetrics screen = host.screen();
-  const double scale = uiScaleFactor(screen.maximisedClient.width, screen.maximisedClient.height);
-  std::string error;
-  auto data = loadAppData(options.dataDir ? *options.dataDir : userDataFolder(), programFolder(),
-                          scale, error);
-  if (!data) {
-    std::fprintf(stderr, "pelorin: %s\n", error.c_str());
-    return kExitFailed;
-  }
-  DeviceBus bus(options.simulate);
-  if (!bus.hasBus()) {
-    std::fprintf(stderr, "pelorin: no HID backend here; use --simulate for the simulated mouse\n");
-    return kExitFailed;
-  }
-  OpenDialogTable dialogs;
-  SkinContext skin{host,
-                   embeddedResources(),
-                   programFolder(),
-                   static_cast<float>(scale),
-                   uiFont(data->font.face, data->font.height, data->font.charset),
-                   dialogs};
-  Notices notices(skin, data->texts[text_id::kOk]);
-  SteadyClock clock;
-  Win32Desktop desktop(host);
-  MainWindowRun windowRun{skin, *data, bus.bus(), clock,   ui,     options.simulate,
-                          {},   {},    {},        nullptr, nullptr};
-  if (options.trace) windowRun.trace = printTrace;
-  windowRun.desktop = &desktop;
-  windowRun.instance = instance.get();
-  windowRun.notice = [&notices](std::u16string_view title, std::u16string_view text) {
-    notices.show(title, text);
-  };
-  CKestrinDlg window(windowRun);
-  scheduleSteps(options.simSteps, bus, window.link());
-  window.doModal(WindowKind::Main, kNoWindow);
-  return 0;
+  Win32WindowSystem windows;
+  Win32Desktop desktop(windows);
+  // A notice of the main window's kind would carry its class, which a later start looks for.
+  ProgramHost host{
+      windows, ui, desktop, *instance, nullptr, programFolder(), [](CAttentionDlg& notice) {
+        notice.create(WindowKind::Modal, kNoWindow);
+      }};
+  return runWindowProgram(options, host, [&options](CKestrinDlg& window, DeviceBus& bus) {
+    scheduleSteps(options.simSteps, bus, window.link());
+  });
 }
 
 }  // namespace
