@@ -15,16 +15,11 @@ constexpr Colour kTitleColour = 0xFFFFFF;
 constexpr Colour kTextColour = 0xB4B4B4;
 constexpr int kBackground = 151;
 
-Size scaled(Size design, float scale) {
-  return {static_cast<int>(static_cast<float>(design.width) * scale),
-          static_cast<int>(static_cast<float>(design.height) * scale)};
-}
-
 }  // namespace
 
 CAttentionDlg::CAttentionDlg(SkinContext& context, std::u16string title, std::u16string text,
                              std::u16string ok)
-    : CDlgBase(context, scaled(kDesignSize, context.scale)),
+    : CDlgBase(context, scaledSize(kDesignSize, context.scale)),
       title_(std::move(title)),
       text_(std::move(text)),
       ok_(std::move(ok)) {}

@@ -9,18 +9,10 @@
 #include "skin/notify_code.h"
 
 namespace pelorin {
-namespace {
-
-Size scaled(Size design, float scale) {
-  return {static_cast<int>(static_cast<float>(design.width) * scale),
-          static_cast<int>(static_cast<float>(design.height) * scale)};
-}
-
-}  // namespace
 
 CColorPaletteDlg::CColorPaletteDlg(SkinContext& context, const LanguageTable& texts,
                                    ProfileRecord& profile, const ColourTarget& target)
-    : CDlgBase(context, scaled(kDesignSize, context.scale)),
+    : CDlgBase(context, scaledSize(kDesignSize, context.scale)),
       texts_(texts),
       profile_(profile),
       target_(target) {

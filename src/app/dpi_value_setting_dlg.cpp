@@ -20,16 +20,11 @@ namespace {
 constexpr const char* kBackground = "skins\\Frame_DPI.bmp";
 constexpr std::size_t kDigits = 6;
 
-Size scaled(Size design, float scale) {
-  return {static_cast<int>(static_cast<float>(design.width) * scale),
-          static_cast<int>(static_cast<float>(design.height) * scale)};
-}
-
 }  // namespace
 
 CDPIValueSettingDlg::CDPIValueSettingDlg(SkinContext& context, const LanguageTable& texts,
                                          CDPIValueShowControl& display, const DpiStepTable& steps)
-    : CDlgBase(context, scaled(kDesignSize, context.scale)),
+    : CDlgBase(context, scaledSize(kDesignSize, context.scale)),
       texts_(texts),
       display_(display),
       steps_(steps),

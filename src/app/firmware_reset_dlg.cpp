@@ -1,5 +1,7 @@
 #include "app/firmware_reset_dlg.h"
 
+#include "app/dialog_parts.h"
+
 #include "lang/text_ids.h"
 #include "pages/page.h"
 #include "platform/text_format.h"
@@ -15,15 +17,10 @@ constexpr int kWarningId = 3001;
 constexpr Colour kWarningColour = 0xB4B4B4;
 constexpr int kBackground = 151;
 
-Size scaled(Size design, float scale) {
-  return {static_cast<int>(static_cast<float>(design.width) * scale),
-          static_cast<int>(static_cast<float>(design.height) * scale)};
-}
-
 }  // namespace
 
 CFirmwareResetDlg::CFirmwareResetDlg(SkinContext& context, const LanguageTable& texts)
-    : CDlgBase(context, scaled(kDesignSize, context.scale)), texts_(texts) {}
+    : CDlgBase(context, scaledSize(kDesignSize, context.scale)), texts_(texts) {}
 
 void CFirmwareResetDlg::onInitDialog() {
   const float scale = context().scale;
@@ -38,16 +35,9 @@ void CFirmwareResetDlg::onInitDialog() {
       texts_[text_id::kFactoryResetQuestion], kWarningColour, text::kCenter | text::kWordBreak);
   warning->setFont(context().uiFont);
   addControl(0, std::move(warning));
-  const auto button = [&](int id, Rect design, int textId) {
-    auto made = std::make_unique<CImageButton>(context(), self, id, scaledRect(design, scale));
-    made->loadNormalImage("skins\\button2_nr.png");
-    made->loadOverImage("skins\\button2_ov.png");
-    made->setFont(context().uiFont);
-    made->setText(texts_[textId]);
-    addControl(0, std::move(made));
-  };
-  button(kOk, {260, 110, 329, 130}, text_id::kOk);
-  button(kCancelButton, {350, 110, 419, 130}, text_id::kCancel);
+  addControl(0, makeTextButton(context(), self, kOk, {260, 110, 329, 130}, texts_[text_id::kOk]));
+  addControl(0, makeTextButton(context(), self, kCancelButton, {350, 110, 419, 130},
+                               texts_[text_id::kCancel]));
   loadBackground(kBackground);
 }
 

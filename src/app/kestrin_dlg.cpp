@@ -44,10 +44,6 @@ constexpr std::array<int, 5> kHiddenCode = {'P', 'E', 'L', 'R', 'N'};
 constexpr std::u16string_view kSupportLine =
     u"Pelorin support: see the user guide beside the program";
 constexpr std::u16string_view kSimulatedText = u"Simulated mouse";
-Size scaledSize(Size design, float scale) {
-  return {static_cast<int>(static_cast<float>(design.width) * scale),
-          static_cast<int>(static_cast<float>(design.height) * scale)};
-}
 
 }  // namespace
 

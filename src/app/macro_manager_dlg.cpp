@@ -80,15 +80,10 @@ constexpr int kLockedWhileRecording[] = {kExit,
                                          MacroTreePane::kTreeId,
                                          MacroTreePane::kScrollId};
 
-Size scaled(Size design, float scale) {
-  return {static_cast<int>(static_cast<float>(design.width) * scale),
-          static_cast<int>(static_cast<float>(design.height) * scale)};
-}
-
 }  // namespace
 
 CMacroManagerDlg::CMacroManagerDlg(MacroManagerRun run)
-    : CDlgBase(run.skin, scaled(kDesignSize, run.skin.scale)), run_(std::move(run)) {}
+    : CDlgBase(run.skin, scaledSize(kDesignSize, run.skin.scale)), run_(std::move(run)) {}
 
 CMacroManagerDlg::~CMacroManagerDlg() {
   if (hook_) hook_->stop();

@@ -13,16 +13,11 @@ namespace {
 
 constexpr Colour kCaptionColour = 0xFFFFFF;
 
-Size scaled(Size design, float scale) {
-  return {static_cast<int>(static_cast<float>(design.width) * scale),
-          static_cast<int>(static_cast<float>(design.height) * scale)};
-}
-
 }  // namespace
 
 CMacroSelectDlg::CMacroSelectDlg(SkinContext& context, const LanguageTable& texts,
                                  MacroStore& store, WindowId parent, MacroMessage message)
-    : CDlgBase(context, scaled(kDesignSize, context.scale)),
+    : CDlgBase(context, scaledSize(kDesignSize, context.scale)),
       texts_(texts),
       store_(store),
       parent_(parent),

@@ -1,5 +1,7 @@
 #include "app/macro_value_dlg.h"
 
+#include "app/dialog_parts.h"
+
 #include "lang/text_ids.h"
 #include "pages/page.h"
 #include "platform/text_format.h"
@@ -17,27 +19,11 @@ constexpr Colour kFieldColour = 0xFFFFFF;
 constexpr Colour kValueColour = 0x000000;
 constexpr Rect kValueArea{13, 41, 304, 61};
 
-Size scaled(Size design, float scale) {
-  return {static_cast<int>(static_cast<float>(design.width) * scale),
-          static_cast<int>(static_cast<float>(design.height) * scale)};
-}
-
-std::unique_ptr<CImageButton> textButton(const SkinContext& context, WindowId parent, int id,
-                                         const Rect& design, std::u16string caption) {
-  auto made =
-      std::make_unique<CImageButton>(context, parent, id, scaledRect(design, context.scale));
-  made->loadNormalImage("skins\\button2_nr.png");
-  made->loadOverImage("skins\\button2_ov.png");
-  made->setFont(context.uiFont);
-  made->setText(std::move(caption));
-  return made;
-}
-
 }  // namespace
 
 CMacroValueDlg::CMacroValueDlg(SkinContext& context, const LanguageTable& texts,
                                std::u16string title)
-    : CDlgBase(context, scaled(kDesignSize, context.scale)),
+    : CDlgBase(context, scaledSize(kDesignSize, context.scale)),
       texts_(texts),
       title_(std::move(title)) {}
 
@@ -54,9 +40,9 @@ void CMacroValueDlg::onInitDialog() {
   exit->loadNormalImage("skins\\exit_nr.png");
   exit->loadOverImage("skins\\exit_ov.png");
   addControl(0, std::move(exit));
-  addControl(0, textButton(skin, self, kOk, {166, 70, 231, 93}, texts_[text_id::kOk]));
-  addControl(0,
-             textButton(skin, self, kCancelButton, {241, 70, 306, 93}, texts_[text_id::kCancel]));
+  addControl(0, makeTextButton(skin, self, kOk, {166, 70, 231, 93}, texts_[text_id::kOk]));
+  addControl(
+      0, makeTextButton(skin, self, kCancelButton, {241, 70, 306, 93}, texts_[text_id::kCancel]));
   loadBackground("skins\\Frame_warning.bmp");
 }
 

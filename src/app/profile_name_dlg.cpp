@@ -1,5 +1,7 @@
 #include "app/profile_name_dlg.h"
 
+#include "app/dialog_parts.h"
+
 #include "lang/text_ids.h"
 #include "pages/page.h"
 #include "platform/text_format.h"
@@ -14,17 +16,6 @@ namespace {
 
 constexpr Colour kTitleColour = 0xFFFFFF;
 constexpr int kDialogBackground = 364;
-
-std::unique_ptr<CImageButton> button(const SkinContext& context, WindowId parent, int id,
-                                     const Rect& design, std::u16string caption) {
-  auto made =
-      std::make_unique<CImageButton>(context, parent, id, scaledRect(design, context.scale));
-  made->loadNormalImage("skins\\button2_nr.png");
-  made->loadOverImage("skins\\button2_ov.png");
-  made->setFont(context.uiFont);
-  made->setText(std::move(caption));
-  return made;
-}
 
 }  // namespace
 
@@ -60,8 +51,9 @@ void CProfileNameDlg::onInitDialog() {
   edit->setCentred(true);
   edit->setText(initial_);
   edit_ = static_cast<CSkinEdit*>(addControl(0, std::move(edit)));
-  addControl(0, button(skin, self, kOk, {260, 110, 329, 130}, texts_[text_id::kOk]));
-  addControl(0, button(skin, self, kCancelButton, {350, 110, 419, 130}, texts_[text_id::kCancel]));
+  addControl(0, makeTextButton(skin, self, kOk, {260, 110, 329, 130}, texts_[text_id::kOk]));
+  addControl(
+      0, makeTextButton(skin, self, kCancelButton, {350, 110, 419, 130}, texts_[text_id::kCancel]));
   loadBackground(kDialogBackground);
   setFocusControl(edit_);
 }

@@ -20,15 +20,10 @@ constexpr std::chrono::milliseconds kClosePause{20};
 constexpr int kBarTop = 66;
 constexpr int kBarHeight = 12;
 
-Size scaled(Size design, float scale) {
-  return {static_cast<int>(static_cast<float>(design.width) * scale),
-          static_cast<int>(static_cast<float>(design.height) * scale)};
-}
-
 }  // namespace
 
 CProgressBarDlg::CProgressBarDlg(SkinContext& context, std::u16string caption)
-    : CDlgBase(context, scaled(kDesignSize, context.scale)), caption_(std::move(caption)) {}
+    : CDlgBase(context, scaledSize(kDesignSize, context.scale)), caption_(std::move(caption)) {}
 
 // The bar advances on the window's own timer: everything shown stays on the window thread.
 void CProgressBarDlg::onInitDialog() {

@@ -44,4 +44,9 @@ Rect scaledRect(const Rect& design, float scale) {
   return {at(design.left), at(design.top), at(design.right), at(design.bottom)};
 }
 
+Size scaledSize(Size design, float scale) {
+  return {static_cast<int>(static_cast<float>(design.width) * scale),
+          static_cast<int>(static_cast<float>(design.height) * scale)};
+}
+
 }  // namespace pelorin

@@ -84,5 +84,6 @@ class Page {
 // A control of the table row, its rectangle scaled and truncated to whole pixels.
 std::unique_ptr<CControlBase> createControl(const ControlRow& row, PageEnv& env);
 Rect scaledRect(const Rect& design, float scale);
+Size scaledSize(Size design, float scale);
 
 }  // namespace pelorin
