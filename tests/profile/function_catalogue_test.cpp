@@ -38,6 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
     Sample, CatalogueEntryCase,
     ::testing::Values(
         EntryCase{"left-click", M::Main, 1, u"T20", {0x10, 0x01, 0x00}},
+        EntryCase{"right-click", M::Main, 2, u"T21", {0x10, 0x02, 0x00}},
+        EntryCase{"middle-click", M::Main, 3, u"T22", {0x10, 0x04, 0x00}},
         EntryCase{"forward", M::Main, 4, u"T23", {0x10, 0x10, 0x00}},
         EntryCase{"back", M::Main, 5, u"T24", {0x10, 0x08, 0x00}},
         EntryCase{"triple-fire", M::Main, 8, u"T27", {0x30, 0x32, 0x03}},
