@@ -106,6 +106,11 @@ TEST_F(Transfer, ImportingAMacroCopiesItUnderANewKeyIndex) {
   MacroKey expected = *file.itemAt(fileSelection)->macro;
   expected.keyIndex = 2;
   EXPECT_EQ(*library.itemAt(selection)->macro, expected);
+
+  selection = folder;
+  EXPECT_EQ(importMacro(library, selection, file, fileSelection), ImportOutcome::NameInUse)
+      << "the folder holds a Jump now";
+  EXPECT_EQ(flatten(library), (Flat{"0:0 Jump#1", "0:1 G/", "1:1.0 Jump#2"}));
 }
 
 // A selection line that names no macro imports nothing and reads nothing outside the library.
