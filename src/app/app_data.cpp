@@ -8,6 +8,7 @@
 #include "macro/library_file.h"
 #include "profile/config_loader.h"
 #include "profile/data_folder.h"
+#include "profile/profile_rules.h"
 
 namespace pelorin {
 
@@ -22,6 +23,20 @@ bool AppData::saveAll() {
   config.setCurrentProfile(static_cast<int>(currentProfile()));
   const bool configSaved = config.save();
   return saveAllProfiles(profiles, config) && configSaved;
+}
+
+void AppData::fitDpiSteps() {
+  for (std::size_t k = 0; k < kProfileCount; ++k) {
+    (void)pelorin::fitDpiSteps(*profiles.record(k), dpiSteps.stepCount());
+  }
+}
+
+bool AppData::applySensor(std::uint16_t sensorModel) {
+  config.setSensor(SensorModel{sensorModel});
+  config.setPreST(static_cast<std::uint16_t>(~sensorModel));
+  dpiSteps.rebuild(sensorModel);
+  fitDpiSteps();
+  return saveAll();
 }
 
 std::unique_ptr<AppData> loadAppData(const std::filesystem::path& requestedFolder,
@@ -50,6 +65,7 @@ std::unique_ptr<AppData> loadAppData(const std::filesystem::path& requestedFolde
   data->library.read(libraryFilePath(dataFolder));
   loadConfigurationAndProfiles(data->config, data->profiles, data->texts);
   data->dpiSteps.rebuild(data->profiles.sensorModel.word);
+  data->fitDpiSteps();
   return data;
 }
 

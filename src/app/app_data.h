@@ -31,6 +31,12 @@ struct AppData {
   std::size_t currentProfile() const;
   // Writes the current profile number to the configuration and saves it with the five profiles.
   bool saveAll();
+  // Brings every profile's DPI steps inside the step table, so what a level shows is what the
+  // mouse receives (a profile made for another sensor may point past it).
+  void fitDpiSteps();
+  // The mouse reported another sensor (its DPI defaults already given to the profiles): the
+  // configuration, the step table and the profiles follow it and are saved.
+  bool applySensor(std::uint16_t sensorModel);
 };
 
 // Loads in the start-up order: data folder, shipped language files seeded, language, macro

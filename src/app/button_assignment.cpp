@@ -11,6 +11,7 @@
 #include "lang/text_ids.h"
 #include "pages/button_page.h"
 #include "profile/captions.h"
+#include "profile/profile_rules.h"
 #include "skin/combo_button.h"
 #include "skin/notify_code.h"
 #include "skin/popup_kind.h"
@@ -269,11 +270,7 @@ void ButtonAssignment::apply(const SelectionRecord& record, const MacroKey* atta
 // A profile needs a left click somewhere, or the mouse could not be used to undo the change.
 void ButtonAssignment::keepLeftClick(std::size_t slot) {
   ProfileRecord& record = *profile();
-  const bool anyLeftClick =
-      std::any_of(record.keys.begin(), record.keys.end(), [](const KeySlot& k) {
-        return k.Value.type == kLeftClickCode.type && k.Value.param1 == kLeftClickCode.param1;
-      });
-  if (anyLeftClick) {
+  if (hasLeftClick(record)) {
     env_.session.markPending(SettingGroup::Buttons);
     env_.session.scheduleTransfer();
     return;

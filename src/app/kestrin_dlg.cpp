@@ -505,10 +505,7 @@ void CKestrinDlg::updateBattery(std::uint8_t percent, int chargeState) {
 }
 
 void CKestrinDlg::sensorChanged(std::uint16_t sensorModel) {
-  run_.data.config.setSensor(SensorModel{sensorModel});
-  run_.data.config.setPreST(static_cast<std::uint16_t>(~sensorModel));
-  run_.data.dpiSteps.rebuild(sensorModel);
-  run_.data.saveAll();
+  (void)run_.data.applySensor(sensorModel);
   refreshFromProfile();
 }
 

@@ -128,8 +128,7 @@ void CKestrinDlg::selectSlot(int position) {
   run_.data.config.setCurrentProfile(list.order[static_cast<std::size_t>(position)]);
   session_->setCurrentProfile(current());
   refreshFromProfile();
-  session_->markPending(SettingGroup::Buttons);
-  session_->markPending(SettingGroup::Performance);
+  session_->markAllPending();
   scheduleTransfer();
 }
 
@@ -228,12 +227,10 @@ void CKestrinDlg::importProfile(int profile) {
   const auto index = static_cast<std::size_t>(profile);
   readProfileFile(run_.data.profiles, index, *chosen, run_.data.config.slotPath(index),
                   run_.data.texts);
+  run_.data.fitDpiSteps();
   save();
   refreshFromProfile();
-  for (auto group : {SettingGroup::Buttons, SettingGroup::Performance, SettingGroup::Power,
-                     SettingGroup::MotionWakeup}) {
-    session_->markPending(group);
-  }
+  session_->markAllPending();
   scheduleTransfer();
 }
 

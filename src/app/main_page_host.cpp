@@ -23,12 +23,13 @@ const DpiStepTable& MainPageHost::dpiSteps() const {
   return window_.data().dpiSteps;
 }
 
-void MainPageHost::transfer(std::optional<SettingGroup> group) {
-  if (ProfileRecord* current = profile()) {
-    for (const Page* page : window_.pages()) page->collect(*current);
-  }
+void MainPageHost::edit(std::optional<SettingGroup> group, const Change& change) {
+  ProfileRecord* current = profile();
+  if (current == nullptr) return;
+  change(*current);
   if (group) window_.session().markPending(*group);
   window_.scheduleTransfer();
+  window_.refreshFromProfile();
 }
 
 void MainPageHost::refreshPages() {
@@ -52,11 +53,15 @@ bool MainPageHost::chooseDpiStep(CDPIValueShowControl& display) {
   return dialog.doModal(WindowKind::Modal, window_.windowId()) == CDPIValueSettingDlg::kConfirmed;
 }
 
-bool MainPageHost::chooseColour(const ColourTarget& target) {
-  ProfileRecord* current = profile();
-  if (current == nullptr) return false;
-  CColorPaletteDlg dialog(skin_, window_.data().texts, *current, target);
-  return dialog.doModal(WindowKind::Modal, window_.windowId()) == CColorPaletteDlg::kConfirmed;
+// The palette works on a copy, so the profile changes only through the page's edit.
+std::optional<ColourRef> MainPageHost::chooseColour(const ColourTarget& target) {
+  const ProfileRecord* current = profile();
+  if (current == nullptr) return std::nullopt;
+  ProfileRecord scratch = *current;
+  CColorPaletteDlg dialog(skin_, window_.data().texts, scratch, target);
+  if (dialog.doModal(WindowKind::Modal, window_.windowId()) != CColorPaletteDlg::kConfirmed)
+    return std::nullopt;
+  return dialog.colour();
 }
 
 void MainPageHost::openList(const CControlBase& below, ListPopup list) {

@@ -1,7 +1,6 @@
 #pragma once
-// The main window as its pages see it: the current profile, the transfer through the device
-// session (every page collected first), the window's timers and the dialogs and lists the pages
-// open.
+// The main window as its pages see it: the current profile, its edits marked for the device
+// session, the window's timers and the dialogs and lists the pages open.
 #include <functional>
 
 #include "pages/page_host.h"
@@ -21,13 +20,13 @@ class MainPageHost final : public PageHost {
 
   ProfileRecord* profile() override;
   const DpiStepTable& dpiSteps() const override;
-  void transfer(std::optional<SettingGroup> group) override;
+  void edit(std::optional<SettingGroup> group, const Change& change) override;
   void refreshPages() override;
   void notice(int titleTextId, int messageTextId) override;
   void startTimer(int id, unsigned ms) override;
   void killTimer(int id) override;
   bool chooseDpiStep(CDPIValueShowControl& display) override;
-  bool chooseColour(const ColourTarget& target) override;
+  std::optional<ColourRef> chooseColour(const ColourTarget& target) override;
   void openList(const CControlBase& below, ListPopup list) override;
   void closeList() override;
 

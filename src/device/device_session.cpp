@@ -6,6 +6,7 @@ namespace {
 constexpr int kPollTickAfterChange = 19;
 constexpr unsigned kPollPeriodMs = 1000;
 constexpr unsigned kDispatchDelayMs = 20;
+constexpr unsigned kSaveDelayMs = 10000;
 
 }  // namespace
 
@@ -23,6 +24,15 @@ DeviceSession::DeviceSession(DeviceLink& link, DeviceHost& host, ProfileTable& p
 
 void DeviceSession::scheduleTransfer() {
   host_.startTimer(TimerId::SendDispatch, kDispatchDelayMs);
+}
+
+void DeviceSession::scheduleSave() {
+  host_.killTimer(TimerId::SaveProfiles);
+  host_.startTimer(TimerId::SaveProfiles, kSaveDelayMs);
+}
+
+void DeviceSession::markAllPending() {
+  pending_.fill(true);
 }
 
 // Everything is compared with what was last sent, so the dispatch after a scan sends only what

@@ -42,6 +42,11 @@ class DeviceSession {
   bool isPending(SettingGroup group) const { return pending_[static_cast<std::size_t>(group)]; }
   // Starts the send timer; the dispatcher runs when it fires.
   void scheduleTransfer();
+  // (Re)starts the save timer: ten seconds after the last change the profiles are written.
+  void scheduleSave();
+  // A switch to another profile: every command whose bytes differ from what the mouse holds
+  // goes out at the next dispatch.
+  void markAllPending();
   // The next slot numbering refreshes the buttons' macro copies from the library (after the
   // macro manager closed).
   void relinkMacros() { relink_ = true; }

@@ -3,6 +3,7 @@
 
 #include "device/device_facts.h"
 #include "device/device_session.h"
+#include "profile/value_domains.h"
 
 namespace pelorin {
 namespace {
@@ -11,24 +12,6 @@ constexpr int kPollTicksPerStatus = 20;
 constexpr int kPollTickAfterRescan = 19;
 constexpr std::uint8_t kMaxDpiLevels = 8;
 constexpr std::uint8_t kLevelNibble = 0xF0;
-
-struct PollingRate {
-  std::uint8_t index;
-  const char16_t* name;
-};
-
-PollingRate pollingRateForInterval(std::uint8_t interval) {
-  switch (interval) {
-    case 8:
-      return {0, u"125Hz"};
-    case 4:
-      return {1, u"250Hz"};
-    case 2:
-      return {2, u"500Hz"};
-    default:
-      return {3, u"1000Hz"};
-  }
-}
 
 }  // namespace
 
@@ -80,6 +63,9 @@ void DeviceSession::applySensorCode(std::uint8_t code) {
   profiles_.sensorModel.word = sensor->model;
   profiles_.applySensorDpiDefaults();
   host_.sensorChanged(sensor->model);
+  // The defaults are the mouse's new levels at once, not with some later edit.
+  markPending(SettingGroup::Performance);
+  scheduleTransfer();
 }
 
 // A level outside 1..8 cannot name an enabled level; the polling part of such a report still
@@ -91,12 +77,14 @@ void DeviceSession::onDeviceEvent(const Report& event) {
     status_.deviceLevel = level - 1;
     profile.CurrentDPILevel = static_cast<std::uint8_t>(status_.deviceLevel);
   }
-  const PollingRate rate = pollingRateForInterval(event[kEventPollingByte]);
-  profile.PollingRateValue = {rate.index, 0, 0};
-  profile.PollingRateName = rate.name;
+  const PollingRate& rate = pollingRateOfInterval(event[kEventPollingByte]);
+  profile.PollingRateValue = {rate.stored, 0, 0};
+  profile.PollingRateName = rate.listName;
   host_.showOnScreenDisplay();
   host_.refreshPages();
   noteMouseChange();
+  // The profile changed as by an edit, so it is saved as after one.
+  scheduleSave();
 }
 
 // What the mouse now holds is recorded as sent, so the new level and polling rate are not sent

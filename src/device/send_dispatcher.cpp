@@ -8,8 +8,6 @@
 namespace pelorin {
 namespace {
 
-constexpr unsigned kSaveDelayMs = 10000;
-
 std::vector<SettingPayload> buildAll(const ProfileRecord& profile) {
   std::vector<SettingPayload> built;
   for (const auto& command : settingCommands()) built.push_back(command.build(profile));
@@ -71,14 +69,13 @@ void DeviceSession::dispatchPendingSends() {
     host_.showProgress();
   }
   suppressProgress_ = false;
-  host_.killTimer(TimerId::SaveProfiles);
-  host_.startTimer(TimerId::SaveProfiles, kSaveDelayMs);
+  scheduleSave();
   host_.refreshPages();
 }
 
 void DeviceSession::forceFullSend() {
   lastSent_.forget();
-  for (std::size_t g = 0; g < kSettingGroupCount; ++g) pending_[g] = true;
+  markAllPending();
 }
 
 // The slots are numbered before the images are built, so the primed button codes are the ones

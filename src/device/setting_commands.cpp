@@ -20,8 +20,8 @@ constexpr std::array<SettingCommand, kSettingCommandCount> kCommands{{
     {C::SetButton, G::Buttons, buttonAt<2>, 4, true},
     {C::SetButton, G::Buttons, buttonAt<3>, 4, true},
     {C::SetButton, G::Buttons, buttonAt<4>, 4, true},
-    // The last of the 18 bytes is not compared: the mouse ignores it.
-    {C::SetDpiLevels, G::Performance, buildDpiLevels, 17, false},
+    // All 18 bytes: the last is the high byte of level 8's step.
+    {C::SetDpiLevels, G::Performance, buildDpiLevels, 18, false},
     {C::SetDpiColors, G::Performance, buildDpiColours, 24, false},
     {C::SetPollingRate, G::Performance, buildPollingRate, 1, false},
     {C::SetLiftOff, G::Performance, buildLiftOff, 2, false},

@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "profile/value_domains.h"
+
 namespace pelorin {
 namespace {
 
@@ -78,7 +80,10 @@ SettingPayload buildDpiLevels(const ProfileRecord& profile) {
   const auto enabled = static_cast<unsigned>(std::popcount(profile.DPIOffOnFlag));
   bytes[0] = static_cast<std::uint8_t>(((profile.CurrentDPILevel + 1u) << 4) | (enabled & 0x0F));
   bytes[1] = profile.DPIOffOnFlag;
-  for (std::size_t level = 0; level < 5; ++level) {
+  // Levels 1 to 5 always carry their steps; 6 to 8 only while enabled, so a profile of five
+  // levels sends the same bytes as a mouse that knows only five.
+  for (std::size_t level = 0; level < kDpiLevelCount; ++level) {
+    if (level >= 5 && ((profile.DPIOffOnFlag >> level) & 1u) == 0) continue;
     bytes[2 + 2 * level] = static_cast<std::uint8_t>(profile.XYSetting[level] & 0xFF);
     bytes[3 + 2 * level] = static_cast<std::uint8_t>(profile.XYSetting[level] >> 8);
   }
@@ -95,16 +100,7 @@ SettingPayload buildDpiColours(const ProfileRecord& profile) {
 }
 
 SettingPayload buildPollingRate(const ProfileRecord& profile) {
-  switch (profile.PollingRateValue[0]) {
-    case 0:
-      return payloadOf(8);
-    case 1:
-      return payloadOf(4);
-    case 2:
-      return payloadOf(2);
-    default:
-      return payloadOf(1);
-  }
+  return payloadOf(pollingRateOf(profile.PollingRateValue[0]).intervalMs);
 }
 
 SettingPayload buildLiftOff(const ProfileRecord& profile) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "pages/pages.h"
+#include "profile/profile_rules.h"
 #include "skin/check_button.h"
 #include "skin/color_select_button.h"
 #include "skin/dpi_radio_button.h"
@@ -80,7 +81,6 @@ class DpiPage final : public Page {
   DpiPage() : Page(kDpiTable) {}
 
   void refresh(const ProfileRecord& profile) override;
-  void collect(ProfileRecord& profile) const override;
   bool onNotify(int id, int code, std::intptr_t wParam) override;
 
  protected:
@@ -102,23 +102,20 @@ class DpiPage final : public Page {
   CCheckButton& box(int k) const { return at<CCheckButton>(kFirstBox + k); }
   CColorSelectButton& swatch(int k) const { return at<CColorSelectButton>(kFirstColour + k); }
 
-  void toggleLevel(int k);
+  void toggleLevel(int k, bool on);
   void onBar(int k, int code, int position);
-  // Stores the step in the level and shows it on the caption and the display.
-  void setStep(int k, int step);
+  void storeStep(int k, int step);
   void chooseStep(int k);
   void chooseColour(int k);
   void showStep(int k, int step);
 
-  int ordinal_ = 0;
   bool dragged_ = false;
 };
 
 void DpiPage::refresh(const ProfileRecord& profile) {
   const DpiStepTable* steps = host() != nullptr ? &host()->dpiSteps() : nullptr;
   const int count = steps != nullptr ? std::max(1, steps->stepCount()) : 1;
-  ordinal_ = profile.CurrentDPILevel;
-  const auto current = levelOfOrdinal(profile.DPIOffOnFlag, ordinal_);
+  const auto current = levelOfOrdinal(profile.DPIOffOnFlag, profile.CurrentDPILevel);
   for (int k = 0; k < kLevels; ++k) {
     const bool enabled = (profile.DPIOffOnFlag >> k) & 1u;
     const int step = std::min<int>(profile.XYSetting[static_cast<std::size_t>(k)], count - 1);
@@ -134,19 +131,10 @@ void DpiPage::refresh(const ProfileRecord& profile) {
   }
 }
 
-void DpiPage::collect(ProfileRecord& profile) const {
-  std::uint8_t mask = 0;
-  for (int k = 0; k < kLevels; ++k) {
-    if (box(k).checked()) mask = static_cast<std::uint8_t>(mask | (1u << k));
-  }
-  profile.DPIOffOnFlag = mask;
-  profile.CurrentDPILevel = static_cast<std::uint8_t>(ordinal_);
-}
-
 bool DpiPage::onNotify(int id, int code, std::intptr_t wParam) {
   if (host() == nullptr || profile() == nullptr) return false;
   if (const int k = levelOf(id, kFirstBox); k >= 0 && code == notify::kClicked) {
-    toggleLevel(k);
+    toggleLevel(k, box(k).checked());
   } else if (const int bk = levelOf(id, kFirstBar); bk >= 0) {
     onBar(bk, code, static_cast<int>(wParam));
   } else if (const int vk = levelOf(id, kFirstValue); vk >= 0 && code == notify::kClicked) {
@@ -161,58 +149,49 @@ bool DpiPage::onNotify(int id, int code, std::intptr_t wParam) {
   return true;
 }
 
-// The box has already toggled. The current level stays the same level where it can: the
-// ordinal follows the levels enabled or disabled before it.
-void DpiPage::toggleLevel(int k) {
-  const std::uint8_t mask = profile()->DPIOffOnFlag;
-  if (mask == (1u << k)) {
-    box(k).setChecked(true);
+// The box has already toggled; a refused switch (the last level on) only puts it back.
+void DpiPage::toggleLevel(int k, bool on) {
+  ProfileRecord trial = *profile();
+  if (switchDpiLevel(trial, k, on) != DpiSwitch::Done) {
+    host()->refreshPages();
     return;
   }
-  const int current = levelOfOrdinal(mask, ordinal_).value_or(-1);
-  if (box(k).checked()) {
-    if (current > k) ++ordinal_;
-  } else if (current == k) {
-    if (ordinal_ > 0) --ordinal_;
-  } else if (current > k) {
-    --ordinal_;
-  }
-  host()->transfer(SettingGroup::Performance);
-  host()->refreshPages();
+  host()->edit(SettingGroup::Performance,
+               [k, on](ProfileRecord& p) { (void)switchDpiLevel(p, k, on); });
 }
 
 void DpiPage::onBar(int k, int code, int position) {
   if (code == notify::kPressed) {
     dragged_ = false;
   } else if (code == notify::kDragged) {
+    // The level follows the thumb; it goes to the mouse once the thumb is let go.
     dragged_ = true;
-    setStep(k, position);
+    profile()->XYSetting[static_cast<std::size_t>(k)] = static_cast<DpiStepIndex>(position);
+    value(k).setStepIndex(position);
+    showStep(k, position);
   } else if (code == notify::kClicked && dragged_) {
-    setStep(k, bar(k).position());
-    host()->transfer(SettingGroup::Performance);
+    storeStep(k, bar(k).position());
   } else if (code == notify::kClicked) {
     chooseStep(k);
   }
 }
 
-void DpiPage::setStep(int k, int step) {
-  profile()->XYSetting[static_cast<std::size_t>(k)] = static_cast<DpiStepIndex>(step);
-  value(k).setStepIndex(step);
-  showStep(k, step);
+void DpiPage::storeStep(int k, int step) {
+  host()->edit(SettingGroup::Performance, [k, step](ProfileRecord& p) {
+    p.XYSetting[static_cast<std::size_t>(k)] = static_cast<DpiStepIndex>(step);
+  });
 }
 
 void DpiPage::chooseStep(int k) {
-  if (!host()->chooseDpiStep(value(k))) return;
-  const int step = value(k).stepIndex();
-  bar(k).setPosition(step);
-  setStep(k, step);
-  host()->transfer(SettingGroup::Performance);
+  if (host()->chooseDpiStep(value(k))) storeStep(k, value(k).stepIndex());
 }
 
 void DpiPage::chooseColour(int k) {
-  if (!host()->chooseColour({ColourTarget::Kind::DpiLevel, 0, k})) return;
-  swatch(k).setColour(profile()->DPILevelIndication[static_cast<std::size_t>(k)]);
-  host()->transfer(SettingGroup::Performance);
+  const auto colour = host()->chooseColour({ColourTarget::Kind::DpiLevel, 0, k});
+  if (!colour) return;
+  host()->edit(SettingGroup::Performance, [k, c = *colour](ProfileRecord& p) {
+    p.DPILevelIndication[static_cast<std::size_t>(k)] = c;
+  });
 }
 
 void DpiPage::showStep(int k, int step) {

@@ -8,6 +8,7 @@
 #include "lang/text_ids.h"
 #include "pages/pages.h"
 #include "profile/value_captions.h"
+#include "profile/value_domains.h"
 #include "skin/color_select_check_button.h"
 #include "skin/combo_button.h"
 #include "skin/notify_code.h"
@@ -36,8 +37,6 @@ constexpr int kUp = 3240;
 constexpr int kDown = 3250;
 constexpr std::uint32_t kUpBit = 0x800;
 constexpr std::uint32_t kDownBit = 0x1000;
-constexpr int kSpeedSteps = 5;
-constexpr int kBrightnessSteps = 4;
 constexpr unsigned kSlotClickMs = 150;
 
 constexpr ControlRow slot(int k) {
@@ -138,7 +137,6 @@ class LightingPage final : public Page {
   LightingPage() : Page(kLightingTable) {}
 
   void refresh(const ProfileRecord& profile) override;
-  void collect(ProfileRecord& profile) const override;
   bool onNotify(int id, int code, std::intptr_t wParam) override;
   bool onTimer(int id) override;
   void setShown(bool shown) override {
@@ -148,8 +146,8 @@ class LightingPage final : public Page {
 
  protected:
   void created() override {
-    slider(kSpeed).setStopCount(kSpeedSteps);
-    slider(kBrightness).setStopCount(kBrightnessSteps);
+    slider(kSpeed).setStopCount(kLightingSpeedSteps);
+    slider(kBrightness).setStopCount(static_cast<int>(kBrightnessPercent.size()));
   }
 
  private:
@@ -164,7 +162,8 @@ class LightingPage final : public Page {
   }
   void applyMode();
   void showSpeed(int position) const;
-  void showBrightness(int position) const;
+  void showBrightness(int step) const;
+  void onSlider(int id, int code, int position);
   void openList();
   void chooseEffect(std::size_t entry);
   void closeList();
@@ -184,22 +183,17 @@ void LightingPage::refresh(const ProfileRecord& profile) {
       colourSlot(k).setColour(profile.Lighting1FixedColor[*m][s]);
       colourSlot(k).setSelected(profile.Lighting1ColorSelected[*m][s] != 0);
     }
-    slider(kSpeed).setPosition(profile.Lighting1Speed[*m]);
-    slider(kBrightness).setPosition(profile.Lighting1Brightness[*m]);
+    // The sliders stop at the nearest position; the texts say what is stored.
+    const int speed = profile.Lighting1Speed[*m];
+    const int brightness = profile.Lighting1Brightness[*m];
+    slider(kSpeed).setPosition(speed);
+    slider(kBrightness).setPosition(brightness % static_cast<int>(kBrightnessPercent.size()));
+    showSpeed(speed);
+    showBrightness(brightness);
     options().clear(kUpBit | kDownBit);
     options().set(profile.Lighting1Direction[*m] != 0 ? kUpBit : kDownBit);
   }
-  showSpeed(slider(kSpeed).position());
-  showBrightness(slider(kBrightness).position());
   applyMode();
-}
-
-void LightingPage::collect(ProfileRecord& profile) const {
-  const auto m = row();
-  if (!m) return;
-  profile.Lighting1Speed[*m] = static_cast<std::uint8_t>(slider(kSpeed).position());
-  profile.Lighting1Brightness[*m] = static_cast<std::uint8_t>(slider(kBrightness).position());
-  profile.Lighting1Direction[*m] = options().holds(kUpBit) ? 1 : 0;
 }
 
 void LightingPage::applyMode() {
@@ -215,8 +209,21 @@ void LightingPage::showSpeed(int position) const {
   control(kSpeedText)->setText(decimalText(position + 1));
 }
 
-void LightingPage::showBrightness(int position) const {
-  control(kBrightnessText)->setText(std::u16string(brightnessCaption(position)));
+void LightingPage::showBrightness(int step) const {
+  control(kBrightnessText)->setText(std::u16string(brightnessCaption(step)));
+}
+
+// While dragging only the text follows; the release stores the thumb's position.
+void LightingPage::onSlider(int id, int code, int position) {
+  if (code == notify::kDragged) {
+    id == kSpeed ? showSpeed(position) : showBrightness(position);
+    return;
+  }
+  if (code != notify::kClicked || !row()) return;
+  const auto value = static_cast<std::uint8_t>(slider(id).position());
+  host()->edit(SettingGroup::Performance, [id, m = *row(), value](ProfileRecord& p) {
+    (id == kSpeed ? p.Lighting1Speed : p.Lighting1Brightness)[m] = value;
+  });
 }
 
 bool LightingPage::onNotify(int id, int code, std::intptr_t wParam) {
@@ -229,14 +236,12 @@ bool LightingPage::onNotify(int id, int code, std::intptr_t wParam) {
   } else if (message == kListClosed) {
     closeList();
   } else if (id == kSpeed || id == kBrightness) {
-    const int position =
-        code == notify::kDragged ? static_cast<int>(wParam) : slider(id).position();
-    id == kSpeed ? showSpeed(position) : showBrightness(position);
-    if (code == notify::kClicked) host()->transfer(SettingGroup::Performance);
+    onSlider(id, code, static_cast<int>(wParam));
   } else if (id == kUp || id == kDown) {
-    if (code == notify::kClicked) {
-      host()->transfer(SettingGroup::Performance);
-      host()->refreshPages();
+    if (code == notify::kClicked && row()) {
+      host()->edit(SettingGroup::Performance, [m = *row(), up = id == kUp](ProfileRecord& p) {
+        p.Lighting1Direction[m] = up ? 1 : 0;
+      });
     }
   } else if (id >= kFirstSlot && id < kFirstSlot + kSlots) {
     onSlot(id - kFirstSlot, code);
@@ -274,11 +279,11 @@ void LightingPage::openList() {
 void LightingPage::chooseEffect(std::size_t entry) {
   closeList();
   if (entry >= kEffects.size()) return;
-  ProfileRecord& profile = *this->profile();
-  profile.Lighting1Name = texts()[kEffects[entry].textId];
-  profile.Lighting1ModeValue = {kEffects[entry].mode, 0, 0};
-  host()->refreshPages();
-  host()->transfer(SettingGroup::Performance);
+  host()->edit(SettingGroup::Performance, [name = texts()[kEffects[entry].textId],
+                                           mode = kEffects[entry].mode](ProfileRecord& p) {
+    p.Lighting1Name = name;
+    p.Lighting1ModeValue = {mode, 0, 0};
+  });
 }
 
 void LightingPage::closeList() {
@@ -290,7 +295,7 @@ void LightingPage::closeList() {
 bool LightingPage::onTimer(int id) {
   const int k = id - 1;
   if (k < 0 || k >= kSlots || host() == nullptr || profile() == nullptr || !row()) return false;
-  auto& selected = profile()->Lighting1ColorSelected[*row()];
+  const auto& selected = profile()->Lighting1ColorSelected[*row()];
   if (selected[static_cast<std::size_t>(k)] != 0) {
     for (const auto& rule : kKeepColours) {
       if (rule.mode != mode_) continue;
@@ -302,24 +307,27 @@ bool LightingPage::onTimer(int id) {
       }
     }
   }
-  selected[static_cast<std::size_t>(k)] = selected[static_cast<std::size_t>(k)] != 0 ? 0 : 1;
-  colourSlot(k).setSelected(selected[static_cast<std::size_t>(k)] != 0);
-  host()->transfer(SettingGroup::Performance);
+  const bool select = selected[static_cast<std::size_t>(k)] == 0;
+  host()->edit(SettingGroup::Performance, [m = *row(), k, select](ProfileRecord& p) {
+    p.Lighting1ColorSelected[m][static_cast<std::size_t>(k)] = select ? 1 : 0;
+  });
   return true;
 }
 
 void LightingPage::chooseColour(int k) {
   const auto m = row();
-  if (!m || !host()->chooseColour({ColourTarget::Kind::Lighting, static_cast<int>(*m), k})) return;
-  colourSlot(k).setColour(profile()->Lighting1FixedColor[*m][static_cast<std::size_t>(k)]);
-  host()->transfer(SettingGroup::Performance);
+  if (!m) return;
+  const auto colour = host()->chooseColour({ColourTarget::Kind::Lighting, static_cast<int>(*m), k});
+  if (!colour) return;
+  host()->edit(SettingGroup::Performance, [m = *m, k, c = *colour](ProfileRecord& p) {
+    p.Lighting1FixedColor[m][static_cast<std::size_t>(k)] = c;
+  });
 }
 
 }  // namespace
 
 std::unique_ptr<Page> makeLightingPage() {
   return std::make_unique<LightingPage>();
-  return std::make_unique<Page>(kLightingTable);
 }
 
 }  // namespace pelorin

@@ -46,10 +46,9 @@ class Page {
   virtual void setShown(bool shown);
   bool shown() const { return shown_; }
 
-  // Fills the controls from the profile.
+  // Fills the controls from the profile. A control that cannot show a stored value exactly
+  // shows the nearest; the stored value stays until the user moves the control.
   virtual void refresh(const ProfileRecord&) {}
-  // Writes what the controls hold back into the profile; runs before every transfer.
-  virtual void collect(ProfileRecord&) const {}
   // True when the page handled the notification of one of its controls.
   virtual bool onNotify(int, int, std::intptr_t) { return false; }
   // The page's own one-shot timers of the main window (1 to 8, 20, 50).

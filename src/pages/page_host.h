@@ -1,7 +1,9 @@
 #pragma once
 // What a page asks of the main window when the user changes something: the current profile, the
-// sensor's step table, the transfer to the mouse, its timers, notices, dialogs and list popups. A
-// page never sends anything itself; it changes the profile, marks a group and schedules.
+// sensor's step table, the one way to edit the profile, its timers, notices, dialogs and list
+// popups. The profile is the only copy of a setting: a page draws from it and changes it only
+// through `edit`; it never sends anything itself.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,16 +41,18 @@ class PageHost {
   // Null while no profile is loaded.
   virtual ProfileRecord* profile() = 0;
   virtual const DpiStepTable& dpiSteps() const = 0;
-  // Marks the group of the current profile (none: only the save follows) and schedules the
-  // transfer timer.
-  virtual void transfer(std::optional<SettingGroup> group) = 0;
+  using Change = std::function<void(ProfileRecord&)>;
+  // Changes the current profile, marks the group (none: only the save follows), schedules the
+  // transfer timer and refreshes the pages from the profile.
+  virtual void edit(std::optional<SettingGroup> group, const Change& change) = 0;
   virtual void refreshPages() = 0;
   virtual void notice(int titleTextId, int messageTextId) = 0;
   virtual void startTimer(int id, unsigned ms) = 0;
   virtual void killTimer(int id) = 0;
-  // Modal; true when the user confirmed and the dialog has written its choice.
+  // Modal; true when the user confirmed and the dialog has written its step into the display.
   virtual bool chooseDpiStep(CDPIValueShowControl& display) = 0;
-  virtual bool chooseColour(const ColourTarget& target) = 0;
+  // Modal, starting from the target's colour; the colour the user confirmed, else none.
+  virtual std::optional<ColourRef> chooseColour(const ColourTarget& target) = 0;
   virtual void openList(const CControlBase& below, ListPopup list) = 0;
   virtual void closeList() = 0;
 };

@@ -8,6 +8,7 @@
 #include "lang/text_ids.h"
 #include "pages/pages.h"
 #include "profile/value_captions.h"
+#include "profile/value_domains.h"
 #include "skin/check_button.h"
 #include "skin/combo_button.h"
 #include "skin/notify_code.h"
@@ -27,7 +28,7 @@ constexpr std::array<const char*, 4> kCheck = {"skins\\check_nr.png", "skins\\ch
 constexpr int kRateStep = 59;
 
 constexpr ControlRow rateTile(int k, const char* normal, const char* down) {
-  return {3030 + k,
+  return {kPollingRates[static_cast<std::size_t>(k)].controlId,
           ControlKind::Radio,
           {18 + kRateStep * k, 12, 90 + kRateStep * k, 84},
           {normal, down, down}};
@@ -37,7 +38,7 @@ constexpr ControlRow rateCaption(int k) {
           ControlKind::Value,
           {18 + kRateStep * k, 26, 65 + kRateStep * k, 44},
           {},
-          text_id::kRate125Hz + k};
+          kPollingRates[static_cast<std::size_t>(k)].captionTextId};
 }
 
 constexpr std::array<ControlRow, 9> kPollingTable = {{
@@ -59,10 +60,10 @@ constexpr std::array<ControlRow, 9> kPollingTable = {{
 }};
 
 constexpr std::array<ControlRow, 4> kLiftOffTable = {{
-    {3510, ControlKind::Radio, {18, 16, 33, 31}, kRadio},
-    {3511, ControlKind::Radio, {77, 16, 92, 31}, kRadio},
-    {3520, ControlKind::Label, {38, 14, 75, 32}, {}, text_id::kLiftOff1mm},
-    {3521, ControlKind::Label, {97, 14, 160, 32}, {}, text_id::kLiftOff2mm},
+    {kLiftOffHeights[0].controlId, ControlKind::Radio, {18, 16, 33, 31}, kRadio},
+    {kLiftOffHeights[1].controlId, ControlKind::Radio, {77, 16, 92, 31}, kRadio},
+    {3520, ControlKind::Label, {38, 14, 75, 32}, {}, kLiftOffHeights[0].captionTextId},
+    {3521, ControlKind::Label, {97, 14, 160, 32}, {}, kLiftOffHeights[1].captionTextId},
 }};
 
 constexpr std::array<ControlRow, 3> kDebounceTable = {{
@@ -101,18 +102,15 @@ CSliderControl& sliderOf(const Page& page, int id) {
   return static_cast<CSliderControl&>(*page.control(id));
 }
 
-// The rate buttons and the list both choose one of the four rates.
-constexpr int kFirstRate = 3030;
-constexpr int kRates = 4;
+// The rate buttons and the list both choose one of the rates.
+constexpr int kRates = static_cast<int>(kPollingRates.size());
 constexpr int kFirstRateCaption = 3142;
 constexpr int kRateCombo = 3110;
 constexpr unsigned kRateComboMessage = 1134;
 constexpr unsigned kRateChosen = 1135;
 constexpr unsigned kRateListClosed = 1136;
 constexpr int kRateListKind = 8;
-constexpr std::array<std::uint32_t, kRates> kRateBits = {0x10000, 0x20000, 0x40000, 0x80000};
-constexpr std::array<std::u16string_view, kRates> kRateNames = {u"125HZ", u"250HZ", u"500HZ",
-                                                                u"1000HZ"};
+constexpr std::uint32_t kFirstRateBit = 0x10000;
 constexpr Colour kActiveRate = 0xFFFFFF;
 constexpr Colour kOtherRate = 0xB4B4B4;
 
@@ -121,9 +119,9 @@ class PollingPage final : public Page {
   PollingPage() : Page(kPollingTable) {}
 
   void refresh(const ProfileRecord& profile) override {
-    const int rate = std::min<int>(profile.PollingRateValue[0], kRates - 1);
-    for (std::uint32_t bit : kRateBits) options().clear(bit);
-    options().set(kRateBits[static_cast<std::size_t>(rate)]);
+    const int rate = pollingRateOf(profile.PollingRateValue[0]).stored;
+    for (int k = 0; k < kRates; ++k) options().clear(kFirstRateBit << k);
+    options().set(kFirstRateBit << rate);
     for (int k = 0; k < kRates; ++k) {
       static_cast<CStaticText*>(control(kFirstRateCaption + k))
           ->setColour(k == rate ? kActiveRate : kOtherRate);
@@ -134,8 +132,8 @@ class PollingPage final : public Page {
   bool onNotify(int id, int code, std::intptr_t) override {
     if (host() == nullptr || profile() == nullptr) return false;
     const auto message = static_cast<unsigned>(id);
-    if (id >= kFirstRate && id < kFirstRate + kRates) {
-      if (code == notify::kClicked) chooseButton();
+    if (const PollingRate* rate = rateOfButton(id)) {
+      if (code == notify::kClicked) store(*rate, rate->name, true);
     } else if (message == kRateComboMessage) {
       if (code == notify::kClicked) openList();
     } else if (message == kRateChosen) {
@@ -151,32 +149,37 @@ class PollingPage final : public Page {
  private:
   CComboButton& combo() const { return static_cast<CComboButton&>(*control(kRateCombo)); }
 
-  void chooseButton() {
-    for (int k = 0; k < kRates; ++k) {
-      if (!options().holds(kRateBits[static_cast<std::size_t>(k)])) continue;
-      profile()->PollingRateName = kRateNames[static_cast<std::size_t>(k)];
-      profile()->PollingRateValue[0] = static_cast<std::uint8_t>(k);
+  static const PollingRate* rateOfButton(int id) {
+    for (const PollingRate& rate : kPollingRates) {
+      if (rate.controlId == id) return &rate;
     }
-    host()->transfer(SettingGroup::Performance);
-    host()->refreshPages();
+    return nullptr;
+  }
+
+  // The buttons keep the reserved bytes of the value; the list's rows carry them as zero.
+  void store(const PollingRate& rate, std::u16string_view name, bool keepReserved) {
+    host()->edit(SettingGroup::Performance, [&rate, name, keepReserved](ProfileRecord& p) {
+      p.PollingRateName = name;
+      p.PollingRateValue =
+          keepReserved ? ByteTriple{rate.stored, p.PollingRateValue[1], p.PollingRateValue[2]}
+                       : ByteTriple{rate.stored, 0, 0};
+    });
   }
 
   void openList() {
     ListPopup list{kRateListKind, kRateChosen, {}, -1};
-    for (int k = 0; k < kRates; ++k) list.rows.emplace_back(pollingRateCaption(k));
-    list.marked = std::min<int>(profile()->PollingRateValue[0], kRates - 1);
+    for (const PollingRate& rate : kPollingRates) list.rows.emplace_back(rate.listName);
+    list.marked = pollingRateOf(profile()->PollingRateValue[0]).stored;
     combo().setPopupOpen(true);
     host()->openList(combo(), std::move(list));
   }
 
-  // The list's captions are the names it stores; the reserved bytes of the value are zero.
+  // The list's captions are the names it stores.
   void chooseEntry(int entry) {
     closeList();
     if (entry < 0 || entry >= kRates) return;
-    profile()->PollingRateName = pollingRateCaption(entry);
-    profile()->PollingRateValue = {static_cast<std::uint8_t>(entry), 0, 0};
-    host()->refreshPages();
-    host()->transfer(SettingGroup::Performance);
+    const PollingRate& rate = kPollingRates[static_cast<std::size_t>(entry)];
+    store(rate, rate.listName, false);
   }
 
   void closeList() {
@@ -192,21 +195,23 @@ class LiftOffPage final : public Page {
  public:
   LiftOffPage() : Page(kLiftOffTable) {}
 
+  // Any stored height but the first shows as the second, as the mouse takes it.
   void refresh(const ProfileRecord& profile) override {
     options().clear(kHeightOneBit | kHeightTwoBit);
-    options().set(profile.number(Setting::LiftDetectionHeight) == 1 ? kHeightOneBit
-                                                                    : kHeightTwoBit);
-  }
-  void collect(ProfileRecord& profile) const override {
-    profile.setLiftDetectionHeight(options().holds(kHeightOneBit) ? 1 : 2);
+    options().set(profile.number(Setting::LiftDetectionHeight) == kLiftOffHeights[0].stored
+                      ? kHeightOneBit
+                      : kHeightTwoBit);
   }
   bool onNotify(int id, int code, std::intptr_t) override {
-    if (host() == nullptr || (id != 3510 && id != 3511)) return false;
-    if (code == notify::kClicked) {
-      host()->transfer(SettingGroup::Performance);
-      host()->refreshPages();
+    for (const LiftOffHeight& height : kLiftOffHeights) {
+      if (height.controlId != id || host() == nullptr) continue;
+      if (code == notify::kClicked) {
+        host()->edit(SettingGroup::Performance,
+                     [&height](ProfileRecord& p) { p.setLiftDetectionHeight(height.stored); });
+      }
+      return true;
     }
-    return true;
+    return false;
   }
 };
 
@@ -221,16 +226,15 @@ class DebouncePage final : public Page {
 
   void refresh(const ProfileRecord& profile) override {
     sliderOf(*this, kDebounceSlider).setPosition(keyDebounceSliderPosition(profile));
-    show(sliderOf(*this, kDebounceSlider).position());
-  }
-  void collect(ProfileRecord& profile) const override {
-    profile.setKeyDebounce(2 * sliderOf(*this, kDebounceSlider).position());
+    control(kDebounceText)->setText(keyDebounceText(profile.number(Setting::KeyDebounce)));
   }
   bool onNotify(int id, int code, std::intptr_t wParam) override {
     if (host() == nullptr || id != kDebounceSlider) return false;
-    show(code == notify::kDragged ? static_cast<int>(wParam)
-                                  : sliderOf(*this, kDebounceSlider).position());
-    if (code == notify::kClicked) host()->transfer(SettingGroup::Performance);
+    if (code == notify::kDragged) show(static_cast<int>(wParam));
+    if (code == notify::kClicked) {
+      const int ms = 2 * sliderOf(*this, kDebounceSlider).position();
+      host()->edit(SettingGroup::Performance, [ms](ProfileRecord& p) { p.setKeyDebounce(ms); });
+    }
     return true;
   }
 
@@ -248,11 +252,13 @@ struct PointerSlider {
   int text;
   int steps;
   Setting setting;
+  void (ProfileRecord::*setter)(int);
+  void store(ProfileRecord& p, int position) const { (p.*setter)(position); }
 };
 constexpr std::array<PointerSlider, 3> kPointerSliders = {{
-    {2043, 3130, 20, Setting::PointerSpeed},
-    {2041, 3131, 20, Setting::ScrollWheelSpeed},
-    {2044, 3132, 11, Setting::DoubleClickSpeed},
+    {2043, 3130, 20, Setting::PointerSpeed, &ProfileRecord::setPointerSpeed},
+    {2041, 3131, 20, Setting::ScrollWheelSpeed, &ProfileRecord::setScrollWheelSpeed},
+    {2044, 3132, 11, Setting::DoubleClickSpeed, &ProfileRecord::setDoubleClickSpeed},
 }};
 constexpr int kAcceleration = 2030;
 constexpr int kByLines = 2009;
@@ -268,7 +274,7 @@ class PointerPage final : public Page {
   void refresh(const ProfileRecord& profile) override {
     for (const auto& s : kPointerSliders) {
       sliderOf(*this, s.slider).setPosition(profile.number(s.setting));
-      show(s, sliderOf(*this, s.slider).position());
+      show(s, profile.number(s.setting));
     }
     acceleration().setChecked(profile.number(Setting::AccelerationEnable) == 1);
     options().clear(kLinesBit | kPagesBit);
@@ -276,26 +282,26 @@ class PointerPage final : public Page {
     control(kScrollLines)->setDisabled(options().holds(kPagesBit));
   }
 
-  void collect(ProfileRecord& profile) const override {
-    profile.setPointerSpeed(sliderOf(*this, 2043).position());
-    profile.setScrollWheelSpeed(sliderOf(*this, 2041).position());
-    profile.setDoubleClickSpeed(sliderOf(*this, 2044).position());
-    profile.setAccelerationEnable(acceleration().checked() ? 1 : 0);
-    profile.setScrollWheelPageEnable(options().holds(kPagesBit) ? 1 : 0);
-  }
-
   bool onNotify(int id, int code, std::intptr_t wParam) override {
     if (host() == nullptr) return false;
     for (const auto& s : kPointerSliders) {
       if (s.slider != id) continue;
-      show(s, code == notify::kDragged ? static_cast<int>(wParam) : sliderOf(*this, id).position());
-      if (code == notify::kClicked) host()->transfer(std::nullopt);
+      if (code == notify::kDragged) show(s, static_cast<int>(wParam));
+      if (code == notify::kClicked) {
+        const int position = sliderOf(*this, id).position();
+        host()->edit(std::nullopt, [&s, position](ProfileRecord& p) { s.store(p, position); });
+      }
       return true;
     }
     if (id != kAcceleration && id != kByLines && id != kByPages) return false;
-    if (code == notify::kClicked) {
-      host()->transfer(std::nullopt);
-      host()->refreshPages();
+    if (code != notify::kClicked) return true;
+    if (id == kAcceleration) {
+      const bool on = acceleration().checked();
+      host()->edit(std::nullopt, [on](ProfileRecord& p) { p.setAccelerationEnable(on ? 1 : 0); });
+    } else {
+      const bool pages = id == kByPages;
+      host()->edit(std::nullopt,
+                   [pages](ProfileRecord& p) { p.setScrollWheelPageEnable(pages ? 1 : 0); });
     }
     return true;
   }

@@ -50,20 +50,19 @@ class PowerArea final : public Page {
   // with its own.
   bool onNotify(int id, int code, std::intptr_t) override {
     if (code != notify::kClicked || host() == nullptr || profile() == nullptr) return false;
-    ProfileRecord& edited = *profile();
     if (id == CPowerManageButton::kId) {
-      edited.setPowerDownTime(static_cast<CPowerManageButton*>(control(id))->value());
-      host()->transfer(SettingGroup::Power);
+      const int minutes = static_cast<CPowerManageButton*>(control(id))->value();
+      host()->edit(SettingGroup::Power,
+                   [minutes](ProfileRecord& p) { p.setPowerDownTime(minutes); });
     } else if (id == kLightsOff) {
-      edited.setMoveLightingOnOffMode(check(id).checked() ? 1 : 0);
-      host()->transfer(SettingGroup::Power);
+      const int on = check(id).checked() ? 1 : 0;
+      host()->edit(SettingGroup::Power, [on](ProfileRecord& p) { p.setMoveLightingOnOffMode(on); });
     } else if (id == kMotionWakeup) {
-      edited.setMotionWakeup(check(id).checked() ? 1 : 0);
-      host()->transfer(SettingGroup::MotionWakeup);
+      const int on = check(id).checked() ? 1 : 0;
+      host()->edit(SettingGroup::MotionWakeup, [on](ProfileRecord& p) { p.setMotionWakeup(on); });
     } else {
       return false;
     }
-    host()->refreshPages();
     return true;
   }
 

@@ -12,13 +12,12 @@
 #include "pelorinctl/setting_names.h"
 #include "profile/captions.h"
 #include "profile/function_catalogue.h"
+#include "profile/profile_rules.h"
 
 namespace pelorin::ctl {
 namespace {
 
 using Words = std::span<const std::string>;
-
-constexpr AssignmentCode kLeftClick{code_type::kMouseButton, button_mask::kLeft, 0};
 
 struct Modifier {
   const char* name;
@@ -179,7 +178,7 @@ EditOutcome editButton(Words words, ProfileRecord& record, const EditEnv& env) {
     slot.Name = chosen->caption;
     slot.Value = chosen->code;
   }
-  if (std::ranges::none_of(record.keys, [](const KeySlot& k) { return k.Value == kLeftClick; })) {
+  if (!hasLeftClick(record)) {
     return refused(toUtf8(env.texts[text_id::kLeftClickMustStay]));
   }
   return {SettingGroup::Buttons, {}};

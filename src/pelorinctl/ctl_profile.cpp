@@ -151,6 +151,7 @@ int exportProfile(const Loaded& loaded, std::size_t index, const std::string& fi
 int importProfile(Loaded& loaded, std::size_t index, const std::string& file) {
   const bool read =
       readProfileFile(loaded.profiles, index, file, loaded.config.slotPath(index), loaded.texts);
+  loaded.fitDpiSteps();
   loaded.config.save();
   saveAllProfiles(loaded.profiles, loaded.config);
   if (read) return kExitOk;

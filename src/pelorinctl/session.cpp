@@ -17,11 +17,7 @@ void CtlHost::showOnScreenDisplay() {
 }
 
 void CtlHost::sensorChanged(std::uint16_t sensorModel) {
-  if (data == nullptr) return;
-  data->config.setSensor(SensorModel{sensorModel});
-  data->config.setPreST(static_cast<std::uint16_t>(~sensorModel));
-  data->dpiSteps.rebuild(sensorModel);
-  data->saveAll();
+  if (data != nullptr) (void)data->applySensor(sensorModel);
 }
 
 void CtlHost::currentProfileReset() {

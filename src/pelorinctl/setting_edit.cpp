@@ -1,11 +1,13 @@
 #include "pelorinctl/setting_edit.h"
 
-#include <bit>
 #include <cstdio>
+#include <functional>
 
 #include "common/utf.h"
 #include "pelorinctl/button_edit.h"
 #include "pelorinctl/setting_names.h"
+#include "profile/profile_rules.h"
+#include "profile/value_domains.h"
 
 namespace pelorin::ctl {
 namespace {
@@ -26,21 +28,10 @@ std::string sensorName(std::uint16_t sensor) {
   return text;
 }
 
-// The window's check box rules: the last enabled level stays on, and the current level keeps
-// its place among the enabled ones.
+// The window's check box rule, from the core: the last enabled level stays on.
 std::string switchLevel(ProfileRecord& record, int level, bool on) {
-  const auto bit = static_cast<std::uint8_t>(1u << level);
-  if (((record.DPIOffOnFlag & bit) != 0) == on) return {};
-  if (!on && record.DPIOffOnFlag == bit) {
-    return "DPI level " + std::to_string(level + 1) + " is the only one on; one level stays on";
-  }
-  const int current = levelOfOrdinal(record.DPIOffOnFlag, record.CurrentDPILevel).value_or(0);
-  record.DPIOffOnFlag =
-      static_cast<std::uint8_t>(on ? record.DPIOffOnFlag | bit : record.DPIOffOnFlag & ~bit);
-  if (on && current > level) ++record.CurrentDPILevel;
-  if (!on && current > level) --record.CurrentDPILevel;
-  if (!on && current == level && record.CurrentDPILevel > 0) --record.CurrentDPILevel;
-  return {};
+  if (switchDpiLevel(record, level, on) != DpiSwitch::LastLevelStays) return {};
+  return "DPI level " + std::to_string(level + 1) + " is the only one on; one level stays on";
 }
 
 std::string setDpiValue(ProfileRecord& record, int level, int dpi, const EditEnv& env) {
@@ -67,10 +58,8 @@ EditOutcome editDpi(Words words, ProfileRecord& record, const EditEnv& env) {
     if (word == "on" || word == "off") {
       error = switchLevel(record, k, word == "on");
     } else if (word == "current") {
-      const auto mask = static_cast<unsigned>(record.DPIOffOnFlag);
-      if ((mask >> k & 1u) == 0)
+      if (!makeDpiLevelCurrent(record, k))
         return refused("DPI level " + words[0] + " is off; turn it on first");
-      record.CurrentDPILevel = static_cast<std::uint8_t>(std::popcount(mask & ((1u << k) - 1)));
     } else if (word == "colour" || word == "color") {
       const auto colour = i + 1 < words.size() ? parseRgb(words[++i]) : std::nullopt;
       if (!colour) return refused("a DPI colour is written #RRGGBB");
@@ -86,15 +75,15 @@ EditOutcome editDpi(Words words, ProfileRecord& record, const EditEnv& env) {
   return made(SettingGroup::Performance);
 }
 
+// As the window's rate buttons: the name they write, the reserved bytes kept.
 EditOutcome editPolling(Words words, ProfileRecord& record) {
   const auto hz = words.size() == 1 ? parseNumber(words[0]) : std::nullopt;
-  for (std::size_t index = 0; hz && index < kPollingRates.size(); ++index) {
-    if (kPollingRates[index] != *hz) continue;
-    record.PollingRateValue[0] = static_cast<std::uint8_t>(index);
-    record.PollingRateName = toUtf16(std::to_string(*hz) + "HZ");
-    return made(SettingGroup::Performance);
-  }
-  return refused("polling rate in Hz: 125, 250, 500 or 1000");
+  const PollingRate* rate = hz ? pollingRateOfHz(*hz) : nullptr;
+  if (rate == nullptr)
+    return refused("polling rate in Hz: " + wordsOf(kPollingRates, &PollingRate::hz));
+  record.PollingRateValue[0] = rate->stored;
+  record.PollingRateName = rate->name;
+  return made(SettingGroup::Performance);
 }
 
 std::string modesWith(bool LightingControls::*control) {
@@ -114,7 +103,8 @@ std::string lightingOption(Words words, std::size_t& i, std::uint8_t m, ProfileR
     if (!controls.speed)
       return "this effect has no speed; effects with one: " + modesWith(&LightingControls::speed);
     const auto speed = parseNumber(value);
-    if (!speed || *speed < 1 || *speed > 15) return "speed 1..15";
+    if (!speed || *speed < 1 || *speed > kLightingSpeedSteps)
+      return "speed 1.." + std::to_string(kLightingSpeedSteps);
     record.Lighting1Speed[m] = static_cast<std::uint8_t>(*speed - 1);
   } else if (option == "--brightness") {
     if (!controls.brightness) {
@@ -124,7 +114,8 @@ std::string lightingOption(Words words, std::size_t& i, std::uint8_t m, ProfileR
     const auto percent = parseNumber(value);
     std::size_t step = 0;
     while (step < kBrightnessPercent.size() && kBrightnessPercent[step] != percent) ++step;
-    if (step == kBrightnessPercent.size()) return "brightness in percent: 25, 50, 75 or 100";
+    if (step == kBrightnessPercent.size())
+      return "brightness in percent: " + wordsOf(kBrightnessPercent, std::identity{});
     record.Lighting1Brightness[m] = static_cast<std::uint8_t>(step);
   } else if (option == "--direction") {
     if (!controls.direction) {
@@ -181,16 +172,20 @@ EditOutcome editDebounce(Words words, ProfileRecord& record) {
 }
 
 EditOutcome editLiftOff(Words words, ProfileRecord& record) {
-  if (words.size() != 1 || (words[0] != "low" && words[0] != "high"))
-    return refused("lift-off low or high");
-  record.setLiftDetectionHeight(words[0] == "low" ? 1 : 2);
-  return made(SettingGroup::Performance);
+  for (const LiftOffHeight& height : kLiftOffHeights) {
+    if (words.size() != 1 || words[0] != height.word) continue;
+    record.setLiftDetectionHeight(height.stored);
+    return made(SettingGroup::Performance);
+  }
+  return refused("lift-off " + wordsOf(kLiftOffHeights, &LiftOffHeight::word));
 }
 
 EditOutcome editPower(Words words, ProfileRecord& record) {
   const auto minutes = oneNumber(words);
-  if (!minutes || *minutes < 3 || *minutes > 10)
-    return refused("power-saving time in minutes: 3..10");
+  if (!minutes || *minutes < kFirstPowerDownMinutes || *minutes > kLastPowerDownMinutes) {
+    return refused("power-saving time in minutes: " + std::to_string(kFirstPowerDownMinutes) +
+                   ".." + std::to_string(kLastPowerDownMinutes));
+  }
   record.setPowerDownTime(*minutes);
   return made(SettingGroup::Power);
 }

@@ -130,12 +130,11 @@ std::vector<std::string> settingLines(const ProfileRecord& record, const DpiStep
   for (int level = 0; level < static_cast<int>(kDpiLevelCount); ++level) {
     lines.push_back(dpiLine(record, steps, level));
   }
-  const auto rate = record.PollingRateValue[0];
-  lines.push_back("polling " + std::to_string(kPollingRates[rate < 4 ? rate : 3]));
+  lines.push_back("polling " + std::to_string(pollingRateOf(record.PollingRateValue[0]).hz));
   lines.push_back(lightingLine(record));
   lines.push_back("debounce " + std::to_string(record.number(Setting::KeyDebounce)));
-  lines.push_back(std::string("liftoff ") +
-                  (record.number(Setting::LiftDetectionHeight) == 1 ? "low" : "high"));
+  const bool low = record.number(Setting::LiftDetectionHeight) == kLiftOffHeights[0].stored;
+  lines.push_back(std::string("liftoff ") + kLiftOffHeights[low ? 0 : 1].word);
   lines.push_back("power " + std::to_string(record.number(Setting::PowerDownTime)));
   lines.push_back(std::string("motion-wakeup ") +
                   (record.number(Setting::MotionWakeup) == 1 ? "on" : "off"));

@@ -3,13 +3,16 @@
 // so what show prints can be typed back into set.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "pages/dpi_step_table.h"
 #include "profile/profile_record.h"
+#include "profile/value_domains.h"
 
 namespace pelorin::ctl {
 
@@ -31,8 +34,22 @@ inline constexpr std::array<LightingModeName, 8> kLightingModes = {{
     {"off", 0, 109},
 }};
 
-inline constexpr std::array<int, 4> kPollingRates = {125, 250, 500, 1000};
-inline constexpr std::array<int, 4> kBrightnessPercent = {25, 50, 75, 100};
+// The words of a value domain's rows joined as "a, b or c".
+template <typename Table, typename Field>
+std::string wordsOf(const Table& table, Field field) {
+  std::string out;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const auto word = std::invoke(field, table[i]);
+    std::string text;
+    if constexpr (std::is_arithmetic_v<std::decay_t<decltype(word)>>) {
+      text = std::to_string(word);
+    } else {
+      text = word;
+    }
+    out += (i == 0 ? "" : i + 1 == table.size() ? " or " : ", ") + text;
+  }
+  return out;
+}
 
 // What the lighting page shows for a mode: a speed, a brightness, a direction, and how many
 // colour slots.

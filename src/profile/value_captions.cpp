@@ -3,11 +3,11 @@
 #include <array>
 
 #include "keys/decimal_text.h"
+#include "profile/value_domains.h"
 
 namespace pelorin {
 namespace {
 
-constexpr std::array<std::u16string_view, 4> kPollingRates{u"125Hz", u"250Hz", u"500Hz", u"1000Hz"};
 constexpr std::array<std::u16string_view, 11> kDpiSteps{
     u"200", u"300", u"400", u"500", u"600", u"700", u"800", u"900", u"1000", u"1100", u"1200"};
 constexpr std::array<std::u16string_view, 4> kBrightness{u"25%", u"50%", u"75%", u"100%"};
@@ -23,7 +23,9 @@ std::u16string_view entryOf(const Table& table, int index) {
 }  // namespace
 
 std::u16string_view pollingRateCaption(int rateIndex) {
-  return entryOf(kPollingRates, rateIndex);
+  const bool known = rateIndex >= 0 && static_cast<std::size_t>(rateIndex) < kPollingRates.size();
+  return known ? kPollingRates[static_cast<std::size_t>(rateIndex)].listName
+               : std::u16string_view{};
 }
 
 std::u16string_view dpiMenuCaption(int position) {

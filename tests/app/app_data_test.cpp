@@ -74,5 +74,18 @@ TEST_F(AppDataTest, StartRemovesTemporariesOfSavesThatWereCutOff) {
   EXPECT_TRUE(std::filesystem::exists(config() / "notes.txt"));
 }
 
+// A profile made for a sensor with more steps points past this sensor's table: it is read as
+// the last step, which the DPI group shows and the mouse receives.
+TEST_F(AppDataTest, StepsPastTheSensorsTableAreReadAsItsLastStep) {
+  auto first = load(data.path());
+  ASSERT_TRUE(first);
+  ASSERT_EQ(first->dpiSteps.stepCount(), 59) << "sensor 0x3325";
+  first->profiles.record(1)->XYSetting = {0, 58, 59, 500, 4, 5, 6, 7};
+  ASSERT_TRUE(first->saveAll());
+  const auto again = load(data.path());
+  EXPECT_EQ(again->profiles.record(1)->XYSetting,
+            (std::array<DpiStepIndex, 8>{0, 58, 58, 58, 4, 5, 6, 7}));
+}
+
 }  // namespace
 }  // namespace pelorin

@@ -75,6 +75,7 @@ struct ToggleCase {
   std::uint8_t maskAfter;
   std::uint8_t ordinalAfter;
   const char* countAndCurrent;  // byte 0 of SetDpiLevels; null: nothing is sent
+  const char* steps = kSteps;   // bytes 2..17
 };
 
 class DpiLevelToggle : public SettingsPagesTest,
@@ -98,7 +99,7 @@ TEST_P(DpiLevelToggle, KeepsTheCurrentLevel) {
   if (c.countAndCurrent != nullptr) {
     char mask[4];
     std::snprintf(mask, sizeof mask, "%02X", c.maskAfter);
-    expected.push_back(std::string("05 12: ") + c.countAndCurrent + " " + mask + kSteps);
+    expected.push_back(std::string("05 12: ") + c.countAndCurrent + " " + mask + c.steps);
   }
   EXPECT_EQ(transferred(), expected);
 }
@@ -111,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ToggleCase{"CurrentFirstOff", 0x03, 0, 1, 0x02, 0, "11"},
                       ToggleCase{"OnBeforeCurrent", 0x0B, 2, 3, 0x0F, 3, "44"},
                       ToggleCase{"OnAfterCurrent", 0x0B, 0, 3, 0x0F, 0, "14"},
-                      ToggleCase{"LastLevelOn", 0x0B, 0, 8, 0x8B, 0, "14"}),
+                      ToggleCase{"LastLevelOn", 0x0B, 0, 8, 0x8B, 0, "14",
+                                 " 01 00 02 00 03 00 04 00 05 00 00 00 00 00 08 00"}),
     [](const auto& c) { return std::string(c.param.name); });
 
 // A level chosen on the mouse moves the page's current level, so the next edit keeps it.
@@ -200,6 +202,11 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"ExactValue", u"400", {}, true, 2},
         ValueCase{
             "ArrowsStopAtTheFirstStep", {}, {vk::kLeft, vk::kLeft, vk::kLeft, vk::kRight}, true, 1},
+        ValueCase{"ArrowsStopAtTheLastStep",
+                  u"99999",
+                  {vk::kReturn, vk::kRight, vk::kRight, vk::kLeft},
+                  true,
+                  57},
         ValueCase{"CancelWritesNothing", u"5000", {}, false, 1}),
     [](const auto& c) { return std::string(c.param.name); });
 
@@ -354,7 +361,7 @@ TEST_F(SettingsPagesTest, DoubleClickPicksAColourFromThePalette) {
 }
 
 // The rate buttons and the rate list store the rate; a rate code past the table shows 1000 Hz.
-// Every transfer collects the hidden debounce and lift-off values too: 13 ms becomes 12.
+// The hidden debounce and lift-off values are left as they are: 13 ms stays 13.
 TEST_F(SettingsPagesTest, PollingRateButtonsAndList) {
   startWith([](ProfileRecord& p) {
     p.PollingRateValue = {7, 5, 6};
@@ -362,13 +369,13 @@ TEST_F(SettingsPagesTest, PollingRateButtonsAndList) {
     p.setLiftDetectionHeight(7);
   });
   EXPECT_TRUE(static_cast<CRadioButton*>(window->findControl(3033))->marked());
-  EXPECT_EQ(window->findControl(3532)->text(), u"12ms");
+  EXPECT_EQ(window->findControl(3532)->text(), u"13ms");
   click(864 + 2 * 59 + 10, 335);  // 500 Hz
   EXPECT_EQ(profile().PollingRateName, u"500HZ");
   EXPECT_EQ(profile().PollingRateValue, (ByteTriple{2, 5, 6}));
-  EXPECT_EQ(profile().pairValue(static_cast<std::size_t>(Setting::KeyDebounce)), u"12");
-  EXPECT_EQ(profile().pairValue(static_cast<std::size_t>(Setting::LiftDetectionHeight)), u"2");
-  EXPECT_EQ(transferred(), (Commands{"07 01: 02", "0A 01: 0C"}));
+  EXPECT_EQ(profile().pairValue(static_cast<std::size_t>(Setting::KeyDebounce)), u"13");
+  EXPECT_EQ(profile().pairValue(static_cast<std::size_t>(Setting::LiftDetectionHeight)), u"7");
+  EXPECT_EQ(transferred(), (Commands{"07 01: 02"}));
   EXPECT_TRUE(static_cast<CRadioButton*>(window->findControl(3032))->marked());
 
   click(900, 420);                // the rate combo
@@ -377,6 +384,74 @@ TEST_F(SettingsPagesTest, PollingRateButtonsAndList) {
   EXPECT_EQ(profile().PollingRateValue, (ByteTriple{1, 0, 0}));
   EXPECT_EQ(window->findControl(3110)->text(), u"250Hz");
   EXPECT_EQ(transferred(), Commands{"07 01: 04"});
+}
+
+// Values no control can show exactly (pelorinctl's lighting speed 15, a brightness step of 5, a
+// debounce of 13 ms, a pointer speed past its slider) stay as stored: an unrelated edit changes
+// and sends only itself, and the controls show the nearest they can.
+TEST_F(SettingsPagesTest, AnEditLeavesEveryUntouchedValueAlone) {
+  startWith([](ProfileRecord& p) {
+    p.Lighting1ModeValue = {3, 0, 0};
+    p.Lighting1Speed[3] = 14;
+    p.Lighting1Brightness[3] = 5;
+    p.setKeyDebounce(13);
+    p.setLiftDetectionHeight(7);
+    p.setPointerSpeed(25);
+    p.DPIOffOnFlag = 0x1F;
+    p.CurrentDPILevel = 0;
+    p.XYSetting = {1, 2, 3, 4, 5, 6, 7, 8};
+  });
+  ProfileRecord expected = profile();
+  click(864 + 31 * 5, 228);  // level 6 on
+  expected.DPIOffOnFlag = 0x3F;
+  EXPECT_EQ(profile(), expected);
+  EXPECT_EQ(transferred(),
+            Commands{"05 12: 16 3F 01 00 02 00 03 00 04 00 05 00 06 00 00 00 00 00"});
+  click(850, 265);  // the lighting group
+  EXPECT_EQ(window->findControl(3230)->text(), u"50%");
+  EXPECT_EQ(static_cast<CSliderControl*>(window->findControl(3220))->position(), 1);
+  EXPECT_EQ(profile(), expected);
+}
+
+// A switch to another profile sends every command whose bytes differ from what the mouse holds,
+// the power commands included.
+TEST_F(SettingsPagesTest, ProfileSwitchSendsEveryDifference) {
+  startWith([](ProfileRecord& p) {
+    p.DPIOffOnFlag = 0x1F;
+    p.CurrentDPILevel = 1;
+    p.XYSetting = {1, 2, 3, 4, 5, 6, 7, 8};
+    p.DPILevelIndication = {};
+    p.PollingRateValue = {3, 0, 0};
+    p.Lighting1ModeValue = {4, 0, 0};
+    p.Lighting1Speed[4] = 0;
+    p.Lighting1Brightness[4] = 0;
+  });
+  ProfileRecord& other = *data->profiles.record(1);
+  other = profile();
+  other.keys[1].Value = {0x10, 0x04, 0x00};
+  other.keys[3].Value = {0x70, 0x00, 0x04};  // device position 4
+  other.DPIOffOnFlag = 0x03;
+  other.CurrentDPILevel = 0;
+  other.DPILevelIndication[0] = rgb(0x12, 0x34, 0x56);
+  other.PollingRateValue = {0, 0, 0};
+  other.setLiftDetectionHeight(1);
+  other.setKeyDebounce(4);
+  other.Lighting1Speed[4] = 2;
+  other.setPowerDownTime(4);
+  other.setMoveLightingOnOffMode(1);
+  other.setMotionWakeup(0);
+  ASSERT_TRUE(data->config.setShowList(ShowList{2, {0, 1, 2, 3, 4}}));
+  window->refreshFromProfile();
+  const Rect slot = window->findControl(2050)->rect();
+  click((slot.left + slot.right) / 2, (slot.top + slot.bottom) / 2);
+  ASSERT_EQ(data->currentProfile(), 1u);
+  EXPECT_EQ(transferred(),
+            (Commands{"04 04: 01 10 04 00", "04 04: 04 70 00 04",
+                      "05 12: 12 03 01 00 02 00 03 00 04 00 05 00 00 00 00 00 00 00",
+                      "06 18: 12 34 56 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                      "00 00",
+                      "07 01: 08", "09 02: 01 00", "0A 01: 04", "08 02: 04 13", "0B 02: 04 01",
+                      "0C 01: 00"}));
 }
 
 // The pointer settings are stored with the profile and never reach the mouse.

@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "0C 01 05 00 ?? 01 12 23 0B 06 00 28 00 0E 00 1E 00 30 00"},
         EditCase{"AllEightLevels", [](ProfileRecord& p) { p.DPIOffOnFlag = 0xFF; },
                  SettingGroup::Performance,
-                 "0C 01 05 00 ?? 01 12 28 FF 06 00 02 01 0E 00 1E 00 30 00"},
+                 "0C 01 05 00 ?? 01 12 28 FF 06 00 02 01 0E 00 1E 00 30 00 40 00 50 00 60 00"},
         EditCase{"ColourListSkipsBlackSlots",
                  [](ProfileRecord& p) {
                    p.Lighting1ModeValue = {2, 0, 0};
@@ -327,6 +327,7 @@ TEST_F(Session, MouseButtonEventUpdatesProfileAndIsNeverEchoed) {
   session.forceFullSend();
   session.dispatchPendingSends();
   mouse->clearReceived();
+  host.timers.clear();
   Report event{};
   event[0] = 0x05, event[1] = 0x06, event[3] = 0x02, event[4] = 0x03;
   session.onDeviceEvent(event);
@@ -334,6 +335,7 @@ TEST_F(Session, MouseButtonEventUpdatesProfileAndIsNeverEchoed) {
   EXPECT_EQ(session.current().PollingRateValue, (ByteTriple{2, 0, 0}));
   EXPECT_EQ(session.current().PollingRateName, u"500Hz");
   EXPECT_EQ(host.osds, 1);
+  EXPECT_EQ(host.timers.at(TimerId::SaveProfiles), 10000u) << "saved as after an edit";
   markAll();
   session.dispatchPendingSends();
   EXPECT_TRUE(mouse->received().empty());
@@ -420,15 +422,25 @@ INSTANTIATE_TEST_SUITE_P(Table, Battery,
                                          BatteryCase{30, 2, 100, 2}, BatteryCase{150, 0, 0, 0},
                                          BatteryCase{60, 7, 60, 0}));
 
-TEST_F(Session, SensorChangeReappliesDpiDefaultsOnce) {
+// The new defaults reach the mouse at once: 0x3104's first five steps 4, 15, 23, 31, 39.
+TEST_F(Session, SensorChangeReappliesDpiDefaultsOnceAndSendsThem) {
+  session.dispatchPendingSends();
+  session.primeLastSent();
+  mouse->clearReceived();
+  host.timers.clear();
   table.record(2)->XYSetting[0] = 99;
   session.parseStatus(answer(0x25, 50, 0, 1));  // same as configured
   EXPECT_TRUE(host.sensorChanges.empty());
+  EXPECT_EQ(host.timers.count(TimerId::SendDispatch), 0u);
   session.parseStatus(answer(0x04, 50, 0, 1));
   session.parseStatus(answer(0x04, 50, 0, 1));
   EXPECT_EQ(host.sensorChanges, std::vector<std::uint16_t>{0x3104});
   EXPECT_EQ(table.sensorModel.word, 0x3104);
   EXPECT_NE(table.record(2)->XYSetting[0], 99);
+  EXPECT_EQ(host.timers.count(TimerId::SendDispatch), 1u);
+  const auto want = expected({"0C 01 05 00 ?? 01 12 25 1F 04 00 0F 00 17 00 1F 00 27 00"});
+  session.dispatchPendingSends();
+  EXPECT_EQ(reportsSent(), want);
 }
 
 TEST_F(Session, UnlistedSensorCodeKeepsModelAndProfiles) {

@@ -31,13 +31,38 @@ INSTANTIATE_TEST_SUITE_P(Masks, DpiLevelsByte0,
                          testing::Values(DpiCase{0x1F, 0, 0x15}, DpiCase{0x03, 1, 0x22},
                                          DpiCase{0xFF, 0, 0x18}, DpiCase{0x00, 0, 0x10}));
 
-TEST_F(SettingImages, DpiStepsGoLowByteFirstForFiveLevelsOnly) {
-  p.XYSetting = {0x0102, 0x0304, 0x0506, 0x0708, 0x090A, 0xAAAA, 0xBBBB, 0xCCCC};
+struct StepsCase {
+  const char* name;
+  std::uint8_t mask;
+  std::array<std::uint8_t, 18> payload;
+};
+class DpiLevelSteps : public SettingImages, public testing::WithParamInterface<StepsCase> {};
+
+// Levels 1 to 5 always carry their steps, low byte first; levels 6 to 8 only while enabled, so a
+// five-level profile sends what it always sent.
+TEST_P(DpiLevelSteps, GoLowByteFirst) {
+  p.XYSetting = {0x0102, 0x0304, 0x0506, 0x0708, 0x090A, 0x0B0C, 0x0D0E, 0x0210};
+  p.DPIOffOnFlag = GetParam().mask;
+  p.CurrentDPILevel = 0;
   const auto levels = buildDpiLevels(p);
-  const std::array<std::uint8_t, 10> steps{2, 1, 4, 3, 6, 5, 8, 7, 0x0A, 9};
-  EXPECT_TRUE(std::equal(steps.begin(), steps.end(), levels.bytes.begin() + 2));
-  for (std::size_t i = 12; i < 18; ++i) EXPECT_EQ(levels.bytes[i], 0) << i;
+  EXPECT_EQ(levels.length, 18);
+  EXPECT_TRUE(
+      std::equal(GetParam().payload.begin(), GetParam().payload.end(), levels.bytes.begin()));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Masks, DpiLevelSteps,
+    testing::Values(
+        StepsCase{
+            "FiveLevels", 0x1F, {0x15, 0x1F, 2, 1, 4, 3, 6, 5, 8, 7, 0x0A, 9, 0, 0, 0, 0, 0, 0}},
+        StepsCase{
+            "AllEight",
+            0xFF,
+            {0x18, 0xFF, 2, 1, 4, 3, 6, 5, 8, 7, 0x0A, 9, 0x0C, 0x0B, 0x0E, 0x0D, 0x10, 0x02}},
+        StepsCase{"SeventhAlone",
+                  0x41,
+                  {0x12, 0x41, 2, 1, 4, 3, 6, 5, 8, 7, 0x0A, 9, 0, 0, 0x0E, 0x0D, 0, 0}}),
+    [](const auto& c) { return std::string(c.param.name); });
 
 TEST_F(SettingImages, ColoursGoRedGreenBlue) {
   p.DPILevelIndication[0] = 0x00332211;  // blue 33, green 22, red 11
