@@ -45,6 +45,8 @@ expect_report "0C 01 07 00 $S 01 01 02$(z 25)" set polling 500
 expect_report "0C 01 05 00 $S 01 12 25 1F 06 00 0E 00 0E 00 1E 00 30 00$(z 14)" set dpi 2 1600
 # Level 1 off: the current level (2) is now the first enabled one.
 expect_report "0C 01 05 00 $S 01 12 14 1E 06 00 0E 00 0E 00 1E 00 30 00$(z 14)" set dpi 1 off
+# Level 6 on at 400 DPI (step 2): its step follows level 5's in bytes 12 and 13.
+expect_report "0C 01 05 00 $S 01 12 15 3E 06 00 0E 00 0E 00 1E 00 30 00 02 00$(z 12)" set dpi 6 400 on
 expect_report "0C 01 06 00 $S 01 18 FF 00 00 00 FF 00 12 34 56 FF FF 00 FF 00 FF 00 FF FF FF FF FF FF FF FF$(z 2)" \
   set dpi 3 colour '#123456'
 # Breathing: brightness step 1 and speed 3 in one byte, then its seven colours.
@@ -123,6 +125,14 @@ done <"$work/lines"
 bash -c 'source "$1"; echo $_pelorinctl_functions' _ "$completion" | tr ' ' '\n' | sort >"$work/offered"
 [ -s "$work/taken" ] && diff "$work/taken" "$work/offered" >/dev/null ||
   fail "completion names differ: $(diff "$work/taken" "$work/offered" | tr '\n' ' ')"
+
+# Likewise the polling rates and lift-off heights: the refusals name the core's value tables.
+offered() { bash -c "source \"\$1\"; echo \$$2" _ "$completion"; }
+refusal() { "$ctl" --data-dir "$data" set "$@" 2>&1 | sed -n 's/.*: //p' | tr -d ',' | sed 's/ or / /'; }
+[ "$(refusal polling 300)" = "$(offered _pelorinctl_rates)" ] ||
+  fail "completion rates '$(offered _pelorinctl_rates)' differ from '$(refusal polling 300)'"
+[ "$(refusal liftoff mid | sed 's/^lift-off //')" = "$(offered _pelorinctl_heights)" ] ||
+  fail "completion heights '$(offered _pelorinctl_heights)' differ"
 
 [ "$failures" -eq 0 ] && echo "pelorinctl set: all checks passed"
 exit $((failures > 0))
