@@ -10,13 +10,13 @@
 namespace pelorin {
 
 struct PollingRate {
-  std::uint8_t stored;      // first byte of PollingRateValue
-  std::uint8_t intervalMs;  // SetPollingRate's byte, also what an event report carries
-  int hz;                   // pelorinctl's word
-  int captionTextId;        // the caption under the rate button
-  std::u16string_view name;        // PollingRateName written by the rate buttons
-  std::u16string_view listName;    // the rate list's row, written too when the mouse reports
-  int controlId;            // the rate button
+  std::uint8_t stored;           // first byte of PollingRateValue
+  std::uint8_t intervalMs;       // SetPollingRate's byte, also what an event report carries
+  int hz;                        // pelorinctl's word
+  int captionTextId;             // the caption under the rate button
+  std::u16string_view name;      // PollingRateName written by the rate buttons
+  std::u16string_view listName;  // the rate list's row, written too when the mouse reports
+  int controlId;                 // the rate button
 };
 
 inline constexpr std::array<PollingRate, 4> kPollingRates = {{
