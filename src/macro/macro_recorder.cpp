@@ -45,14 +45,17 @@ MacroRecorder::Outcome MacroRecorder::onHookKey(std::intptr_t wParam, std::intpt
 
 MacroRecorder::Outcome MacroRecorder::append(std::uint8_t key, bool release, std::uint32_t delay,
                                              bool withDelay) {
-  if (!command_count::fits(*macro_, command_count::kRecordedKeyEvent)) {
+  // Only what can be stored whole is taken: the key with its delay, or nothing.
+  const std::uint32_t slots = withDelay ? 2 : 1;
+  if (!command_count::fits(*macro_, command_count::kRecordedKeyEvent) ||
+      macro_->actionCount + slots > MacroKey::kMaxActions) {
     stop();
     return Outcome::LimitReached;
   }
-  command_count::apply(*macro_, command_count::kRecordedKeyEvent);
   if (withDelay) macro_->insertAction(macro_->actionCount, MacroAction::delay(delay));
   macro_->insertAction(macro_->actionCount,
                        release ? MacroAction::release(key) : MacroAction::press(key));
+  command_count::recount(*macro_);
   return Outcome::Appended;
 }
 
