@@ -1,5 +1,7 @@
 #include "app/macro_manager_dlg.h"
 
+#include "common/utf.h"
+
 #include "app/list_scroll.h"
 #include "keys/decimal_text.h"
 #include "lang/text_ids.h"
@@ -93,6 +95,7 @@ void CMacroManagerDlg::onInitDialog() {
   run_.macros.library.collapseAll();
   run_.macros.selection = LibraryLocation{};
   if (!run_.message) run_.message = macroMessageBoxes(run_.skin, run_.texts, windowId());
+  if (!run_.notice) run_.notice = macroNoticeBoxes(run_.skin, run_.texts, windowId());
   createTexts();
   createLists();
   createButtons();
@@ -190,8 +193,16 @@ void CMacroManagerDlg::drawBackground(Canvas& canvas, const Rect& client) {
 void CMacroManagerDlg::close() {
   if (recording()) stopRecording(false);
   run_.macros.selection.stage = -1;
-  run_.macros.library.write(run_.libraryFile, LibraryLocation{});
+  saved_ = saveLibrary();
   endDialog(kCancel);
+}
+
+// A failed save is told with the system's reason; the library in memory keeps the edits.
+bool CMacroManagerDlg::saveLibrary() {
+  std::error_code reason;
+  if (run_.macros.library.write(run_.libraryFile, LibraryLocation{}, &reason) != 0) return true;
+  run_.notice(text_id::kMacrosNotSaved, toUtf16(reason.message()));
+  return false;
 }
 
 void CMacroManagerDlg::repaint() const {
@@ -273,6 +284,9 @@ void CMacroManagerDlg::toggleRecording() {
     record_->setChecked(false);
     repaint();
     ask(text_id::kSelectAMacro);
+  } else if (current_->actionCount > 0 && !ask(text_id::kRecordOverQuestion, true)) {
+    record_->setChecked(false);  // the old actions stay
+    repaint();
   } else {
     startRecording();
   }
@@ -294,7 +308,7 @@ void CMacroManagerDlg::stopRecording(bool atLimit) {
   if (atLimit) ask(text_id::kMacroFullRecordingStopped);
   if (hook_) hook_->stop();
   recorder_.stop();
-  run_.macros.library.write(run_.libraryFile, LibraryLocation{});
+  static_cast<void>(saveLibrary());  // a failure is told; the close saves again
 }
 
 // The popups announce their closing with the hook's message number and a zero key; key codes

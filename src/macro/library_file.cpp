@@ -206,8 +206,12 @@ int libraryFromLines(MacroLibrary& library, const Lines& lines, LibraryLocation*
   return state.adjusted;
 }
 
-int MacroLibrary::write(const std::filesystem::path& path, const LibraryLocation& selection) const {
-  return CStdioFileEx::writeLines(path, libraryToLines(*this, selection)) ? 1 : 0;
+int MacroLibrary::write(const std::filesystem::path& path, const LibraryLocation& selection,
+                        std::error_code* reason) const {
+  std::error_code why;
+  const bool written = CStdioFileEx::writeLines(path, libraryToLines(*this, selection), why);
+  if (reason != nullptr) *reason = why;
+  return written ? 1 : 0;
 }
 
 int MacroLibrary::read(const std::filesystem::path& path, LibraryLocation* fileSelection,

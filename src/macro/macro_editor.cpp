@@ -3,12 +3,15 @@
 #include <algorithm>
 
 #include "keys/decimal_text.h"
+#include "keys/vk_to_usage_table.h"
 #include "macro/command_count.h"
 
 namespace pelorin {
 namespace {
 
 constexpr std::uint8_t kLastLoopCount = 255;
+// Usages from here on are the mouse's own buttons, moves and wheel.
+constexpr std::uint8_t kFirstMouseUsage = 0xF0;
 
 bool isMouseCode(MacroAction action) {
   return action.b0 >= macro_code::kLeftButton && action.b0 <= macro_code::kWheel;
@@ -103,6 +106,11 @@ bool hasRoom(const MacroKey& macro, std::size_t slots) {
 }
 
 }  // namespace
+
+bool isPlayableKey(std::uint8_t virtualKey) {
+  const std::uint8_t usage = VkToUsageTable::usage(virtualKey);
+  return usage != 0 && usage < kFirstMouseUsage;
+}
 
 EditResult insertAction(MacroKey& macro, InsertItem item, int selectedRow,
                         const ActionEditors& editors) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "macro/library_item.h"
@@ -58,7 +59,8 @@ class MacroLibrary {
   // the file cannot be opened and otherwise keeps what it read up to the first bad line. The
   // selection stored in the file, and how many macros had to be brought into range, are handed
   // out when asked for.
-  int write(const std::filesystem::path& path, const LibraryLocation& selection) const;
+  int write(const std::filesystem::path& path, const LibraryLocation& selection,
+            std::error_code* reason = nullptr) const;
   int read(const std::filesystem::path& path, LibraryLocation* fileSelection = nullptr,
            int* adjustedMacros = nullptr);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "macro/command_count.h"
+#include "macro/macro_editor.h"
 
 namespace pelorin {
 namespace {
@@ -31,7 +32,8 @@ MacroRecorder::Outcome MacroRecorder::onHookKey(std::intptr_t wParam, std::intpt
   const auto key = static_cast<std::uint8_t>(wParam & 0xFF);
   const auto word = static_cast<std::uint32_t>(lParam);
   const bool release = (word & kReleaseBit) != 0;
-  if (macro_ == nullptr || key < kFirstKeyboardKey) return Outcome::Ignored;
+  // A key the mouse cannot play (no keyboard usage, or one of the mouse codes) is not taken.
+  if (macro_ == nullptr || key < kFirstKeyboardKey || !isPlayableKey(key)) return Outcome::Ignored;
   if (key == lastKey_ && release == ((lastStamp_ & kReleaseBit) != 0)) return Outcome::Ignored;
   const bool first = macro_->actionCount == 0;
   const Outcome outcome =
