@@ -40,14 +40,16 @@ struct LabelRow {
   int textId;
 };
 
+// The captions right of the radio buttons end inside the window, and the one above the insert
+// button is as wide as the button, so no language's caption is cut.
 constexpr LabelRow kTexts[] = {
     {2025, {24, 35, 124, 52}, text_id::kMacros},
     {2026, {189, 35, 289, 52}, text_id::kActions},
-    {2027, {390, 84, 590, 102}, text_id::kRecordDelays},
-    {2028, {390, 113, 590, 130}, text_id::kLoopUntilReleased},
-    {2029, {390, 141, 590, 158}, text_id::kLoopUntilPressedAgain},
-    {2030, {390, 169, 590, 186}, text_id::kRepeatCount},
-    {2026, {370, 230, 470, 247}, text_id::kInsertAction},
+    {2027, {390, 84, 522, 102}, text_id::kRecordDelays},
+    {2028, {390, 113, 522, 130}, text_id::kLoopUntilReleased},
+    {2029, {390, 141, 522, 158}, text_id::kLoopUntilPressedAgain},
+    {2030, {390, 169, 522, 186}, text_id::kRepeatCount},
+    {2026, {370, 230, 487, 247}, text_id::kInsertAction},
 };
 
 constexpr LabelRow kButtons[] = {
@@ -110,7 +112,7 @@ void CMacroManagerDlg::createTexts() {
         skin, windowId(), row.id, scaledRect(row.rect, skin.scale), run_.texts[row.textId],
         kCaptionColour, text::kLeft | text::kVCenter | text::kSingleLine);
     text->setFont(skin.uiFont);
-    addControl(0, std::move(text));
+    captions_.push_back(addControl(0, std::move(text)));
   }
 }
 
@@ -140,7 +142,7 @@ void CMacroManagerDlg::createButtons() {
     button->loadOverImage("skins\\button2_ov.png");
     button->setFont(skin.uiFont);
     button->setText(run_.texts[row.textId]);
-    addControl(0, std::move(button));
+    captions_.push_back(addControl(0, std::move(button)));
   }
   auto record = std::make_unique<CCheckButton>(skin, self, kRecord,
                                                scaledRect({370, 53, 460, 71}, skin.scale));
@@ -153,6 +155,7 @@ void CMacroManagerDlg::createButtons() {
   record->setText(run_.texts[text_id::kRecord]);
   record->setCheckedText(run_.texts[text_id::kStopRecording]);
   record_ = static_cast<CCheckButton*>(addControl(0, std::move(record)));
+  captions_.push_back(record_);
   auto delays = std::make_unique<CCheckButton>(skin, self, kInsertDelays,
                                                scaledRect({370, 86, 381, 97}, skin.scale));
   delays->loadNormalImage("skins\\check_nr.png");
@@ -181,6 +184,7 @@ void CMacroManagerDlg::createButtons() {
   insert->setFont(skin.uiFont);
   insert->setText(run_.texts[text_id::kInsertAction]);
   insert_ = static_cast<CComboButton*>(addControl(0, std::move(insert)));
+  captions_.push_back(insert_);
 }
 
 void CMacroManagerDlg::drawBackground(Canvas& canvas, const Rect& client) {

@@ -95,6 +95,8 @@ class CMacroManagerDlg final : public CDlgBase {
   bool recording() const { return recorder_.recording(); }
   CImageShowList& actionList() const { return *actions_; }
   const MacroTreePane& tree() const { return pane_; }
+  // The controls that show a caption of their own: the static texts and the text buttons.
+  const std::vector<const CControlBase*>& captions() const { return captions_; }
   // The context menu rows offered for the current selection.
   std::vector<LibraryCommand> libraryMenu() const;
 
@@ -154,6 +156,7 @@ class CMacroManagerDlg final : public CDlgBase {
   std::optional<InsertItem> pendingInsert_;
   std::optional<LibraryCommand> pendingLibrary_;
   std::vector<LibraryCommand> menuRows_;
+  std::vector<const CControlBase*> captions_;
   MacroTreePane pane_;
   CImageShowList* actions_ = nullptr;
   CVScrollBar* actionBar_ = nullptr;

@@ -418,6 +418,42 @@ TEST_P(MacroManagerPictures, DrawsAtEveryScale) {
   EXPECT_TRUE(messages.empty());
 }
 
+struct CaptionCase {
+  const char* name;
+  const char16_t* language;
+  float scale;
+};
+
+class MacroManagerCaptions : public MacroManagerTest,
+                             public ::testing::WithParamInterface<CaptionCase> {};
+
+// Every caption of the manager fits its control, and every control lies inside the window.
+TEST_P(MacroManagerCaptions, FitAtEveryScaleInEveryLanguage) {
+  std::filesystem::create_directories(dataDir.path() / "config");
+  ASSERT_TRUE(CStdioFileEx::writeLines(dataDir.path() / "config" / "LanSetting.ini",
+                                       {u"[ChangeLanguage]", GetParam().language}));
+  start(GetParam().scale);
+  runManager({[this] {
+    Graphics& graphics = host.graphics();
+    const Rect client = host.findSim(manager->windowId())->frame();
+    ASSERT_EQ(manager->captions().size(), 15u);
+    for (const CControlBase* control : manager->captions()) {
+      const int width = graphics.textWidth(control->text(), control->font());
+      EXPECT_LE(width, control->rect().width()) << toUtf8(control->text());
+      EXPECT_LE(control->rect().right, client.width()) << toUtf8(control->text());
+    }
+    clickTop(510, 8);
+  }});
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, MacroManagerCaptions,
+                         ::testing::Values(CaptionCase{"EnglishAtOne", u"Language=EN", 1.0f},
+                                           CaptionCase{"EnglishAtOneAndHalf", u"Language=EN", 1.5f},
+                                           CaptionCase{"ChineseAtOne", u"Language=CN", 1.0f},
+                                           CaptionCase{"ChineseAtOneAndHalf", u"Language=CN",
+                                                       1.5f}),
+                         [](const auto& p) { return std::string(p.param.name); });
+
 INSTANTIATE_TEST_SUITE_P(Scales, MacroManagerPictures, ::testing::Values(1.0f, 1.5f));
 
 }  // namespace
