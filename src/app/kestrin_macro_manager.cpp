@@ -13,18 +13,18 @@ namespace pelorin {
 void CKestrinDlg::openMacroManager() {
   AppData& data = run_.data;
   const std::filesystem::path file = libraryFilePath(data.dataFolder);
+  bool saved = false;
   {
-    CMacroManagerDlg manager(MacroManagerRun{context(),
-                                             data.texts,
-                                             data.macros,
-                                             options_,
-                                             file,
-                                             data.profiles.record(current()),
-                                             run_.desktop,
-                                             {}});
+    CMacroManagerDlg manager(MacroManagerRun{
+        context(), data.texts, data.macros, options_, file, &data.profiles, run_.desktop, {}, {}});
     manager.doModal(WindowKind::Modal, windowId());
+    saved = manager.saved();
   }
-  data.library.read(file);
+  // Memory and file agree again, unless the save failed: then the edits stay in memory only.
+  if (saved) data.library.read(file);
+  // The buttons' copies are refreshed from the library at the numbering of the dispatch below,
+  // so an edited macro of a current button goes to the mouse at once.
+  session_->relinkMacros();
   const ProfileRecord* profile = data.profiles.record(current());
   const bool playsMacro =
       profile != nullptr &&
@@ -35,9 +35,6 @@ void CKestrinDlg::openMacroManager() {
     session_->dispatchPendingSends();
   }
   refreshFromProfile();
-  // The buttons' copies are refreshed from the reloaded library at the next numbering, after the
-  // dispatch above.
-  session_->relinkMacros();
 }
 
 }  // namespace pelorin

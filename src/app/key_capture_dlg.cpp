@@ -2,6 +2,7 @@
 
 #include "keys/key_name_table.h"
 #include "lang/text_ids.h"
+#include "macro/macro_editor.h"
 #include "skin/static_text.h"
 
 namespace pelorin {
@@ -40,7 +41,14 @@ void CActionKeyModifyDlg::cancel() {
 
 std::intptr_t CActionKeyModifyDlg::handleOther(const Message& message) {
   if (message.id != msg::kHookKey) return 0;
-  key_ = static_cast<std::uint8_t>(message.wParam & 0xFF);
+  const auto key = static_cast<std::uint8_t>(message.wParam & 0xFF);
+  // A key without a keyboard usage would play as nothing: the field says so and the last
+  // playable key stays the candidate.
+  if (!isPlayableKey(key)) {
+    value_->setText(texts()[text_id::kKeyNotPlayable]);
+    return 0;
+  }
+  key_ = key;
   value_->setText(std::u16string(KeyNameTable::name(key_)));
   return 0;
 }

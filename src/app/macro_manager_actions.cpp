@@ -1,6 +1,7 @@
 // The action list commands of the macro manager: the insert menu, modify and delete.
 #include "app/delay_dlg.h"
 #include "app/key_capture_dlg.h"
+#include "app/list_scroll.h"
 #include "app/macro_manager_dlg.h"
 #include "app/move_dlg.h"
 #include "app/profile_menu.h"
@@ -83,6 +84,10 @@ void CMacroManagerDlg::modifyAction() {
 void CMacroManagerDlg::deleteAction() {
   if (current_ == nullptr || actions_->selectedRow() < 0) return;
   actions_->select(pelorin::deleteAction(*current_, actions_->selectedRow()));
+  // Deleting near the bottom of a scrolled list would leave blank rows below the last action.
+  actions_->setFirstVisibleRow(list_scroll::clampFirst(actions_->firstVisibleRow(),
+                                                       static_cast<int>(current_->actionCount),
+                                                       actions_->visibleRowCount()));
   updateActionBar();
   repaint();
 }

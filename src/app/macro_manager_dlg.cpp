@@ -1,5 +1,7 @@
 #include "app/macro_manager_dlg.h"
 
+#include "common/utf.h"
+
 #include "app/list_scroll.h"
 #include "keys/decimal_text.h"
 #include "lang/text_ids.h"
@@ -38,14 +40,16 @@ struct LabelRow {
   int textId;
 };
 
+// The captions right of the radio buttons end inside the window, and the one above the insert
+// button is as wide as the button, so no language's caption is cut.
 constexpr LabelRow kTexts[] = {
     {2025, {24, 35, 124, 52}, text_id::kMacros},
     {2026, {189, 35, 289, 52}, text_id::kActions},
-    {2027, {390, 84, 590, 102}, text_id::kRecordDelays},
-    {2028, {390, 113, 590, 130}, text_id::kLoopUntilReleased},
-    {2029, {390, 141, 590, 158}, text_id::kLoopUntilPressedAgain},
-    {2030, {390, 169, 590, 186}, text_id::kRepeatCount},
-    {2026, {370, 230, 470, 247}, text_id::kInsertAction},
+    {2027, {390, 84, 522, 102}, text_id::kRecordDelays},
+    {2028, {390, 113, 522, 130}, text_id::kLoopUntilReleased},
+    {2029, {390, 141, 522, 158}, text_id::kLoopUntilPressedAgain},
+    {2030, {390, 169, 522, 186}, text_id::kRepeatCount},
+    {2026, {370, 230, 487, 247}, text_id::kInsertAction},
 };
 
 constexpr LabelRow kButtons[] = {
@@ -93,6 +97,7 @@ void CMacroManagerDlg::onInitDialog() {
   run_.macros.library.collapseAll();
   run_.macros.selection = LibraryLocation{};
   if (!run_.message) run_.message = macroMessageBoxes(run_.skin, run_.texts, windowId());
+  if (!run_.notice) run_.notice = macroNoticeBoxes(run_.skin, run_.texts, windowId());
   createTexts();
   createLists();
   createButtons();
@@ -107,7 +112,7 @@ void CMacroManagerDlg::createTexts() {
         skin, windowId(), row.id, scaledRect(row.rect, skin.scale), run_.texts[row.textId],
         kCaptionColour, text::kLeft | text::kVCenter | text::kSingleLine);
     text->setFont(skin.uiFont);
-    addControl(0, std::move(text));
+    captions_.push_back(addControl(0, std::move(text)));
   }
 }
 
@@ -137,7 +142,7 @@ void CMacroManagerDlg::createButtons() {
     button->loadOverImage("skins\\button2_ov.png");
     button->setFont(skin.uiFont);
     button->setText(run_.texts[row.textId]);
-    addControl(0, std::move(button));
+    captions_.push_back(addControl(0, std::move(button)));
   }
   auto record = std::make_unique<CCheckButton>(skin, self, kRecord,
                                                scaledRect({370, 53, 460, 71}, skin.scale));
@@ -150,6 +155,7 @@ void CMacroManagerDlg::createButtons() {
   record->setText(run_.texts[text_id::kRecord]);
   record->setCheckedText(run_.texts[text_id::kStopRecording]);
   record_ = static_cast<CCheckButton*>(addControl(0, std::move(record)));
+  captions_.push_back(record_);
   auto delays = std::make_unique<CCheckButton>(skin, self, kInsertDelays,
                                                scaledRect({370, 86, 381, 97}, skin.scale));
   delays->loadNormalImage("skins\\check_nr.png");
@@ -178,6 +184,7 @@ void CMacroManagerDlg::createButtons() {
   insert->setFont(skin.uiFont);
   insert->setText(run_.texts[text_id::kInsertAction]);
   insert_ = static_cast<CComboButton*>(addControl(0, std::move(insert)));
+  captions_.push_back(insert_);
 }
 
 void CMacroManagerDlg::drawBackground(Canvas& canvas, const Rect& client) {
@@ -190,8 +197,16 @@ void CMacroManagerDlg::drawBackground(Canvas& canvas, const Rect& client) {
 void CMacroManagerDlg::close() {
   if (recording()) stopRecording(false);
   run_.macros.selection.stage = -1;
-  run_.macros.library.write(run_.libraryFile, LibraryLocation{});
+  saved_ = saveLibrary();
   endDialog(kCancel);
+}
+
+// A failed save is told with the system's reason; the library in memory keeps the edits.
+bool CMacroManagerDlg::saveLibrary() {
+  std::error_code reason;
+  if (run_.macros.library.write(run_.libraryFile, LibraryLocation{}, &reason) != 0) return true;
+  run_.notice(text_id::kMacrosNotSaved, toUtf16(reason.message()));
+  return false;
 }
 
 void CMacroManagerDlg::repaint() const {
@@ -273,6 +288,9 @@ void CMacroManagerDlg::toggleRecording() {
     record_->setChecked(false);
     repaint();
     ask(text_id::kSelectAMacro);
+  } else if (current_->actionCount > 0 && !ask(text_id::kRecordOverQuestion, true)) {
+    record_->setChecked(false);  // the old actions stay
+    repaint();
   } else {
     startRecording();
   }
@@ -294,7 +312,7 @@ void CMacroManagerDlg::stopRecording(bool atLimit) {
   if (atLimit) ask(text_id::kMacroFullRecordingStopped);
   if (hook_) hook_->stop();
   recorder_.stop();
-  run_.macros.library.write(run_.libraryFile, LibraryLocation{});
+  static_cast<void>(saveLibrary());  // a failure is told; the close saves again
 }
 
 // The popups announce their closing with the hook's message number and a zero key; key codes

@@ -16,7 +16,7 @@
 #include "macro/macro_recorder.h"
 #include "macro/macro_transfer.h"
 #include "platform/desktop.h"
-#include "profile/profile_record.h"
+#include "profile/profile_table.h"
 #include "skin/dlg_base.h"
 #include "skin/radio_options.h"
 
@@ -35,12 +35,14 @@ struct MacroManagerRun {
   MacroStore& macros;
   RadioOptions& options;
   std::filesystem::path libraryFile;
-  // The current profile: a macro one of its buttons plays cannot be deleted. May be null.
-  const ProfileRecord* profile = nullptr;
+  // The five profiles: a macro that a button of any of them plays cannot be deleted. May be
+  // null.
+  const ProfileTable* profiles = nullptr;
   // The keyboard hook and the file dialogs; without it nothing is recorded or exchanged.
   Desktop* desktop = nullptr;
   // Null: message boxes over the manager.
   MacroMessage message;
+  MacroNotice notice;
 };
 
 namespace macro_manager_id {
@@ -87,9 +89,14 @@ class CMacroManagerDlg final : public CDlgBase {
   ~CMacroManagerDlg() override;
 
   const MacroKey* currentMacro() const { return current_; }
+  // Whether the library reached its file when the manager closed; when it did not, the edits
+  // live on in memory only, and the next close tries again.
+  bool saved() const { return saved_; }
   bool recording() const { return recorder_.recording(); }
   CImageShowList& actionList() const { return *actions_; }
   const MacroTreePane& tree() const { return pane_; }
+  // The controls that show a caption of their own: the static texts and the text buttons.
+  const std::vector<const CControlBase*>& captions() const { return captions_; }
   // The context menu rows offered for the current selection.
   std::vector<LibraryCommand> libraryMenu() const;
 
@@ -107,6 +114,7 @@ class CMacroManagerDlg final : public CDlgBase {
   void createButtons();
   void createLists();
   void close();
+  bool saveLibrary();
   void refresh();
   void refreshLoopControls();
   void updateActionBar();
@@ -134,7 +142,7 @@ class CMacroManagerDlg final : public CDlgBase {
   void newItem(bool folder);
   void renameItem();
   void deleteItem();
-  bool usedByProfile() const;
+  bool usedByAProfile() const;
   void exportFile(MacroFileKind kind);
   void importFile(MacroFileKind kind);
   std::optional<std::filesystem::path> pickFile(bool save, MacroFileKind kind);
@@ -144,9 +152,11 @@ class CMacroManagerDlg final : public CDlgBase {
   MacroRecorder recorder_;
   std::unique_ptr<KeyboardHook> hook_;
   MacroKey* current_ = nullptr;
+  bool saved_ = false;
   std::optional<InsertItem> pendingInsert_;
   std::optional<LibraryCommand> pendingLibrary_;
   std::vector<LibraryCommand> menuRows_;
+  std::vector<const CControlBase*> captions_;
   MacroTreePane pane_;
   CImageShowList* actions_ = nullptr;
   CVScrollBar* actionBar_ = nullptr;

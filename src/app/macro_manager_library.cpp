@@ -2,6 +2,8 @@
 // the tree, export and import.
 #include <system_error>
 
+#include "common/utf.h"
+
 #include "app/macro_manager_dlg.h"
 #include "app/macro_name_dlg.h"
 #include "app/macro_rename_dlg.h"
@@ -138,12 +140,18 @@ void CMacroManagerDlg::renameItem() {
   }
 }
 
-bool CMacroManagerDlg::usedByProfile() const {
-  if (run_.profile == nullptr) return false;
-  for (const KeySlot& slot : run_.profile->keys) {
-    if (slot.Value.type == code_type::kMacro &&
-        run_.macros.library.containsKeyIndex(run_.macros.selection, slot.MacroKeyIndex)) {
-      return true;
+// Every profile counts: a button of a profile that is not current would otherwise lose its
+// macro quietly when that profile is next sent.
+bool CMacroManagerDlg::usedByAProfile() const {
+  if (run_.profiles == nullptr) return false;
+  for (std::size_t p = 0; p < kProfileCount; ++p) {
+    const ProfileRecord* profile = run_.profiles->record(p);
+    if (profile == nullptr) continue;
+    for (const KeySlot& slot : profile->keys) {
+      if (slot.Value.type == code_type::kMacro &&
+          run_.macros.library.containsKeyIndex(run_.macros.selection, slot.MacroKeyIndex)) {
+        return true;
+      }
     }
   }
   return false;
@@ -155,7 +163,7 @@ void CMacroManagerDlg::deleteItem() {
     return;
   }
   if (!ask(text_id::kDeleteSelectedQuestion, true)) return;
-  if (usedByProfile()) {
+  if (usedByAProfile()) {
     ask(text_id::kMacroInUse);
     return;
   }
@@ -183,8 +191,10 @@ std::optional<std::filesystem::path> CMacroManagerDlg::pickFile(bool save, Macro
 void CMacroManagerDlg::exportFile(MacroFileKind kind) {
   const LibraryItem* item = run_.macros.library.itemAt(run_.macros.selection);
   if (kind == MacroFileKind::OneMacro && (item == nullptr || !item->isMacro())) return;
-  if (const auto chosen = pickFile(true, kind)) {
-    run_.macros.library.write(*chosen, run_.macros.selection);
+  const auto chosen = pickFile(true, kind);
+  std::error_code reason;
+  if (chosen && run_.macros.library.write(*chosen, run_.macros.selection, &reason) == 0) {
+    run_.notice(text_id::kMacroFileNotWritten, toUtf16(reason.message()));
   }
 }
 
@@ -193,7 +203,12 @@ void CMacroManagerDlg::importFile(MacroFileKind kind) {
   if (!chosen) return;
   MacroLibrary file;
   LibraryLocation fileSelection;
-  file.read(*chosen, &fileSelection);
+  int adjusted = 0;
+  if (file.read(*chosen, &fileSelection, &adjusted) == 0) {
+    run_.notice(text_id::kMacroFileNotRead, {});
+    return;
+  }
+  if (adjusted > 0) run_.notice(text_id::kMacrosAdjusted, {});
   const ImportOutcome outcome =
       kind == MacroFileKind::OneMacro
           ? importMacro(run_.macros.library, run_.macros.selection, file, fileSelection)

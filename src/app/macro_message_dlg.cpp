@@ -6,14 +6,15 @@
 namespace pelorin {
 
 CMacroMessageDlg::CMacroMessageDlg(SkinContext& context, const LanguageTable& texts, int textId,
-                                   bool question)
+                                   bool question, std::u16string detail)
     : CMacroValueDlg(context, texts, texts[text_id::kAttentionTitle]),
       textId_(textId),
-      question_(question) {}
+      question_(question),
+      detail_(std::move(detail)) {}
 
 void CMacroMessageDlg::onInitDialog() {
   CMacroValueDlg::onInitDialog();
-  addValueText(texts()[textId_]);
+  addValueText(detail_.empty() ? texts()[textId_] : texts()[textId_] + u" " + detail_);
   if (!question_) findControl(kCancelButton)->setShown(false);
 }
 
@@ -21,6 +22,13 @@ MacroMessage macroMessageBoxes(SkinContext& context, const LanguageTable& texts,
   return [&context, &texts, owner](int textId, bool question) {
     CMacroMessageDlg box(context, texts, textId, question);
     return box.doModal(WindowKind::Modal, owner) == CMacroMessageDlg::kConfirmed;
+  };
+}
+
+MacroNotice macroNoticeBoxes(SkinContext& context, const LanguageTable& texts, WindowId owner) {
+  return [&context, &texts, owner](int textId, const std::u16string& reason) {
+    CMacroMessageDlg box(context, texts, textId, false, reason);
+    box.doModal(WindowKind::Modal, owner);
   };
 }
 

@@ -1,5 +1,6 @@
 #include "common/stdio_file_ex.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <system_error>
 
@@ -78,22 +79,38 @@ bool CStdioFileEx::writeLines(const std::filesystem::path& path, const Lines& li
   return replaceFile(path, encode(lines));
 }
 
-bool CStdioFileEx::replaceFile(const std::filesystem::path& requested, std::string_view bytes) {
+bool CStdioFileEx::writeLines(const std::filesystem::path& path, const Lines& lines,
+                              std::error_code& reason) {
+  return replaceFile(path, encode(lines), reason);
+}
+
+bool CStdioFileEx::replaceFile(const std::filesystem::path& path, std::string_view bytes) {
+  std::error_code reason;
+  return replaceFile(path, bytes, reason);
+}
+
+bool CStdioFileEx::replaceFile(const std::filesystem::path& requested, std::string_view bytes,
+                               std::error_code& reason) {
   const auto path = linkTarget(requested);
   removeStaleTemporaries(path);
   const auto temporary = temporaryFor(path);
+  errno = 0;
   std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
-  if (file == nullptr) return false;
+  if (file == nullptr) {
+    reason = std::error_code(errno != 0 ? errno : EIO, std::generic_category());
+    return false;
+  }
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   const bool flushed = written && flushToDisk(file);
   const bool closed = std::fclose(file) == 0;
-  std::error_code error;
+  reason = std::error_code(errno != 0 ? errno : EIO, std::generic_category());
   if (written && flushed && closed) {
     copyPermissions(path, temporary);
-    std::filesystem::rename(temporary, path, error);
-    if (!error) return true;
+    std::filesystem::rename(temporary, path, reason);
+    if (!reason) return true;
   }
-  std::filesystem::remove(temporary, error);
+  std::error_code ignored;
+  std::filesystem::remove(temporary, ignored);
   return false;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace pelorin {
@@ -27,10 +28,15 @@ class CStdioFileEx {
   // permission bits, a symbolic link is kept and its target replaced, and temporaries left by
   // earlier saves that were cut off are removed. Returns false on any failure.
   static bool writeLines(const std::filesystem::path& path, const Lines& lines);
+  // The same, handing out the system's reason of a failure for the user to read.
+  static bool writeLines(const std::filesystem::path& path, const Lines& lines,
+                         std::error_code& reason);
   static std::string encode(const Lines& lines);
 
   // Replaces a file atomically with the given bytes; shared by every writer of the program.
   static bool replaceFile(const std::filesystem::path& path, std::string_view bytes);
+  static bool replaceFile(const std::filesystem::path& path, std::string_view bytes,
+                          std::error_code& reason);
 };
 
 }  // namespace pelorin

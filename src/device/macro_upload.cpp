@@ -9,7 +9,6 @@
 namespace pelorin {
 namespace {
 
-constexpr std::uint8_t kDelayKind = 3;
 constexpr std::size_t kChunkData = 25;
 
 bool isMacroButton(const KeySlot& slot) {
@@ -101,14 +100,15 @@ MacroArea buildMacroImage(const MacroKey& macro, std::uint8_t slot) {
   image[0] = 0x09;
   image[1] = kMacroCodeType;
   image[2] = slot;
-  image[3] = macro.commandCount;
   std::size_t at = 4;
   const std::size_t count = std::min<std::size_t>(macro.actionCount, MacroKey::kMaxActions);
-  for (std::size_t i = 0; i < count && at + 3 <= image.size(); ++i) {
+  // The mouse holds no more entries than the command limit; every read keeps macros within it.
+  constexpr std::size_t kEnd = 4 + 3 * std::size_t{MacroKey::kMaxCommands};
+  for (std::size_t i = 0; i < count && at < kEnd; ++i) {
     const MacroAction action = macro.actions[i];
-    if (action.b0 == kDelayKind) continue;
+    if (action.isDelay()) continue;
     std::uint32_t delay = 0;
-    if (i + 1 < count && macro.actions[i + 1].b0 == kDelayKind) {
+    if (i + 1 < count && macro.actions[i + 1].isDelay()) {
       delay = std::min(macro.actions[i + 1].delayMs(), kMaxEntryDelayMs);
     }
     const std::uint8_t d = VkToUsageTable::usage(action.b0);
@@ -117,6 +117,8 @@ MacroArea buildMacroImage(const MacroKey& macro, std::uint8_t slot) {
     image[at++] = static_cast<std::uint8_t>(delay & 0xFF);
     image[at++] = entryValue(kind, d, action);
   }
+  // The count announced is the entries written, so no entry is cut off and none is padded.
+  image[3] = static_cast<std::uint8_t>((at - 4) / 3);
   return image;
 }
 
@@ -124,9 +126,8 @@ namespace {
 
 // Stops at the first chunk the device refuses: the rest would only fill a slot that is already
 // wrong, and the whole macro goes again at the next dispatch.
-UploadOutcome sendMacroChunks(DeviceLink& link, const MacroArea& image, std::uint8_t slot,
-                              std::uint8_t commandCount) {
-  const std::size_t total = std::size_t{commandCount} * 3;
+UploadOutcome sendMacroChunks(DeviceLink& link, const MacroArea& image, std::uint8_t slot) {
+  const std::size_t total = std::size_t{image[3]} * 3;
   const std::size_t chunks = std::max<std::size_t>(1, (total + kChunkData - 1) / kChunkData);
   std::size_t remaining = total;
   UploadOutcome outcome;
@@ -167,7 +168,7 @@ UploadOutcome uploadMacros(DeviceLink& link, const ProfileRecord& profile,
     std::copy_n(area.begin(), kept.size(), kept.begin());
     auto& last = lastSent[slot - 1];
     if (send && last != kept) {
-      const UploadOutcome chunks = sendMacroChunks(link, area, slot, button.Macro.commandCount);
+      const UploadOutcome chunks = sendMacroChunks(link, area, slot);
       outcome.sent |= chunks.sent;
       outcome.refused |= chunks.refused;
       if (!chunks.refused) last = kept;

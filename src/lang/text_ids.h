@@ -189,6 +189,14 @@ constexpr int kMotionWakeup = 274;
 // The tray menu's switch for the start at login.
 constexpr int kStartAtLogin = 290;
 
+// The macro manager's failures and questions.
+constexpr int kMacrosNotSaved = 350;
+constexpr int kMacroFileNotWritten = 351;
+constexpr int kMacrosAdjusted = 352;
+constexpr int kKeyNotPlayable = 353;
+constexpr int kRecordOverQuestion = 354;
+constexpr int kMacroFileNotRead = 355;
+
 constexpr int kFirstButtonName = kLeftClick;
 constexpr int kFirstProfileName = kProfile1;
 constexpr int kDefaultLightingName = kLightingWave;

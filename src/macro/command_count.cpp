@@ -4,32 +4,20 @@
 
 namespace pelorin::command_count {
 
-int forDelayChange(std::uint32_t oldMs, std::uint32_t newMs) {
-  const bool wasCounted = oldMs > kFreeDelayMs;
-  const bool isCounted = newMs > kFreeDelayMs;
-  return static_cast<int>(isCounted) - static_cast<int>(wasCounted);
-}
-
-int forDeletion(MacroAction deleted) {
-  return deleted.isDelay() ? 0 : -1;
+std::uint8_t entriesOf(const MacroKey& macro) {
+  const auto used = std::min<std::size_t>(macro.actionCount, MacroKey::kMaxActions);
+  const auto count = std::count_if(macro.actions.begin(),
+                                   macro.actions.begin() + static_cast<std::ptrdiff_t>(used),
+                                   [](MacroAction action) { return !action.isDelay(); });
+  return static_cast<std::uint8_t>(std::min<std::ptrdiff_t>(count, 255));
 }
 
 bool fits(const MacroKey& macro, int added) {
-  return macro.commandCount + added <= MacroKey::kMaxCommands;
+  return entriesOf(macro) + added <= MacroKey::kMaxCommands;
 }
 
-void apply(MacroKey& macro, int change) {
-  macro.commandCount = static_cast<std::uint8_t>(std::clamp(macro.commandCount + change, 0, 255));
-}
-
-std::uint8_t ofActions(const MacroKey& macro) {
-  int count = 0;
-  const auto used = std::min<std::size_t>(macro.actionCount, MacroKey::kMaxActions);
-  for (std::size_t i = 0; i < used; ++i) {
-    const MacroAction action = macro.actions[i];
-    count += !action.isDelay() || action.delayMs() > kFreeDelayMs;
-  }
-  return static_cast<std::uint8_t>(std::min(count, 255));
+void recount(MacroKey& macro) {
+  macro.commandCount = entriesOf(macro);
 }
 
 void restart(MacroKey& macro) {

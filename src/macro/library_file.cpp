@@ -10,6 +10,8 @@
 #include "common/line_reader.h"
 #include "keys/decimal_text.h"
 #include "macro/action_string.h"
+#include "macro/macro_ranges.h"
+#include "macro/tree_placer.h"
 
 namespace pelorin {
 namespace {
@@ -98,36 +100,63 @@ std::optional<LibraryLocation> locationField(LineReader& reader) {
   return line ? locationValue(*line) : std::nullopt;
 }
 
-std::optional<MacroKey> readMacro(LineReader& reader, const std::u16string& name) {
+// What a read gathers beside the items.
+struct ReadState {
+  TreePlacer placer;
+  std::uint32_t highestKey = 0;
+  int adjusted = 0;
+};
+
+std::optional<MacroKey> readMacro(LineReader& reader, const std::u16string& name,
+                                  ReadState& state) {
   MacroKey macro = MacroKey::create(name);
   const auto keyIndex = numberField(reader);
   const auto loopType = numberField(reader);
   const auto loopCount = numberField(reader);
   const auto actionCount = numberField(reader);
+  // The stored command count is only read past: it follows from the actions.
   const auto commandCount = numberField(reader);
   if (!keyIndex || !loopType || !loopCount || !actionCount || !commandCount) return std::nullopt;
   macro.keyIndex = static_cast<std::uint32_t>(*keyIndex & 0xFFFFFFFF);
+  const bool byteValues = *loopType == low8(*loopType) && *loopCount == low8(*loopCount);
   macro.loopType = low8(*loopType);
   macro.loopCount = low8(*loopCount);
-  // The count indexes the action array, so it is held to the array's size.
-  macro.actionCount =
-      static_cast<std::uint32_t>(std::clamp<std::int64_t>(*actionCount, 0, MacroKey::kMaxActions));
-  macro.commandCount = low8(*commandCount);
+  macro.actionCount = static_cast<std::uint32_t>(
+      std::clamp<std::int64_t>(*actionCount, 0, std::int64_t{MacroKey::kMaxActions} + 1));
   const auto digits = reader.value(kField);
   if (!digits || !readActionString(*digits, macro)) return std::nullopt;
+  if (bringIntoRange(macro) == MacroFit::Adjusted || !byteValues || *actionCount < 0) {
+    ++state.adjusted;
+  }
+  state.highestKey = std::max(state.highestKey, macro.keyIndex);
   return macro;
 }
 
-bool readItem(LineReader& reader, MacroLibrary& library) {
+bool readItem(LineReader& reader, MacroLibrary& library, ReadState& state) {
   const auto nameField = reader.value(kField);
-  const auto location = locationField(reader);
+  const auto stated = locationField(reader);
   const auto isFolder = numberField(reader);
   const auto isOpen = numberField(reader);
-  if (!nameField || !location || !isFolder || !isOpen) return false;
+  if (!nameField || !stated || !isFolder || !isOpen) return false;
   const std::u16string name(*nameField);
-  if (*isFolder != 0) return library.putFolder(*location, name, *isOpen != 0);
-  auto macro = readMacro(reader, name);
-  return macro && library.putMacro(*location, name, std::move(*macro));
+  const auto location = state.placer.place(library, *stated);
+  if (!location) return false;
+  if (*isFolder != 0) {
+    if (!library.putFolder(*location, name, *isOpen != 0)) return false;
+  } else {
+    auto macro = readMacro(reader, name, state);
+    if (!macro || !library.putMacro(*location, name, std::move(*macro))) return false;
+  }
+  state.placer.placed(*stated, *location);
+  return true;
+}
+
+// The counter always stays above every key of the library, so a new macro never shares a key
+// with one that a button may already play.
+void keepCounterAbove(MacroLibrary& library, std::uint32_t highestKey) {
+  const auto above = std::min<std::int64_t>(std::int64_t{highestKey} + 1,
+                                            std::numeric_limits<std::int32_t>::max());
+  if (library.nextKeyIndex() < above) library.setNextKeyIndex(static_cast<std::int32_t>(above));
 }
 
 }  // namespace
@@ -158,30 +187,39 @@ Lines libraryToLines(const MacroLibrary& library, const LibraryLocation& selecti
   return lines;
 }
 
-void libraryFromLines(MacroLibrary& library, const Lines& lines, LibraryLocation* fileSelection) {
+int libraryFromLines(MacroLibrary& library, const Lines& lines, LibraryLocation* fileSelection) {
   library.clear();
+  ReadState state;
   LineReader reader(lines);
-  if (!reader.header(kSection)) return;
+  if (!reader.header(kSection)) return 0;
   const auto keyIndex = numberField(reader);
-  if (!keyIndex) return;
+  if (!keyIndex) return 0;
   library.setNextKeyIndex(static_cast<std::int32_t>(
       std::clamp<std::int64_t>(*keyIndex, std::numeric_limits<std::int32_t>::min(),
                                std::numeric_limits<std::int32_t>::max())));
   const auto selection = locationField(reader);
-  if (!selection) return;
+  if (!selection) return 0;
   if (fileSelection != nullptr) *fileSelection = *selection;
-  while (!reader.atEnd() && readItem(reader, library)) {
+  while (!reader.atEnd() && readItem(reader, library, state)) {
   }
+  keepCounterAbove(library, state.highestKey);
+  return state.adjusted;
 }
 
-int MacroLibrary::write(const std::filesystem::path& path, const LibraryLocation& selection) const {
-  return CStdioFileEx::writeLines(path, libraryToLines(*this, selection)) ? 1 : 0;
+int MacroLibrary::write(const std::filesystem::path& path, const LibraryLocation& selection,
+                        std::error_code* reason) const {
+  std::error_code why;
+  const bool written = CStdioFileEx::writeLines(path, libraryToLines(*this, selection), why);
+  if (reason != nullptr) *reason = why;
+  return written ? 1 : 0;
 }
 
-int MacroLibrary::read(const std::filesystem::path& path, LibraryLocation* fileSelection) {
+int MacroLibrary::read(const std::filesystem::path& path, LibraryLocation* fileSelection,
+                       int* adjustedMacros) {
   const auto lines = CStdioFileEx::readLines(path);
   if (!lines) return 0;
-  libraryFromLines(*this, *lines, fileSelection);
+  const int adjusted = libraryFromLines(*this, *lines, fileSelection);
+  if (adjustedMacros != nullptr) *adjustedMacros = adjusted;
   return 1;
 }
 

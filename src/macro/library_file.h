@@ -16,7 +16,8 @@ std::filesystem::path libraryFilePath(const std::filesystem::path& dataFolder);
 
 CStdioFileEx::Lines libraryToLines(const MacroLibrary& library, const LibraryLocation& selection);
 // Clears the library first. The selection line of the file is handed out when asked for.
-void libraryFromLines(MacroLibrary& library, const CStdioFileEx::Lines& lines,
-                      LibraryLocation* fileSelection = nullptr);
+// Returns how many macros had to be brought into range.
+int libraryFromLines(MacroLibrary& library, const CStdioFileEx::Lines& lines,
+                     LibraryLocation* fileSelection = nullptr);
 
 }  // namespace pelorin

@@ -3,12 +3,15 @@
 #include <algorithm>
 
 #include "keys/decimal_text.h"
+#include "keys/vk_to_usage_table.h"
 #include "macro/command_count.h"
 
 namespace pelorin {
 namespace {
 
 constexpr std::uint8_t kLastLoopCount = 255;
+// Usages from here on are the mouse's own buttons, moves and wheel.
+constexpr std::uint8_t kFirstMouseUsage = 0xF0;
 
 bool isMouseCode(MacroAction action) {
   return action.b0 >= macro_code::kLeftButton && action.b0 <= macro_code::kWheel;
@@ -54,11 +57,9 @@ bool editSlot(MacroKey& macro, std::size_t at, const Editor& editor, Extra... ex
   return true;
 }
 
+// A delay rides in the entry before it, so editing one leaves the count as it is.
 bool editDelayAt(MacroKey& macro, std::size_t at, const ActionEditors& editors) {
-  const std::uint32_t before = macro.actions[at].delayMs();
-  if (!editSlot(macro, at, editors.editDelay)) return false;
-  command_count::apply(macro, command_count::forDelayChange(before, macro.actions[at].delayMs()));
-  return true;
+  return editSlot(macro, at, editors.editDelay);
 }
 
 EditResult insertDelay(MacroKey& macro, std::size_t at, int selectedRow,
@@ -83,7 +84,7 @@ EditResult insertKeyStroke(MacroKey& macro, std::size_t at, int selectedRow,
     return {EditResult::Cancelled, selectedRow};
   }
   macro.setAction(at + 2, MacroAction::release(macro.actions[at].b0));
-  command_count::apply(macro, command_count::kInsertedKeyStroke);
+  command_count::recount(macro);
   return {EditResult::Done, static_cast<int>(at + 2)};
 }
 
@@ -94,17 +95,22 @@ EditResult insertMove(MacroKey& macro, InsertItem item, std::size_t at, int sele
     macro.deleteAction(at);
     return {EditResult::Cancelled, selectedRow};
   }
-  command_count::apply(macro, command_count::kInsertedMove);
+  command_count::recount(macro);
   return {EditResult::Done, static_cast<int>(at)};
 }
 
 // The slots an insert needs; the command limit keeps the list far below its end, but a macro
-// read from a file may be full of free delays.
+// read from a file may be full of delays.
 bool hasRoom(const MacroKey& macro, std::size_t slots) {
   return macro.actionCount + slots <= MacroKey::kMaxActions;
 }
 
 }  // namespace
+
+bool isPlayableKey(std::uint8_t virtualKey) {
+  const std::uint8_t usage = VkToUsageTable::usage(virtualKey);
+  return usage != 0 && usage < kFirstMouseUsage;
+}
 
 EditResult insertAction(MacroKey& macro, InsertItem item, int selectedRow,
                         const ActionEditors& editors) {
@@ -119,7 +125,7 @@ EditResult insertAction(MacroKey& macro, InsertItem item, int selectedRow,
         return {EditResult::Full, selectedRow};
       }
       insertStroke(macro, at, clickCode(item));
-      command_count::apply(macro, command_count::kInsertedClick);
+      command_count::recount(macro);
       return {EditResult::Done, static_cast<int>(at + 2)};
     case InsertItem::Delay:
       return insertDelay(macro, at, selectedRow, editors);
@@ -147,9 +153,8 @@ bool modifyAction(MacroKey& macro, int row, const ActionEditors& editors) {
 
 int deleteAction(MacroKey& macro, int row) {
   if (row < 0 || row >= static_cast<int>(macro.actionCount)) return -1;
-  const MacroAction deleted = macro.actions[static_cast<std::size_t>(row)];
   macro.deleteAction(static_cast<std::size_t>(row));
-  command_count::apply(macro, command_count::forDeletion(deleted));
+  command_count::recount(macro);
   return row < static_cast<int>(macro.actionCount) ? row : row - 1;
 }
 

@@ -37,6 +37,10 @@ struct EditResult {
   int selectedRow = -1;
 };
 
+// Whether the mouse can play a virtual key as a keyboard key: it needs a keyboard usage, and
+// the program's mouse codes 0xE0..0xE7 are no keys.
+bool isPlayableKey(std::uint8_t virtualKey);
+
 // selectedRow -1: insert at the end; otherwise after that row.
 EditResult insertAction(MacroKey& macro, InsertItem item, int selectedRow,
                         const ActionEditors& editors);

@@ -221,6 +221,7 @@ bool MacroLibrary::putMacro(const LibraryLocation& location, const std::u16strin
   Siblings* list = siblingsOf(location);
   if (list == nullptr || name.empty()) return false;
   const auto index = static_cast<std::size_t>(indexAtStage(location));
+  if (static_cast<int>(index) != firstFree(*list)) return false;
   if (index >= list->size()) list->resize(index + 1);
   LibraryItem& item = (*list)[index];
   item = LibraryItem{};
@@ -234,6 +235,7 @@ bool MacroLibrary::putFolder(const LibraryLocation& location, const std::u16stri
   Siblings* list = location.stage < 2 ? siblingsOf(location) : nullptr;
   if (list == nullptr || name.empty()) return false;
   const auto index = static_cast<std::size_t>(indexAtStage(location));
+  if (static_cast<int>(index) != firstFree(*list)) return false;
   if (index >= list->size()) list->resize(index + 1);
   LibraryItem& item = (*list)[index];
   item = LibraryItem{};

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "macro/library_item.h"
@@ -48,16 +49,20 @@ class MacroLibrary {
   // Whether the item is that macro, or a folder with that macro anywhere below it.
   bool containsKeyIndex(const LibraryLocation& location, std::uint32_t keyIndex) const;
 
-  // Used by the file reader. A location outside the tree, below a slot that is not a folder, or
-  // a folder deeper than the second level is refused with false and changes nothing.
+  // Used by the file reader. A location outside the tree, below a slot that is not a folder, a
+  // folder deeper than the second level, or any slot but the next free one of its list (which
+  // would hide the item behind a gap or replace one) is refused with false and changes nothing.
   bool putMacro(const LibraryLocation& location, const std::u16string& name, MacroKey macro);
   bool putFolder(const LibraryLocation& location, const std::u16string& name, bool isOpen);
 
   // The library file. write returns nonzero on success; read leaves the library unchanged when
   // the file cannot be opened and otherwise keeps what it read up to the first bad line. The
-  // selection stored in the file is handed out when asked for.
-  int write(const std::filesystem::path& path, const LibraryLocation& selection) const;
-  int read(const std::filesystem::path& path, LibraryLocation* fileSelection = nullptr);
+  // selection stored in the file, and how many macros had to be brought into range, are handed
+  // out when asked for.
+  int write(const std::filesystem::path& path, const LibraryLocation& selection,
+            std::error_code* reason = nullptr) const;
+  int read(const std::filesystem::path& path, LibraryLocation* fileSelection = nullptr,
+           int* adjustedMacros = nullptr);
 
   std::int32_t nextKeyIndex() const { return nextKeyIndex_; }
   void setNextKeyIndex(std::int32_t value) { nextKeyIndex_ = value; }

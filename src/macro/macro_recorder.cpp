@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "macro/command_count.h"
+#include "macro/macro_editor.h"
 
 namespace pelorin {
 namespace {
@@ -31,7 +32,8 @@ MacroRecorder::Outcome MacroRecorder::onHookKey(std::intptr_t wParam, std::intpt
   const auto key = static_cast<std::uint8_t>(wParam & 0xFF);
   const auto word = static_cast<std::uint32_t>(lParam);
   const bool release = (word & kReleaseBit) != 0;
-  if (macro_ == nullptr || key < kFirstKeyboardKey) return Outcome::Ignored;
+  // A key the mouse cannot play (no keyboard usage, or one of the mouse codes) is not taken.
+  if (macro_ == nullptr || key < kFirstKeyboardKey || !isPlayableKey(key)) return Outcome::Ignored;
   if (key == lastKey_ && release == ((lastStamp_ & kReleaseBit) != 0)) return Outcome::Ignored;
   const bool first = macro_->actionCount == 0;
   const Outcome outcome =
@@ -45,14 +47,17 @@ MacroRecorder::Outcome MacroRecorder::onHookKey(std::intptr_t wParam, std::intpt
 
 MacroRecorder::Outcome MacroRecorder::append(std::uint8_t key, bool release, std::uint32_t delay,
                                              bool withDelay) {
-  if (!command_count::fits(*macro_, command_count::kRecordedKeyEvent)) {
+  // Only what can be stored whole is taken: the key with its delay, or nothing.
+  const std::uint32_t slots = withDelay ? 2 : 1;
+  if (!command_count::fits(*macro_, command_count::kRecordedKeyEvent) ||
+      macro_->actionCount + slots > MacroKey::kMaxActions) {
     stop();
     return Outcome::LimitReached;
   }
-  command_count::apply(*macro_, command_count::kRecordedKeyEvent);
   if (withDelay) macro_->insertAction(macro_->actionCount, MacroAction::delay(delay));
   macro_->insertAction(macro_->actionCount,
                        release ? MacroAction::release(key) : MacroAction::press(key));
+  command_count::recount(*macro_);
   return Outcome::Appended;
 }
 

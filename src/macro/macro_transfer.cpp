@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "macro/command_count.h"
+
 namespace pelorin {
 namespace {
 
@@ -58,6 +60,7 @@ void copyMacro(MacroKey& target, const MacroKey& source) {
   target.name = source.name;
   target.actionCount = source.actionCount;
   target.actions = source.actions;
+  command_count::recount(target);
 }
 
 // Creates a macro at `at` and fills it; false when there was no room.

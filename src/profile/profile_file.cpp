@@ -8,7 +8,7 @@
 #include "common/line_reader.h"
 #include "keys/decimal_text.h"
 #include "macro/action_string.h"
-#include "macro/command_count.h"
+#include "macro/macro_ranges.h"
 
 namespace pelorin {
 namespace {
@@ -246,8 +246,9 @@ bool readKey(LineReader& reader, KeySlot& slot) {
   const auto actionCount = static_cast<std::uint32_t>(leadingDecimal(*value));
   if (!(value = next(reader, kNumber)) || !readActionString(*value, slot.Macro)) return false;
   slot.Macro.actionCount = actionCount;
-  // The file keeps no command count, and the upload announces the macro's entries by it.
-  slot.Macro.commandCount = command_count::ofActions(slot.Macro);
+  // The file keeps no command count or loop settings; the copy is taken from the library again
+  // when the macro manager closes, so a copy out of range is only brought back into it here.
+  static_cast<void>(bringIntoRange(slot.Macro));
   return true;
 }
 

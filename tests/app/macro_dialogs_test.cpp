@@ -98,8 +98,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, ValueDialogs,
                                                      {0xE5, 0x00, 0x00, 0x81}}),
                          [](const auto& test) { return std::string(test.param.name); });
 
-// The captured key replaces only b0, and only on OK; Cancel leaves the action as it was. The
-// hook runs only while the dialog is open.
+// The captured key replaces only b0, and only on OK; Cancel leaves the action as it was. Keys the
+// mouse cannot play (Ctrl+Break, a mouse code) are refused. The hook runs only while the dialog
+// is open.
 TEST_F(MacroDialogs, KeyCaptureTakesTheLastKeyOnOk) {
   start();
   for (const bool confirm : {false, true}) {
@@ -109,6 +110,10 @@ TEST_F(MacroDialogs, KeyCaptureTakesTheLastKeyOnOk) {
             },
             [this] {
               desktop.keyboardHook()->inject(HookKey{0x42, true, 20});
+            },
+            [this] {
+              desktop.keyboardHook()->inject(HookKey{0x03, false, 30});
+              desktop.keyboardHook()->inject(HookKey{0xE0, false, 40});
             },
             [this, confirm] {
               const WindowId top = dialogs.entries().back();

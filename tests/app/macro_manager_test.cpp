@@ -41,10 +41,16 @@ class MacroManagerTest : public MainWindowTest {
       return true;
     });
     manager = std::make_unique<CMacroManagerDlg>(
-        MacroManagerRun{*skin, data->texts, data->macros, options, libraryFilePath(dataDir.path()),
-                        data->profiles.record(0), &desktop, [this](int textId, bool question) {
+        MacroManagerRun{*skin, data->texts, data->macros, options,
+                        libraryFile.empty() ? libraryFilePath(dataDir.path()) : libraryFile,
+                        &data->profiles, &desktop,
+                        [this](int textId, bool question) {
                           messages.push_back(question ? -textId : textId);
-                          return true;
+                          return answer;
+                        },
+                        [this](int textId, const std::u16string& reason) {
+                          messages.push_back(textId);
+                          reasons.push_back(reason);
                         }});
     manager->doModal(WindowKind::Modal, window->windowId());
     host.setIdleHandler({});
@@ -77,8 +83,11 @@ class MacroManagerTest : public MainWindowTest {
 
   RadioOptions options;
   std::unique_ptr<CMacroManagerDlg> manager;
-  // Text ids of the message boxes; questions are negative.
+  // Text ids of the message boxes; questions are negative. Questions get `answer`.
   std::vector<int> messages;
+  std::vector<std::u16string> reasons;
+  bool answer = true;
+  std::filesystem::path libraryFile;  // empty: the data folder's
 };
 
 // Row r of the tree (design units) and the buttons under the lists.
@@ -197,7 +206,7 @@ TEST_F(MacroManagerTest, ActionEditing) {
   EXPECT_EQ(messages, (std::vector<int>{175, 175}));
   const MacroKey& macro = *data->library.itemAt(LibraryLocation::top(0))->macro;
   EXPECT_EQ(actionsHex(macro), "E0000000 03000032 E0800000");
-  EXPECT_EQ(macro.commandCount, 3) << "the 250 ms delay counted; deleting a delay gives nothing";
+  EXPECT_EQ(macro.commandCount, 2) << "a delay adds no entry of its own";
   EXPECT_EQ(macro.loopType, loop_type::kRepeatCount);
   EXPECT_EQ(macro.loopCount, 255);
 }
@@ -242,18 +251,98 @@ TEST_F(MacroManagerTest, RecordedMacroReachesTheMouse) {
     clickTop(510, 8);
     return true;
   });
-  click(150, 332);  // the main window's macro button
+  sent.clear();
+  click(150, 332);  // the main window's macro button; closing the manager sends at once
   host.setIdleHandler({});
   const MacroKey& macro = *data->library.itemAt(LibraryLocation::top(0))->macro;
   EXPECT_EQ(actionsHex(macro), "41000000 030000FA 41800000");
   EXPECT_EQ(macro.commandCount, 2);
-  sent.clear();
-  click(940, 620);  // apply
-  advance(2000);
   const auto chunk = std::find_if(
       sent.begin(), sent.end(), [](const std::string& r) { return r.starts_with("0C 01 0E 00"); });
   ASSERT_NE(chunk, sent.end());
   EXPECT_EQ(chunk->substr(15, 29), "01 07 01 30 FA 04 B0 00 04 00");
+}
+
+// A save that fails is told with the system's reason and keeps the edits in memory; closing
+// again saves them.
+TEST_F(MacroManagerTest, FailedSaveIsToldAndTheNextCloseSaves) {
+  start();
+  LibraryLocation at;
+  data->library.newMacro(u"Jump", at);
+  libraryFile = dataDir.path() / "gone" / "MacroLibraryFile.mlf";
+  runManager({[this] { clickTop(kTreeX, treeRow(0)); },
+              [this] { postToManager(macro_manager_id::kInsertChosen, 0); },
+              [this] { clickTop(510, 8); }});
+  EXPECT_FALSE(manager->saved());
+  EXPECT_EQ(messages, std::vector<int>{350});
+  EXPECT_EQ(reasons, std::vector<std::u16string>{u"No such file or directory"});
+  EXPECT_EQ(actionsHex(*data->library.itemAt(LibraryLocation::top(0))->macro),
+            "E0000000 03000032 E0800000");
+  std::filesystem::create_directory(dataDir.path() / "gone");
+  runManager({[this] { clickTop(510, 8); }});
+  EXPECT_TRUE(manager->saved());
+  MacroLibrary written;
+  ASSERT_NE(written.read(libraryFile), 0);
+  EXPECT_EQ(actionsHex(*written.itemAt(LibraryLocation::top(0))->macro),
+            "E0000000 03000032 E0800000");
+}
+
+// A macro that a button of a profile other than the current one plays cannot be deleted either.
+TEST_F(MacroManagerTest, DeleteChecksTheButtonsOfEveryProfile) {
+  start();
+  LibraryLocation at;
+  data->library.newMacro(u"Jump", at);
+  KeySlot& button = data->profiles.record(3)->keys[1];
+  button.Value = {0x90, 0x21, 0};
+  button.MacroKeyIndex = data->library.itemAt(at)->macro->keyIndex;
+  runManager({[this] { clickTop(kTreeX, treeRow(0)); },
+              [this] { clickTop(kDeleteItem.x, kDeleteItem.y); }, [this] { clickTop(510, 8); }});
+  EXPECT_EQ(messages, (std::vector<int>{-232, 257}));
+  EXPECT_EQ(flatten(data->library), std::vector<std::string>{"0:0 Jump#1"});
+}
+
+// Recording over a macro with actions asks first; declining keeps them. Choosing another macro
+// starts it with no row selected, so a Delete then removes nothing. Deleting the bottom rows of a
+// scrolled list keeps the list filled to its last row.
+TEST_F(MacroManagerTest, RecordOverAsksAndRowsFollowTheMacro) {
+  start();
+  for (const char16_t* name : {u"a", u"b"}) {
+    LibraryLocation at;
+    data->library.newMacro(name, at);
+    MacroKey& macro = *data->library.itemAt(at)->macro;
+    for (int i = 0; i < 30; ++i) macro.insertAction(macro.actionCount, MacroAction::press(0x41));
+  }
+  answer = false;
+  runManager({[this] { clickTop(kTreeX, treeRow(0)); }, [this] { clickTop(400, 60); },  // record
+              [this] {
+                EXPECT_FALSE(manager->recording());
+                manager->actionList().select(5);
+                clickTop(kTreeX, treeRow(1));
+              },
+              [this] {
+                EXPECT_EQ(manager->actionList().selectedRow(), -1);
+                clickTop(kDeleteAction.x, kDeleteAction.y);
+                const int visible = manager->actionList().visibleRowCount();
+                manager->actionList().setFirstVisibleRow(30 - visible);
+                manager->actionList().select(29);
+              },
+              [this] { clickTop(kDeleteAction.x, kDeleteAction.y); },
+              [this] { clickTop(kDeleteAction.x, kDeleteAction.y); },
+              [this] {
+                const int visible = manager->actionList().visibleRowCount();
+                EXPECT_EQ(manager->actionList().firstVisibleRow(), 28 - visible);
+                answer = true;
+                clickTop(400, 60);
+              },
+              [this] {
+                EXPECT_TRUE(manager->recording());
+                clickTop(400, 60);
+              },
+              [this] { clickTop(510, 8); }});
+  EXPECT_EQ(messages, (std::vector<int>{-354, -354}));
+  EXPECT_EQ(data->library.itemAt(LibraryLocation::top(0))->macro->actionCount, 30u);
+  EXPECT_EQ(data->library.itemAt(LibraryLocation::top(1))->macro->actionCount, 0u)
+      << "the second recording replaced the 28 actions left";
 }
 
 // The 169th key event ends the recording: the record button comes up, the controls unlock, the
@@ -328,6 +417,42 @@ TEST_P(MacroManagerPictures, DrawsAtEveryScale) {
               [this] { clickTop(510, 8); }});
   EXPECT_TRUE(messages.empty());
 }
+
+struct CaptionCase {
+  const char* name;
+  const char16_t* language;
+  float scale;
+};
+
+class MacroManagerCaptions : public MacroManagerTest,
+                             public ::testing::WithParamInterface<CaptionCase> {};
+
+// Every caption of the manager fits its control, and every control lies inside the window.
+TEST_P(MacroManagerCaptions, FitAtEveryScaleInEveryLanguage) {
+  std::filesystem::create_directories(dataDir.path() / "config");
+  ASSERT_TRUE(CStdioFileEx::writeLines(dataDir.path() / "config" / "LanSetting.ini",
+                                       {u"[ChangeLanguage]", GetParam().language}));
+  start(GetParam().scale);
+  runManager({[this] {
+    Graphics& graphics = host.graphics();
+    const Rect client = host.findSim(manager->windowId())->frame();
+    ASSERT_EQ(manager->captions().size(), 15u);
+    for (const CControlBase* control : manager->captions()) {
+      const int width = graphics.textWidth(control->text(), control->font());
+      EXPECT_LE(width, control->rect().width()) << toUtf8(control->text());
+      EXPECT_LE(control->rect().right, client.width()) << toUtf8(control->text());
+    }
+    clickTop(510, 8);
+  }});
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, MacroManagerCaptions,
+                         ::testing::Values(CaptionCase{"EnglishAtOne", u"Language=EN", 1.0f},
+                                           CaptionCase{"EnglishAtOneAndHalf", u"Language=EN", 1.5f},
+                                           CaptionCase{"ChineseAtOne", u"Language=CN", 1.0f},
+                                           CaptionCase{"ChineseAtOneAndHalf", u"Language=CN",
+                                                       1.5f}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Scales, MacroManagerPictures, ::testing::Values(1.0f, 1.5f));
 

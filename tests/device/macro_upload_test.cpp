@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "macro/macro_editor.h"
+#include "macro/macro_recorder.h"
 #include "support/device_fixture.h"
 #include "support/profile_fixture.h"
 
@@ -121,6 +123,33 @@ TEST_P(MacroChunks, CarryPartNumbersAndLengths) {
 INSTANTIATE_TEST_SUITE_P(Counts, MacroChunks,
                          testing::Values(ChunkCase{9, {0x02, 0x12}, {26, 3}},
                                          ChunkCase{25, {0x03, 0x13, 0x23}, {26, 26, 26}}));
+
+// A and its release recorded 500 ms apart, then the delay edited to 100 ms: both entries go out,
+// announced as two, with the new delay in the first.
+TEST_F(MacroUpload, RecordedThenEditedMacroSendsEveryEntry) {
+  MacroKey m = MacroKey::create(u"M");
+  m.keyIndex = 5;
+  MacroRecorder recorder;
+  recorder.start(m);
+  ASSERT_EQ(recorder.onHookKey(0x41, 1000, true), MacroRecorder::Outcome::Appended);
+  ASSERT_EQ(recorder.onHookKey(0x41, 0x80000000 | 1500, true), MacroRecorder::Outcome::Appended);
+  ActionEditors editors;
+  editors.editDelay = [](MacroAction& a) {
+    a = MacroAction::delay(100);
+    return true;
+  };
+  ASSERT_TRUE(modifyAction(m, 1, editors));
+  library.putMacro(LibraryLocation::top(0), u"M", m);
+  assignMacro(0, m);
+  assignMacroSlots(p, library, texts, false);
+  const std::uint8_t seq = link->sequence();
+  uploadMacros(*link, p, lastSent, true);
+  const auto sent = mouse->received();
+  ASSERT_EQ(sent.size(), 1u);
+  const SimReport expected{0x0C, 0x01, 0x0E, 0x00, seq,  0x01, 0x07,
+                           0x01, 0x30, 0x64, 0x04, 0xB0, 0x00, 0x04};
+  EXPECT_EQ(sent[0].bytes, expected);
+}
 
 TEST_F(MacroUpload, EmptyMacroSendsOneEmptyChunk) {
   const auto m = macroOf(3, {}, 0);

@@ -101,16 +101,16 @@ MacroLibrary detailedLibrary() {
   addMacro(library, {}, u"\u00DCn\u00EF \u5B8F \U0001F600 a=b");
   library.itemAt(LibraryLocation::top(0))->folderIsOpen = 1;
   MacroKey& macro = *library.itemAt(LibraryLocation::grandchild(0, 1, 1))->macro;
-  macro.keyIndex = 4000000000U;
+  macro.keyIndex = 1999999999U;
   macro.loopType = loop_type::kSecond;
   macro.loopCount = 255;
-  macro.commandCount = 168;
-  for (std::size_t i = 0; i < 300; ++i) {
-    macro.insertAction(i, {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i * 7),
+  macro.commandCount = 150;
+  // Every key code from 8 on, each followed by a delay.
+  for (std::size_t i = 0; i < 300; i += 2) {
+    macro.insertAction(i, {static_cast<std::uint8_t>(8 + i / 2), static_cast<std::uint8_t>(i * 7),
                            static_cast<std::uint8_t>(255 - i % 256), 0xAB});
+    macro.insertAction(i + 1, MacroAction::delay(static_cast<std::uint32_t>(i * 50000)));
   }
-  // A stray slot past the used count is carried as it stands.
-  macro.setAction(335, {0xDE, 0xAD, 0xBE, 0xEF});
   return library;
 }
 
@@ -251,11 +251,125 @@ TEST(LibraryFromLines, NumbersHaveLeadingNumberSemantics) {
   MacroLibrary library;
   libraryFromLines(library, lines);
   const MacroKey& macro = *library.itemAt(LibraryLocation::top(0))->macro;
-  EXPECT_EQ(macro.loopType, 0);
+  EXPECT_EQ(macro.loopType, loop_type::kRepeatCount) << "0 is no loop type";
   EXPECT_EQ(macro.loopCount, 7);
-  EXPECT_EQ(macro.actionCount, 336U);  // held to the size of the action array
+  EXPECT_EQ(macro.actionCount, 1U) << "the count reached over empty slots";
   EXPECT_EQ(macro.commandCount, 1);
   EXPECT_EQ(macro.actions[0], (MacroAction{0xE0, 0x80, 0, 7}));
+}
+
+// One item block as the file has it.
+Lines itemLines(const std::u16string& name, const std::u16string& location, bool folder,
+                const std::u16string& macroFields = u"", const std::u16string& actions = u"") {
+  Lines lines{u"++++++++MacroItemName=" + name, u"MacroItemLocation:" + location,
+              folder ? u"MacroItemIsFolder=1" : u"MacroItemIsFolder=0", u"MacroItemFolderIsOpen=0"};
+  if (folder) return lines;
+  std::u16string field;
+  for (char16_t c : macroFields + u" ") {
+    if (c != u' ') {
+      field += c;
+    } else if (!field.empty()) {
+      lines.push_back(field);
+      field.clear();
+    }
+  }
+  lines.push_back(u"AllAction=" + actions + std::u16string(2688 - actions.size(), u'0'));
+  return lines;
+}
+
+Lines fileOf(const std::u16string& keyCounter, std::initializer_list<Lines> items) {
+  Lines lines{u"[MacroLibrary]", u"MacroKeyIndex=" + keyCounter,
+              u"Select Locaton:stage=0;stage0Index=0;stage1Index=0;stage2Index=0;"};
+  for (const Lines& item : items) lines.insert(lines.end(), item.begin(), item.end());
+  return lines;
+}
+
+constexpr char16_t kTop0[] = u"stage=0;stage0Index=0;stage1Index=0;stage2Index=0;";
+
+// A hand-made file: no loop type the dialog offers, a zero loop count and a command count of 250
+// over no actions; a count kept by the old delay rules; an unknown delay kind past the longest
+// delay; more entries than the mouse holds.
+TEST(LibraryFromLines, EveryMacroIsBroughtIntoRange) {
+  std::u16string keys;
+  for (int i = 0; i < 170; ++i) keys += u"41000000";
+  const Lines lines = fileOf(
+      u"9", {itemLines(u"empty", kTop0, false,
+                       u"MacroKeyIndex=1 MacroKeyLoopType=7 MacroKeyLoopNum=0 MacroActionNum=250 "
+                       u"MacroCommandActionNum=250"),
+             itemLines(u"old", u"stage=0;stage0Index=1;stage1Index=0;stage2Index=0;", false,
+                       u"MacroKeyIndex=2 MacroKeyLoopType=4 MacroKeyLoopNum=3 MacroActionNum=3 "
+                       u"MacroCommandActionNum=3",
+                       u"41000000030001F441800000"),
+             itemLines(u"odd", u"stage=0;stage0Index=2;stage1Index=0;stage2Index=0;", false,
+                       u"MacroKeyIndex=3 MacroKeyLoopType=1 MacroKeyLoopNum=1 MacroActionNum=2 "
+                       u"MacroCommandActionNum=1",
+                       u"4100000000FFFFFF"),
+             itemLines(u"long", u"stage=0;stage0Index=3;stage1Index=0;stage2Index=0;", false,
+                       u"MacroKeyIndex=4 MacroKeyLoopType=2 MacroKeyLoopNum=1 "
+                       u"MacroActionNum=170 MacroCommandActionNum=170",
+                       keys)});
+  MacroLibrary library;
+  EXPECT_EQ(libraryFromLines(library, lines), 3) << "the corrected count alone is no news";
+  const auto macroAt = [&](int i) { return *library.itemAt(LibraryLocation::top(i))->macro; };
+  const MacroKey empty = macroAt(0);
+  EXPECT_EQ((std::vector<int>{empty.loopType, empty.loopCount, int(empty.actionCount),
+                              empty.commandCount}),
+            (std::vector<int>{2, 1, 0, 0}));
+  const MacroKey old = macroAt(1);
+  EXPECT_EQ((std::vector<int>{old.loopType, old.loopCount, int(old.actionCount), old.commandCount}),
+            (std::vector<int>{4, 3, 3, 2}));
+  const MacroKey odd = macroAt(2);
+  EXPECT_EQ(odd.actions[1], (MacroAction{3, 0xE9, 0x75, 0xA0}));
+  EXPECT_EQ(odd.commandCount, 1);
+  const MacroKey shortened = macroAt(3);
+  EXPECT_EQ(shortened.actionCount, 168U);
+  EXPECT_EQ(shortened.commandCount, 168);
+  EXPECT_EQ(shortened.actions[168], MacroAction{});
+  const Lines written = libraryToLines(library, LibraryLocation{});
+  EXPECT_EQ(written[9], u"MacroKeyLoopNum=1");
+  EXPECT_EQ(written[11], u"MacroCommandActionNum=0");
+  EXPECT_EQ(written[21], u"MacroCommandActionNum=2") << "written back right";
+}
+
+// A gap before an item and a repeated location: every item is placed in the next free slot of
+// its list, children follow the first item that named their parent, and nothing is hidden.
+TEST(LibraryFromLines, ItemsTakeTheNextFreeSlotOfTheirList) {
+  const std::u16string macro =
+      u"MacroKeyIndex=1 MacroKeyLoopType=2 MacroKeyLoopNum=1 MacroActionNum=0 "
+      u"MacroCommandActionNum=0";
+  const Lines lines = fileOf(
+      u"1", {itemLines(u"F", kTop0, true), itemLines(u"G", kTop0, true),
+             itemLines(u"a", u"stage=0;stage0Index=5;stage1Index=0;stage2Index=0;", false, macro),
+             itemLines(u"x", u"stage=1;stage0Index=0;stage1Index=0;stage2Index=0;", false, macro),
+             itemLines(u"y", u"stage=1;stage0Index=0;stage1Index=0;stage2Index=0;", true),
+             itemLines(u"z", u"stage=2;stage0Index=0;stage1Index=0;stage2Index=3;", false, macro),
+             itemLines(u"w", u"stage=2;stage0Index=0;stage1Index=2;stage2Index=0;", false, macro),
+             itemLines(u"never", kTop0, true)});
+  MacroLibrary library;
+  libraryFromLines(library, lines);
+  EXPECT_EQ(flatten(library), (Flat{"0:0 F/", "1:0.0 x#1", "1:0.1 y/", "0:1 G/", "0:2 a#1"}))
+      << "z named a macro as its parent, so the reading stopped there";
+  LibraryLocation nothing;
+  library.newMacro(u"new", nothing);
+  EXPECT_EQ(nothing, LibraryLocation::top(3));
+}
+
+// The counter of the file is not trusted: a new macro never takes a key the library holds.
+TEST(LibraryFromLines, TheNextKeyIsAboveEveryKeyOfTheLibrary) {
+  const auto macro = [](const char16_t* key) {
+    return std::u16string(u"MacroKeyIndex=") + key +
+           u" MacroKeyLoopType=2 MacroKeyLoopNum=1 MacroActionNum=0 MacroCommandActionNum=0";
+  };
+  const Lines lines = fileOf(
+      u"1",
+      {itemLines(u"a", kTop0, false, macro(u"1")),
+       itemLines(u"b", u"stage=0;stage0Index=1;stage1Index=0;stage2Index=0;", false, macro(u"7"))});
+  MacroLibrary library;
+  libraryFromLines(library, lines);
+  EXPECT_EQ(library.nextKeyIndex(), 8);
+  LibraryLocation at;
+  library.newMacro(u"c", at);
+  EXPECT_EQ(library.itemAt(at)->macro->keyIndex, 8U);
 }
 
 TEST_F(LibraryFile, CarriageReturnLineEndsLeaveTheLibraryEmpty) {

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "macro/command_count.h"
+
 namespace pelorin {
 namespace {
 
@@ -20,7 +22,7 @@ std::string actionsHex(const MacroKey& macro) {
   return text;
 }
 
-MacroKey macroOf(const std::string& hex, int commandCount) {
+MacroKey macroOf(const std::string& hex) {
   MacroKey macro = MacroKey::create(u"m");
   std::istringstream in(hex);
   std::string group;
@@ -31,7 +33,16 @@ MacroKey macroOf(const std::string& hex, int commandCount) {
         {static_cast<std::uint8_t>(word >> 24), static_cast<std::uint8_t>(word >> 16),
          static_cast<std::uint8_t>(word >> 8), static_cast<std::uint8_t>(word)});
   }
-  macro.commandCount = static_cast<std::uint8_t>(commandCount);
+  command_count::recount(macro);
+  return macro;
+}
+
+// A macro of `keys` key presses after `delays` delays.
+MacroKey filled(int keys, int delays = 0) {
+  MacroKey macro = MacroKey::create(u"m");
+  for (int i = 0; i < delays; ++i) macro.insertAction(macro.actionCount, MacroAction::delay(9));
+  for (int i = 0; i < keys; ++i) macro.insertAction(macro.actionCount, MacroAction::press(0x41));
+  command_count::recount(macro);
   return macro;
 }
 
@@ -57,7 +68,6 @@ ActionEditors user(bool confirm, std::uint8_t key = 0x42, std::uint32_t delayMs 
 struct InsertCase {
   const char* name;
   const char* before;
-  int count;
   InsertItem item;
   int selected;
   bool confirm;
@@ -71,7 +81,7 @@ class Insert : public ::testing::TestWithParam<InsertCase> {};
 
 TEST_P(Insert, PlacesCountsAndSelects) {
   const InsertCase& c = GetParam();
-  MacroKey macro = macroOf(c.before, c.count);
+  MacroKey macro = macroOf(c.before);
   const EditResult result = insertAction(macro, c.item, c.selected, user(c.confirm));
   EXPECT_EQ(actionsHex(macro), c.after);
   EXPECT_EQ(macro.commandCount, c.countAfter);
@@ -87,50 +97,79 @@ constexpr auto kFull = EditResult::Full;
 INSTANTIATE_TEST_SUITE_P(
     Cases, Insert,
     ::testing::Values(
-        InsertCase{"LeftClickIntoEmpty", "", 0, LeftClick, -1, true, "E0000000 03000032 E0800000",
-                   2, kDone, 2},
-        InsertCase{"MiddleClickAfterSelectedRow", "41000000 41800000", 2, MiddleClick, 0, true,
+        InsertCase{"LeftClickIntoEmpty", "", LeftClick, -1, true, "E0000000 03000032 E0800000", 2,
+                   kDone, 2},
+        InsertCase{"MiddleClickAfterSelectedRow", "41000000 41800000", MiddleClick, 0, true,
                    "41000000 E2000000 03000032 E2800000 41800000", 4, kDone, 3},
-        InsertCase{"ClickAt167IsFull", "41000000", 167, RightClick, -1, true, "41000000", 167,
-                   kFull, -1},
-        InsertCase{"KeyTakesTheCapturedKeyOnBoth", "", 0, Key, -1, true,
-                   "42000000 03000032 42800000", 2, kDone, 2},
-        InsertCase{"KeyCancelledRemovesAllThree", "E0000000", 1, Key, 0, false, "E0000000", 1,
+        InsertCase{"KeyTakesTheCapturedKeyOnBoth", "", Key, -1, true, "42000000 03000032 42800000",
+                   2, kDone, 2},
+        InsertCase{"KeyCancelledRemovesAllThree", "E0000000", Key, 0, false, "E0000000", 1,
                    kCancelled, 0},
-        InsertCase{"KeyAt166Fits", "", 166, Key, -1, true, "42000000 03000032 42800000", 168, kDone,
-                   2},
-        InsertCase{"KeyAt167IsFull", "", 167, Key, -1, true, "", 167, kFull, -1},
-        InsertCase{"MoveUpTakesTheDialogStep", "41000000", 1, MoveUp, -1, true, "41000000 E60000FB",
-                   2, kDone, 1},
-        InsertCase{"MoveAt167Fits", "", 167, MoveRight, -1, true, "E50000FB", 168, kDone, 0},
-        InsertCase{"MoveAt168IsFull", "", 168, MoveLeft, -1, true, "", 168, kFull, -1},
-        InsertCase{"MoveCancelledIsRemoved", "41000000", 1, MoveDown, 0, false, "41000000", 1,
+        InsertCase{"MoveUpTakesTheDialogStep", "41000000", MoveUp, -1, true, "41000000 E60000FB", 2,
+                   kDone, 1},
+        InsertCase{"MoveCancelledIsRemoved", "41000000", MoveDown, 0, false, "41000000", 1,
                    kCancelled, 0},
-        // A long delay costs a command; the new delay becomes the selected row.
-        InsertCase{"DelayInserted", "41000000 41800000", 2, Delay, 0, true,
-                   "41000000 030000C8 41800000", 3, kDone, 1},
-        InsertCase{"DelayCancelledIsRemoved", "41000000", 1, Delay, -1, false, "41000000", 1,
+        // A delay rides in the entry before it, however long; it becomes the selected row.
+        InsertCase{"DelayInserted", "41000000 41800000", Delay, 0, true,
+                   "41000000 030000C8 41800000", 2, kDone, 1},
+        InsertCase{"DelayCancelledIsRemoved", "41000000", Delay, -1, false, "41000000", 1,
                    kCancelled, -1},
-        InsertCase{"DelayAfterDelayEditsIt", "41000000 03000064", 1, Delay, -1, true,
-                   "41000000 030000C8", 2, kDone, -1},
-        InsertCase{"DelayIntoFullCommandsStillAllowed", "", 168, Delay, -1, true, "030000C8", 169,
-                   kDone, 0}),
+        InsertCase{"DelayAfterDelayEditsIt", "41000000 03000064", Delay, -1, true,
+                   "41000000 030000C8", 1, kDone, -1}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+struct LimitCase {
+  const char* name;
+  int keys, delays;
+  InsertItem item;
+  EditResult::Outcome outcome;
+  int countAfter;
+};
+
+class InsertLimit : public ::testing::TestWithParam<LimitCase> {};
+
+// The limit is on entries (168) and on slots (336): the last insert that fits, the first that
+// does not, and a list full of delays.
+TEST_P(InsertLimit, RefusesOnlyWhatPassesTheLimit) {
+  const LimitCase& c = GetParam();
+  MacroKey macro = filled(c.keys, c.delays);
+  const std::uint32_t before = macro.actionCount;
+  const EditResult result = insertAction(macro, c.item, -1, user(true));
+  EXPECT_EQ(result.outcome, c.outcome);
+  EXPECT_EQ(macro.commandCount, c.countAfter);
+  EXPECT_EQ(macro.commandCount, command_count::entriesOf(macro));
+  if (c.outcome == kFull) {
+    EXPECT_EQ(macro.actionCount, before);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, InsertLimit,
+    ::testing::Values(LimitCase{"ClickAt166Fits", 166, 0, LeftClick, kDone, 168},
+                      LimitCase{"ClickAt167IsFull", 167, 0, RightClick, kFull, 167},
+                      LimitCase{"KeyAt166Fits", 166, 0, Key, kDone, 168},
+                      LimitCase{"KeyAt167IsFull", 167, 0, Key, kFull, 167},
+                      LimitCase{"MoveAt167Fits", 167, 0, MoveRight, kDone, 168},
+                      LimitCase{"MoveAt168IsFull", 168, 0, MoveLeft, kFull, 168},
+                      LimitCase{"DelayAt168Fits", 168, 0, Delay, kDone, 168},
+                      LimitCase{"ClickWithoutSlotsIsFull", 0, 334, MiddleClick, kFull, 0},
+                      LimitCase{"MoveIntoTheLastSlotFits", 0, 335, MoveDown, kDone, 1},
+                      LimitCase{"DelayWithoutSlotsIsFull", 168, 168, Delay, kFull, 168}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ModifyAction, DelaysAndKeysChangeMouseCodesDoNot) {
-  MacroKey macro = macroOf("03000064 41800000 E50000FF E0000000 E7000001", 3);
+  MacroKey macro = macroOf("03000064 41800000 E50000FF E0000000 E7000001");
   EXPECT_TRUE(modifyAction(macro, 0, user(true, 0x42, 200)));
   EXPECT_TRUE(modifyAction(macro, 1, user(true, 0x43)));
   for (int row : {2, 3, 4, 5, -1}) EXPECT_FALSE(modifyAction(macro, row, user(true))) << row;
   EXPECT_EQ(actionsHex(macro), "030000C8 43800000 E50000FF E0000000 E7000001");
-  EXPECT_EQ(macro.commandCount, 4) << "the delay grew past 127 ms";
   EXPECT_FALSE(modifyAction(macro, 0, user(false, 0x42, 100)));
   EXPECT_TRUE(modifyAction(macro, 0, user(true, 0x42, 120)));
-  EXPECT_EQ(macro.commandCount, 3);
+  EXPECT_EQ(macro.commandCount, 4) << "a delay of any length adds no entry";
 }
 
 TEST(DeleteAction, SelectionMovesBackOnlyFromTheLastRow) {
-  MacroKey macro = macroOf("41000000 03000032 41800000", 2);
+  MacroKey macro = macroOf("41000000 03000032 41800000");
   EXPECT_EQ(deleteAction(macro, 2), 1);
   EXPECT_EQ(macro.commandCount, 1);
   EXPECT_EQ(deleteAction(macro, 0), 0) << "now the delay";

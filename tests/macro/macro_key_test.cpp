@@ -122,45 +122,21 @@ INSTANTIATE_TEST_SUITE_P(Values, DelayEncoding,
                                            DelayCase{65536, {3, 1, 0, 0}},
                                            DelayCase{15300000, {3, 0xE9, 0x75, 0xA0}}));
 
-struct DelayChange {
-  std::uint32_t from;
-  std::uint32_t to;
-  int change;
-};
-
-class DelayCommands : public ::testing::TestWithParam<DelayChange> {};
-
-TEST_P(DelayCommands, CountOnlyCrossingTheFreeLength) {
-  EXPECT_EQ(command_count::forDelayChange(GetParam().from, GetParam().to), GetParam().change);
-}
-
-INSTANTIATE_TEST_SUITE_P(Edits, DelayCommands,
-                         ::testing::Values(DelayChange{100, 200, 1}, DelayChange{200, 100, -1},
-                                           DelayChange{100, 120, 0}, DelayChange{127, 128, 1},
-                                           DelayChange{128, 127, -1}, DelayChange{300, 4000, 0},
-                                           DelayChange{kInsertedDelayMs, 127, 0}));
-
-TEST(CommandCount, DeletionGivesBackOnlyForInputActions) {
-  EXPECT_EQ(command_count::forDeletion(MacroAction::delay(500)), 0);
-  EXPECT_EQ(command_count::forDeletion({7, 0, 0, 1}), 0);
-  EXPECT_EQ(command_count::forDeletion(MacroAction::press(0x08)), -1);
-  EXPECT_EQ(command_count::forDeletion(MacroAction::move(macro_code::kMoveX, -1)), -1);
-}
-
-TEST(CommandCount, LimitAndApply) {
+// The count is the mouse's entries: every action but a delay, whatever its kind or length.
+TEST(CommandCount, CountsTheEntriesTheActionsProduce) {
   MacroKey macro = MacroKey::create(u"m");
-  macro.commandCount = 166;
-  EXPECT_TRUE(command_count::fits(macro, command_count::kInsertedClick));
-  EXPECT_FALSE(command_count::fits(macro, command_count::kInsertedClick + 1));
-  command_count::apply(macro, command_count::kInsertedKeyStroke);
-  EXPECT_EQ(macro.commandCount, 168);
-  EXPECT_FALSE(command_count::fits(macro, command_count::kInsertedMove));
-  macro.commandCount = 0;
-  command_count::apply(macro, -1);
-  EXPECT_EQ(macro.commandCount, 0);
-  macro.commandCount = 255;  // a count read from a file is not held to the limit
-  command_count::apply(macro, 1);
-  EXPECT_EQ(macro.commandCount, 255);
+  for (const MacroAction a :
+       {MacroAction::delay(5), MacroAction::press(0x41), MacroAction::delay(500),
+        MacroAction{7, 0, 0, 1}, MacroAction::release(0x41),
+        MacroAction::move(macro_code::kMoveX, -1), MacroAction{0, 0, 0, 0}}) {
+    macro.insertAction(macro.actionCount, a);
+  }
+  macro.actions[macro.actionCount] = MacroAction::press(0x42);  // past the count: not an entry
+  EXPECT_EQ(command_count::entriesOf(macro), 3);
+  command_count::recount(macro);
+  EXPECT_EQ(macro.commandCount, 3);
+  EXPECT_TRUE(command_count::fits(macro, 165));
+  EXPECT_FALSE(command_count::fits(macro, 166));
 }
 
 TEST(CommandCount, RestartEmptiesListAndCountButKeepsTheRest) {

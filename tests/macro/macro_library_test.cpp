@@ -259,13 +259,17 @@ TEST_P(PutItem, OnlyInsideTheTreeAndBelowFolders) {
 INSTANTIATE_TEST_SUITE_P(
     Locations, PutItem,
     ::testing::Values(
-        PutCase{"Top", LibraryLocation::top(59), false, true},
-        PutCase{"UnderFolder", LibraryLocation::child(1, 7), true, true},
-        PutCase{"UnderSubfolder", LibraryLocation::grandchild(0, 1, 59), false, true},
+        PutCase{"Top", LibraryLocation::top(3), false, true},
+        PutCase{"UnderFolder", LibraryLocation::child(1, 2), true, true},
+        PutCase{"UnderSubfolder", LibraryLocation::grandchild(0, 1, 2), false, true},
+        // Past a free slot the item would be hidden; on a used one it would replace a folder.
+        PutCase{"PastAFreeSlot", LibraryLocation::top(4), false, false},
+        PutCase{"OverAFolder", LibraryLocation::top(1), true, false},
+        PutCase{"OverAMacro", LibraryLocation::child(0, 0), false, false},
         PutCase{"UnderMacro", LibraryLocation::child(2, 0), false, false},
         PutCase{"UnderFreeSlot", LibraryLocation::child(3, 0), true, false},
         PutCase{"UnderSecondLevelMacro", LibraryLocation::grandchild(0, 0, 0), false, false},
-        PutCase{"FolderAtThirdLevel", LibraryLocation::grandchild(0, 1, 3), true, false},
+        PutCase{"FolderAtThirdLevel", LibraryLocation::grandchild(0, 1, 2), true, false},
         PutCase{"IndexSixty", LibraryLocation::top(60), false, false},
         PutCase{"NegativeIndex", LibraryLocation::child(0, -1), false, false},
         PutCase{"StageThree", LibraryLocation{3, 0, 0, 0}, false, false},

@@ -120,5 +120,24 @@ TEST_P(RecordingLimit, The169thKeyEventEndsTheRecording) {
 
 INSTANTIATE_TEST_SUITE_P(Delays, RecordingLimit, ::testing::Bool());
 
+// Delays inserted by hand while recording use up the slots before the entry limit: an event is
+// taken only when it can be stored, and then it is counted.
+TEST(RecordingLimit, AnEventWithoutRoomEndsTheRecordingUncounted) {
+  MacroKey macro = MacroKey::create(u"m");
+  MacroRecorder recorder;
+  recorder.start(macro);
+  ASSERT_EQ(recorder.onHookKey(0x41, 0, true), MacroRecorder::Outcome::Appended);
+  for (int i = 0; i < 200; ++i) macro.insertAction(macro.actionCount, MacroAction::delay(10));
+  int accepted = 1;
+  for (int i = 1;
+       recorder.onHookKey(0x42 + i % 2, i * 10, true) == MacroRecorder::Outcome::Appended; ++i) {
+    ++accepted;
+  }
+  EXPECT_EQ(accepted, 68) << "135 slots were left, two for each event";
+  EXPECT_EQ(macro.actionCount, 335U);
+  EXPECT_EQ(macro.commandCount, accepted);
+  EXPECT_FALSE(recorder.recording());
+}
+
 }  // namespace
 }  // namespace pelorin

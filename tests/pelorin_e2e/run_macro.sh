@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Macros end to end on a private Xvfb display with the simulated mouse: the middle button of the
 # current profile plays the library's macro "Jump"; the macro manager records keys typed into
-# another program, the first loop mode is chosen, and after the manager closes the trace shows
-# the button's new code and, at the next dispatch, the macro's chunk with the recorded entries.
+# another program with their pauses, the first loop mode is chosen and a recorded pause is
+# edited; closing the manager sends the button's new code and, at once, the macro's chunk with
+# every recorded entry.
 # Exit 77 when a display tool is missing.
 set -u
 pelorin=$1
@@ -81,21 +82,29 @@ eval "$(xdotool getwindowgeometry --shell "$manager")"
 sleep 0.3
 click 120 64  # Jump
 click 375 120 # the first loop mode
+click 375 91  # record the pauses
 click 400 60  # record
 xdotool windowfocus --sync "$other" || fail "could not focus xlogo"
 xdotool key --delay 80 a b
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$manager")"
 click 400 60  # stop
+# The pause after the press of A (row 1) becomes 300 ms in the delay dialog.
+xdotool mousemove $((X + 250)) $((Y + 84)) && sleep 0.2 && xdotool click --repeat 2 --delay 80 1
+delay=$(window_of_width 319) || fail "a double click on the pause did not open the delay dialog"
+xdotool windowfocus --sync "$delay" 2>/dev/null
+sleep 0.3
+xdotool key --delay 40 End BackSpace BackSpace BackSpace BackSpace BackSpace 3 0 0 Return
+sleep 0.5
 import -window "$manager" "$out/manager.png"
 click 510 8   # close
 
 eval "$(xdotool getwindowgeometry --shell "$main")"
 # The button's code now carries slot 1 with loop type 1 and no count.
 await_match "$trace" '^> .* 90 11 00' || fail "closing the manager did not send the button"
+# A press of A with the edited 300 ms pause (0x12C), then B, each with its pause: four entries,
+# all announced and sent in one chunk into slot 1, by the closing alone.
+await_match "$trace" '^> .*0E 00 .. 01 0D 01 31 2C 04 B0 .. 04 30 .. 05 B0 00 05 00' ||
+  fail "closing the manager did not send the macro chunk with every recorded entry"
 await_progress || fail "the progress animation did not close by itself"
-click 940 620 # apply: the buttons' copies follow the library at this numbering
-# A press of A then B, no pauses: four commands, twelve entry bytes, one chunk into slot 1.
-await_match "$trace" '^> .*0E 00 .. 01 0D 01 30 00 04 B0 00 04 30 00 05 B0 00 05 00' ||
-  fail "the macro chunk does not carry the recorded keys"
 echo "pass"
