@@ -44,7 +44,6 @@ constexpr std::array<Point, button_combo::kLast - button_combo::kFirst + 1> kHov
      {616, 346},
      {487, 284},
      {487, 284}}};
-constexpr AssignmentCode kLeftClickCode{code_type::kMouseButton, button_mask::kLeft, 0};
 
 int scaled(int design, float scale) {
   return static_cast<int>(static_cast<float>(design) * scale);
@@ -252,36 +251,30 @@ void ButtonAssignment::runDialog(unsigned openMessage) {
 void ButtonAssignment::apply(const SelectionRecord& record, const MacroKey* attached) {
   if (!pending_) return;
   closeMenus();
-  CControlBase* combo = env_.window.findControl(*pending_);
-  if (combo != nullptr) combo->setText(record.caption);
   const auto slot = button_combo::slotOf(*pending_);
-  ProfileRecord* target = profile();
-  if (!slot || target == nullptr) return;
-  KeySlot& key = target->keys[static_cast<std::size_t>(*slot)];
-  key.Name = record.caption;
-  key.Value = record.code;
-  if (attached != nullptr) {
-    key.Macro = *attached;
-    key.MacroKeyIndex = attached->keyIndex;
+  const ProfileRecord* current = env_.host.profile();
+  if (!slot || current == nullptr) return;
+  const PageHost::Change assign = [&record, attached,
+                                   at = static_cast<std::size_t>(*slot)](ProfileRecord& profile) {
+    KeySlot& key = profile.keys[at];
+    key.Name = record.caption;
+    key.Value = record.code;
+    if (attached != nullptr) {
+      key.Macro = *attached;
+      key.MacroKeyIndex = attached->keyIndex;
+    }
+  };
+  ProfileRecord trial = *current;
+  assign(trial);
+  if (hasLeftClick(trial)) {
+    env_.host.edit(SettingGroup::Buttons, assign);
+  } else {
+    refuseLosingLeftClick();
   }
-  keepLeftClick(static_cast<std::size_t>(*slot));
 }
 
 // A profile needs a left click somewhere, or the mouse could not be used to undo the change.
-void ButtonAssignment::keepLeftClick(std::size_t slot) {
-  ProfileRecord& record = *profile();
-  if (hasLeftClick(record)) {
-    env_.session.markPending(SettingGroup::Buttons);
-    env_.session.scheduleTransfer();
-    return;
-  }
-  KeySlot& key = record.keys[slot];
-  key.Name = env_.data.texts[text_id::kLeftClick];
-  key.Value = kLeftClickCode;
-  if (CControlBase* combo =
-          env_.window.findControl(button_combo::kFirst + static_cast<int>(slot))) {
-    combo->setText(key.Name);
-  }
+void ButtonAssignment::refuseLosingLeftClick() {
   waitingNotice_ = {text_id::kAttentionTitle, text_id::kLeftClickMustStay};
   env_.window.window()->setTimer(kNoticeTimer, std::chrono::milliseconds(kNoticeDelayMs));
 }
@@ -306,10 +299,6 @@ void ButtonAssignment::showPendingNotice() {
   const auto [title, text] = *waitingNotice_;
   waitingNotice_.reset();
   if (env_.notice) env_.notice(title, text);
-}
-
-ProfileRecord* ButtonAssignment::profile() const {
-  return env_.data.profiles.record(env_.data.currentProfile());
 }
 
 }  // namespace pelorin

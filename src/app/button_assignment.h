@@ -1,15 +1,14 @@
 #pragma once
 // The button page of the main window: the function menus behind the button combos, the dialogs
-// that some functions need, and storing a chosen function into the current profile. A button
-// that would leave the profile without any left click goes back to left click, and the user is
-// told so shortly after the menus have gone.
+// that some functions need, and the page host's edit that stores a chosen function into the
+// current profile. A choice that would leave the profile without any left click changes nothing,
+// and the user is told so shortly after the menus have gone.
 #include <functional>
 #include <memory>
 #include <optional>
 
 #include "app/app_data.h"
-#include "device/device_session.h"
-#include "pages/page.h"
+#include "pages/page_host.h"
 #include "platform/desktop.h"
 #include "profile/function_catalogue.h"
 #include "skin/dlg_base.h"
@@ -20,8 +19,7 @@ struct ButtonPageEnv {
   CDlgBase& window;
   SkinContext& skin;
   AppData& data;
-  DeviceSession& session;
-  Page& combos;
+  PageHost& host;
   Desktop* desktop = nullptr;
   // An attention notice by language texts.
   std::function<void(int titleTextId, int messageTextId)> notice;
@@ -54,8 +52,7 @@ class ButtonAssignment {
   void runDialog(unsigned openMessage);
   // attached: the macro copy or the program path that the slot keeps with the function.
   void apply(const SelectionRecord& record, const MacroKey* attached = nullptr);
-  void keepLeftClick(std::size_t slot);
-  ProfileRecord* profile() const;
+  void refuseLosingLeftClick();
 
   ButtonPageEnv env_;
   std::optional<int> pending_;

@@ -57,8 +57,9 @@ CKestrinDlg::CKestrinDlg(MainWindowRun run)
   groups_ = {makeDpiPage(),     makeLightingPage(), makePollingPage(),
              makeLiftOffPage(), makeDebouncePage(), makePointerPage()};
   areas_ = {makeButtonComboArea(), makePowerArea(), makeBatteryArea()};
-  buttons_ = std::make_unique<ButtonAssignment>(ButtonPageEnv{
-      *this, run_.skin, run_.data, *session_, *areas_[0], run_.desktop, nameNotice()});
+  pageHost_ = std::make_unique<MainPageHost>(*this, context(), nameNotice());
+  buttons_ = std::make_unique<ButtonAssignment>(
+      ButtonPageEnv{*this, run_.skin, run_.data, *pageHost_, run_.desktop, nameNotice()});
   open_.set(ControlGroup::Dpi, true);
   open_.set(ControlGroup::Polling, true);
 }
@@ -83,7 +84,6 @@ void CKestrinDlg::onInitDialog() {
 }
 
 void CKestrinDlg::createControls() {
-  pageHost_ = std::make_unique<MainPageHost>(*this, context(), nameNotice());
   PageEnv env{
       context(),
       windowId(),

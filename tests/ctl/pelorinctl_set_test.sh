@@ -127,7 +127,7 @@ bash -c 'source "$1"; echo $_pelorinctl_functions' _ "$completion" | tr ' ' '\n'
   fail "completion names differ: $(diff "$work/taken" "$work/offered" | tr '\n' ' ')"
 
 # Likewise the polling rates and lift-off heights: the refusals name the core's value tables.
-offered() { bash -c "source \"\$1\"; echo \$$2" _ "$completion"; }
+offered() { bash -c 'source "$1"; echo "${!2}"' _ "$completion" "$1"; }
 refusal() { "$ctl" --data-dir "$data" set "$@" 2>&1 | sed -n 's/.*: //p' | tr -d ',' | sed 's/ or / /'; }
 [ "$(refusal polling 300)" = "$(offered _pelorinctl_rates)" ] ||
   fail "completion rates '$(offered _pelorinctl_rates)' differ from '$(refusal polling 300)'"
