@@ -8,7 +8,7 @@
 #include "common/line_reader.h"
 #include "keys/decimal_text.h"
 #include "macro/action_string.h"
-#include "macro/macro_ranges.h"
+#include "macro/command_count.h"
 
 namespace pelorin {
 namespace {
@@ -246,9 +246,9 @@ bool readKey(LineReader& reader, KeySlot& slot) {
   const auto actionCount = static_cast<std::uint32_t>(leadingDecimal(*value));
   if (!(value = next(reader, kNumber)) || !readActionString(*value, slot.Macro)) return false;
   slot.Macro.actionCount = actionCount;
-  // The file keeps no command count or loop settings; the copy is taken from the library again
-  // when the macro manager closes, so a copy out of range is only brought back into it here.
-  static_cast<void>(bringIntoRange(slot.Macro));
+  // The file keeps no command count: it is the entries the actions produce. The upload holds a
+  // copy to the mouse's ranges itself, and the slots are kept as the file has them.
+  command_count::recount(slot.Macro);
   return true;
 }
 

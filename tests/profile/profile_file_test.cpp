@@ -35,8 +35,8 @@ ProfileRecord fullyChangedRecord() {
       slot.Macro.actions[i] = {v, static_cast<std::uint8_t>(v ^ 0xFF), static_cast<std::uint8_t>(k),
                                static_cast<std::uint8_t>(i)};
     }
-    // Each used action counts: the few delays among them are far longer than 127 ms.
-    slot.Macro.commandCount = static_cast<std::uint8_t>(7 + k);
+    // The first action (kind k) and, for k = 0, the second (kind 7) are delays: no entries.
+    slot.Macro.commandCount = static_cast<std::uint8_t>(k == 0 ? 5 : 6 + k);
   }
   record.PollingRateName = u"500HZ";
   record.PollingRateValue = {2, 0xAB, 0xCD};
@@ -103,7 +103,7 @@ TEST(ProfileFile, ReadKeepsTheMacroFieldsTheFileDoesNotCarry) {
 }
 
 // The file keeps no command count; a copy read from it must still announce its real entries when
-// it is uploaded, so the count comes from the actions: short delays ride along, long ones count.
+// it is uploaded, so the count comes from the actions: one entry per action that is no delay.
 TEST(ProfileFile, MacroCopyGetsTheCommandCountOfItsActions) {
   ProfileRecord stored = fullyChangedRecord();
   auto& macro = stored.keys[2].Macro;
@@ -117,7 +117,7 @@ TEST(ProfileFile, MacroCopyGetsTheCommandCountOfItsActions) {
   ProfileRecord target;
   target.keys[2].Macro.commandCount = 99;
   ASSERT_TRUE(parseProfile(formatProfile(stored), target));
-  EXPECT_EQ(target.keys[2].Macro.commandCount, 4);
+  EXPECT_EQ(target.keys[2].Macro.commandCount, 3);
 }
 
 TEST(ProfileFile, LinesHaveTheirKeysTabsAndWidths) {
