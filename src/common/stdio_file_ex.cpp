@@ -5,6 +5,7 @@
 
 #include "common/file_bytes.h"
 #include "common/flush_to_disk.h"
+#include "common/open_for_writing.h"
 #include "common/temporary_file.h"
 
 namespace pelorin {
@@ -82,7 +83,7 @@ bool CStdioFileEx::replaceFile(const std::filesystem::path& requested, std::stri
   const auto path = linkTarget(requested);
   removeStaleTemporaries(path);
   const auto temporary = temporaryFor(path);
-  std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
+  std::FILE* file = openForWriting(temporary);
   if (file == nullptr) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   const bool flushed = written && flushToDisk(file);
