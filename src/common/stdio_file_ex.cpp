@@ -6,6 +6,7 @@
 
 #include "common/file_bytes.h"
 #include "common/flush_to_disk.h"
+#include "common/open_for_writing.h"
 #include "common/temporary_file.h"
 
 namespace pelorin {
@@ -95,7 +96,7 @@ bool CStdioFileEx::replaceFile(const std::filesystem::path& requested, std::stri
   removeStaleTemporaries(path);
   const auto temporary = temporaryFor(path);
   errno = 0;
-  std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
+  std::FILE* file = openForWriting(temporary);
   if (file == nullptr) {
     reason = std::error_code(errno != 0 ? errno : EIO, std::generic_category());
     return false;

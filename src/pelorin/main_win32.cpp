@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <map>
 
+#include "common/utf8_arguments.h"
 #include "pelorin/window_program.h"
 #include "platform/program_folder.h"
 #include "platform/win32/gdiplus_session.h"
+#include "platform/win32/win32_console.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_ui_dispatcher.h"
@@ -62,7 +64,9 @@ int run(const ProgramOptions& options) {
 }  // namespace pelorin
 
 int main(int argc, char** argv) {
-  const auto options = pelorin::parseProgramOptions(argc, argv);
+  pelorin::attachParentConsole();
+  pelorin::Utf8Arguments arguments(argc, argv);
+  const auto options = pelorin::parseProgramOptions(arguments.count(), arguments.values());
   if (!options) return pelorin::kExitUsage;
   return pelorin::run(*options);
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/utf8_path.h"
+
 namespace pelorin {
 namespace {
 
@@ -27,7 +29,7 @@ std::optional<ProgramOptions> parseProgramOptions(int argc, char** argv) {
     } else if (arg == "--hidden") {
       options.hidden = true;
     } else if (arg == "--data-dir" && i + 1 < argc) {
-      options.dataDir = argv[++i];
+      options.dataDir = pathFromUtf8(argv[++i]);
     } else if (arg == "--sim-events" && i + 1 < argc) {
       std::string error;
       auto steps = parseSimSchedule(argv[++i], error);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/utf.h"
+#include "common/utf8_path.h"
 #include "macro/library_file.h"
 #include "macro/macro_library.h"
 #include "pelorinctl/commands.h"
@@ -60,7 +61,7 @@ int listLibrary(const Options& options) {
 }
 
 int exportAll(const Options& options, const std::string& target) {
-  if (loadLibrary(options).write(target, LibraryLocation{}) == 0) {
+  if (loadLibrary(options).write(pathFromUtf8(target), LibraryLocation{}) == 0) {
     std::fprintf(stderr, "pelorinctl: cannot write %s\n", target.c_str());
     return kExitFailure;
   }

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "common/utf.h"
+#include "common/utf8_path.h"
 #include "pelorinctl/button_edit.h"
 #include "pelorinctl/device_context.h"
 #include "pelorinctl/setting_names.h"
@@ -143,14 +144,14 @@ int useProfile(Loaded& loaded, std::size_t index) {
 }
 
 int exportProfile(const Loaded& loaded, std::size_t index, const std::string& file) {
-  if (writeProfileFile(*loaded.profiles.record(index), file)) return kExitOk;
+  if (writeProfileFile(*loaded.profiles.record(index), pathFromUtf8(file))) return kExitOk;
   std::fprintf(stderr, "cannot write %s\n", file.c_str());
   return kExitFailure;
 }
 
 int importProfile(Loaded& loaded, std::size_t index, const std::string& file) {
-  const bool read =
-      readProfileFile(loaded.profiles, index, file, loaded.config.slotPath(index), loaded.texts);
+  const bool read = readProfileFile(loaded.profiles, index, pathFromUtf8(file),
+                                    loaded.config.slotPath(index), loaded.texts);
   loaded.fitDpiSteps();
   loaded.config.save();
   saveAllProfiles(loaded.profiles, loaded.config);

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "common/utf8_arguments.h"
+#include "common/utf8_path.h"
 #include "pelorinctl/commands.h"
 #include "pelorinctl/ctl_profile.h"
 #include "profile/data_folder.h"
@@ -58,7 +60,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--trace") {
       options.trace = true;
     } else if (arg == "--data-dir" && i + 1 < argc) {
-      options.dataDir = argv[++i];
+      options.dataDir = pathFromUtf8(argv[++i]);
     } else if (arg == "--profile" && i + 1 < argc) {
       const std::string_view number = argv[++i];
       if (number.size() != 1 || number[0] < '1' || number[0] > '5') {
@@ -82,5 +84,6 @@ int main(int argc, char** argv) {
 }  // namespace pelorin::ctl
 
 int main(int argc, char** argv) {
-  return pelorin::ctl::main(argc, argv);
+  pelorin::Utf8Arguments arguments(argc, argv);
+  return pelorin::ctl::main(arguments.count(), arguments.values());
 }

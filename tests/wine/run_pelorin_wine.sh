@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # pelorin.exe under Wine with the simulated mouse, in the prefix's virtual desktop on a private
-# Xvfb display: the main window shows, and choosing profile 2 (made to poll at 250 Hz) sends its
-# polling rate, as the trace shows; a second start ends at once and leaves the first running.
-# The window's picture is compared loosely with the Linux host's render of the same window when
-# one is given (the fonts and their smoothing differ, the layout and the pictures may not).
+# Xvfb display, with the data folder of the prefix's user (whose name no ANSI code page holds):
+# the main window shows with its texts and its files in that folder, and choosing profile 2
+# (made to poll at 250 Hz) sends its polling rate, as the trace shows; a second start ends at
+# once and leaves the first running. The window's picture is compared loosely with the Linux
+# host's render of the same window, which must be given (the fonts and their smoothing differ,
+# the layout and the pictures may not).
 # Exit 77 when a display tool is missing.
 set -u
 pelorin=$1
@@ -36,21 +38,27 @@ await_count() { # file pattern count
   return 1
 }
 
+[ -f "$reference" ] || fail "no Linux render to compare with: '$reference' (scripts/build-windows.sh makes it)"
+source "$(dirname "$0")/wine_user.sh"
+data="$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/PelorinData20231030A"
+rm -rf "$data"
+
 # Profile 2 polls at 250 Hz, so choosing its slot has something to send.
-data=$out/data
-"$wine_run" "$prefix_file" "$pelorinctl" --data-dir "$data" profile export 2 "$out/p2.psf" \
+"$wine_run" "$prefix_file" "$pelorinctl" profile export 2 "$out/p2.psf" \
   >/dev/null 2>&1 || fail "export"
 iconv -f UTF-16 -t UTF-8 "$out/p2.psf" | sed 's/PollingRateValue=03/PollingRateValue=01/' |
   iconv -f UTF-8 -t UTF-16 >"$out/p2_250.psf"
-"$wine_run" "$prefix_file" "$pelorinctl" --data-dir "$data" profile import 2 "$out/p2_250.psf" \
+"$wine_run" "$prefix_file" "$pelorinctl" profile import 2 "$out/p2_250.psf" \
   >/dev/null 2>&1 || fail "import"
+rm "$data/config/Lan_EN.txt"
 
-"$wine_run" "$prefix_file" "$pelorin" --simulate --trace --data-dir "$data" >"$trace" \
+"$wine_run" "$prefix_file" "$pelorin" --simulate --trace >"$trace" \
   2>"$out/stderr.log" &
 pids+=($!)
 desktop=$(timeout 60 xdotool search --sync --limit 1 --name 'Wine desktop') ||
   fail "the virtual desktop never showed"
 await_count "$trace" '^< cable ' 1 || fail "no status answer at start"
+[ -f "$data/config/Lan_EN.txt" ] || fail "the language file was not seeded into $data"
 
 # The window is what is not the desktop's plain background: its box in the desktop, once the
 # window has stopped moving into its place.
@@ -69,24 +77,19 @@ x=$(echo "$box" | sed 's/.*+\([0-9]*\)+[0-9]*$/\1/')
 y=$(echo "$box" | sed 's/.*+\([0-9]*\)$/\1/')
 echo "window box $box"
 convert "$out/desktop.png" -crop "$box" +repage "$out/main_window.png"
-if [ -f "$reference" ]; then
-  # Normalised root-mean-square difference; the two hosts' renders differ by about 0.06.
-  difference=$(compare -metric RMSE "$reference" "$out/main_window.png" null: 2>&1 |
-    sed 's/.*(\(.*\))/\1/')
-  echo "difference from the Linux render: $difference"
-  awk -v d="$difference" 'BEGIN { exit !(d < 0.1) }' ||
-    fail "the window differs from the Linux render by $difference"
-else
-  echo "no Linux render to compare with"
-fi
+# Normalised root-mean-square difference; the two hosts' renders differ by about 0.06.
+difference=$(compare -metric RMSE "$reference" "$out/main_window.png" null: 2>&1 |
+  sed 's/.*(\(.*\))/\1/')
+echo "difference from the Linux render: $difference"
+awk -v d="$difference" 'BEGIN { exit !(d < 0.1) }' ||
+  fail "the window differs from the Linux render by $difference"
 
 [ "$(grep -c '^> cable 0C 01 07 ' "$trace")" -eq 0 ] || fail "the polling rate was sent unasked"
 # The profile 2 row of the slot bar, at scale 1.
 xdotool mousemove --window "$desktop" $((x + 381)) $((y + 514)) && sleep 0.3 && xdotool click 1
 await_count "$trace" '^> cable 0C 01 07 ' 1 || fail "choosing profile 2 sent no polling rate"
 
-timeout 30 "$wine_run" "$prefix_file" "$pelorin" --simulate --data-dir "$data" \
-  >"$out/second.log" 2>&1 || fail "a second start did not end by itself with success"
+timeout 30 "$wine_run" "$prefix_file" "$pelorin" --simulate >"$out/second.log" 2>&1 || fail "a second start did not end by itself with success"
 sleep 1
 import -window "$desktop" "$out/after_second.png"
 [ "$(convert "$out/after_second.png" -trim -format '%w' info:)" -ge 1000 ] ||

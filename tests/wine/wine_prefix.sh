@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# wine_prefix.sh create|remove PATH_FILE
-# Makes a fresh Wine prefix in a temporary folder and writes its path to PATH_FILE, or ends the
-# prefix's Wine processes and removes it. A prefix is set up here, never by hand: Wine's own
-# Tahoma in its font folder (the program's interface font), no crash dialog or debugger to wait
-# for, and a virtual desktop so that windows stay inside one X window.
+# wine_prefix.sh create|tahoma|remove PATH_FILE
+# Makes a fresh Wine prefix in a temporary folder and writes its path to PATH_FILE, puts Wine's
+# own Tahoma (the program's interface font) into its font folder, or ends the prefix's Wine
+# processes and removes it. A prefix is set up here, never by hand: a user name outside the
+# ANSI code pages (wine_user.sh), no crash dialog or debugger to wait for, and a virtual desktop
+# so that windows stay inside one X window. A fresh prefix has no Tahoma, like some Windows
+# editions: the suites before the tahoma step run without it.
 set -euo pipefail
+source "$(dirname "$0")/wine_user.sh"
 action=$1
 path_file=$2
 
@@ -26,12 +29,10 @@ create() {
   remove
   local prefix
   prefix=$(mktemp -d "${TMPDIR:-/tmp}/pelorin-wine.XXXXXX")
-  export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe="
+  export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe,winemenubuilder.exe="
   # No display while the prefix is made: nothing may wait for a click.
   env -u DISPLAY -u WAYLAND_DISPLAY wineboot --init >/dev/null 2>&1
   wineserver -w
-  local fonts=/usr/share/wine/fonts
-  cp "$fonts"/tahoma.ttf "$fonts"/tahomabd.ttf "$prefix/drive_c/windows/Fonts/"
   local reg=$prefix/setup.reg
   cat >"$reg" <<'REG'
 REGEDIT4
@@ -51,6 +52,15 @@ REG
   env -u DISPLAY regedit "$reg" >/dev/null 2>&1
   wineserver -w
   echo "$prefix" >"$path_file"
+}
+
+tahoma() {
+  local prefix fonts=/usr/share/wine/fonts
+  prefix=$(cat "$path_file")
+  cp "$fonts"/tahoma.ttf "$fonts"/tahomabd.ttf "$prefix/drive_c/windows/Fonts/"
+  # Fonts are listed when a program starts; none of the prefix's may run on with the old list.
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  WINEPREFIX=$prefix wineserver -w 2>/dev/null || true
 }
 
 "$action"

@@ -1,6 +1,7 @@
 # The desktop seam on Windows: single instance, notification icon, shell and file dialogs, and
 # the low-level keyboard hook.
 add_library(pelorin_win32_desktop STATIC
+  ${CMAKE_CURRENT_SOURCE_DIR}/win32_console.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/win32_desktop.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/win32_keyboard_hook.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/win32_shell.cpp

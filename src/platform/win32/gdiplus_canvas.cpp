@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/text_format.h"
+#include "platform/win32/gdiplus_font.h"
 #include "platform/win32/gdiplus_image.h"
 
 namespace pelorin {
@@ -49,16 +50,6 @@ Gdiplus::RectF layoutArea(const Rect& rect, Gdiplus::REAL lineHeight, unsigned f
 }
 
 }  // namespace
-
-std::unique_ptr<Gdiplus::Font> gdiplusFont(const Font& font) {
-  const int style = font.weight >= 600 ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
-  const auto size = static_cast<Gdiplus::REAL>(font.pixelHeight);
-  const std::u16string face(font.face);
-  auto chosen = std::make_unique<Gdiplus::Font>(wide(face), size, style, Gdiplus::UnitPixel);
-  if (chosen->GetLastStatus() == Gdiplus::Ok) return chosen;
-  return std::make_unique<Gdiplus::Font>(Gdiplus::FontFamily::GenericSansSerif(), size, style,
-                                         Gdiplus::UnitPixel);
-}
 
 GdiplusCanvas::GdiplusCanvas(Gdiplus::Bitmap& target) : target_(target), graphics_(&target) {
   graphics_.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);

@@ -28,8 +28,4 @@ class GdiplusCanvas final : public Canvas {
   std::vector<Gdiplus::GraphicsState> clips_;
 };
 
-// The GDI+ font for a request: the face when installed, else the system's sans serif; sizes in
-// pixels.
-std::unique_ptr<Gdiplus::Font> gdiplusFont(const Font& font);
-
 }  // namespace pelorin

@@ -6,6 +6,7 @@
 
 #include "common/file_bytes.h"
 #include "platform/win32/gdiplus_canvas.h"
+#include "platform/win32/gdiplus_font.h"
 #include "platform/win32/gdiplus_image.h"
 
 namespace pelorin {

@@ -333,6 +333,11 @@ bool Win32HostWindow::onWindowMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_CLOSE:
       system_.post(id_, Message{msg::kClose, 0, 0, {}});
       return true;
+    case WM_COMMAND:
+      // As a choice in the notification menu arrives: how the installer asks a running copy
+      // to exit (its exit command) before it replaces or removes the program's files.
+      system_.post(id_, Message{msg::kCommand, LOWORD(wParam), 0, {}});
+      return true;
     default:
       // The program's own numbers (a later start's 2999, the notification icon's callback).
       if (message >= WM_USER && message < 0xC000) {
