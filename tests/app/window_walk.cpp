@@ -74,14 +74,14 @@ struct KindInfo {
 };
 
 constexpr std::array<KindInfo, kKindCount> kKinds = {{
-    {"dpi-box", 8},      {"dpi-drag", 6},     {"dpi-value", 3},   {"dpi-colour", 2},
-    {"light-mode", 4},   {"light-slider", 5}, {"light-dir", 2},   {"light-slot", 3},
-    {"light-colour", 2}, {"poll-radio", 3},   {"poll-list", 2},   {"lift-off", 2},
-    {"power-dial", 3},   {"power-check", 3},  {"pointer", 4},     {"button-menu", 4},
-    {"button-dialog", 2}, {"switch", 6},      {"add", 1},         {"rename", 1},
-    {"delete", 1},       {"export", 1},       {"import", 1},      {"mouse-dpi", 4},
-    {"mouse-polling", 3}, {"sensor", 1},      {"battery", 1},     {"plug", 2},
-    {"refused", 2},      {"restart", 2},
+    {"dpi-box", 8},       {"dpi-drag", 6},     {"dpi-value", 3}, {"dpi-colour", 2},
+    {"light-mode", 4},    {"light-slider", 5}, {"light-dir", 2}, {"light-slot", 3},
+    {"light-colour", 2},  {"poll-radio", 3},   {"poll-list", 2}, {"lift-off", 2},
+    {"power-dial", 3},    {"power-check", 3},  {"pointer", 4},   {"button-menu", 4},
+    {"button-dialog", 2}, {"switch", 6},       {"add", 1},       {"rename", 1},
+    {"delete", 1},        {"export", 1},       {"import", 1},    {"mouse-dpi", 4},
+    {"mouse-polling", 3}, {"sensor", 1},       {"battery", 1},   {"plug", 2},
+    {"refused", 2},       {"restart", 3},
 }};
 
 // The step kinds that a refused write wraps: one edit while the mouse refuses every write.
@@ -119,7 +119,8 @@ enum Family : unsigned {
 
 void takeFamilies(ProfileRecord& into, const ProfileRecord& from, unsigned families) {
   const auto pairs = [&](std::initializer_list<Setting> which) {
-    for (Setting s : which) into.pairs[static_cast<std::size_t>(s)] = from.pairs[static_cast<std::size_t>(s)];
+    for (Setting s : which)
+      into.pairs[static_cast<std::size_t>(s)] = from.pairs[static_cast<std::size_t>(s)];
   };
   if (families == kWhole) {
     into = from;
@@ -215,7 +216,6 @@ std::u16string decimal(int value) {
 
 constexpr std::array<std::uint8_t, 10> kSensorCodes = {0x04, 0x12, 0x25, 0x27, 0x35,
                                                        0x60, 0x70, 0x89, 0x95, 0x99};
-constexpr std::array<int, 8> kHeaders = {3001, 3002, 3003, 3004, 3011, 0, 0, 0};
 
 // Profiles drawn from the seed, every value inside the domain that pelorinctl and the window
 // accept, so that the walk starts where a user of both front ends may stand.
@@ -261,7 +261,9 @@ void drawProfiles(AppData& data, SplitMix& random, bool narrowLighting) {
 
 class Walker {
  public:
-  Walker(std::uint32_t seed, bool narrowLighting) : seed_(seed), narrow_(narrowLighting) {}
+  Walker(std::uint32_t seed, bool narrowLighting) : seed_(seed), narrow_(narrowLighting) {
+    host.setPaintOnRun(false);
+  }
   ~Walker() {
     host.setIdleHandler({});
     window.reset();
@@ -285,11 +287,11 @@ class Walker {
   std::optional<std::string> step(const WalkStep& s) {
     const std::size_t current = data->currentProfile();
     const std::array<ProfileRecord, kProfileCount> before = snapshot();
-    if (s.kind == kRestart) return restart();
+    if (s.kind == kRestart) return restart(s.a % 2 != 0);
     perform(s.kind, s.a, s.b);
     host.setIdleHandler({});
     settle();
-    advance(300);
+    advance(60);  // the transfer timer, the dispatch and its progress dialog
     if (auto failed = check()) return failed;
     return frame(before, current, allowedFor(s.kind));
   }
@@ -308,13 +310,16 @@ class Walker {
     run.desktop = &desktop;
     run.notice = [this](std::u16string_view, std::u16string_view) { ++notices_; };
     window = std::make_unique<CKestrinDlg>(run);
+    layoutKey_ = ~0u;
     if (!window->create(WindowKind::Main, kNoWindow)) return "the window was not created";
     settle();
     advance(300);
     return std::nullopt;
   }
 
-  std::optional<std::string> restart() {
+  // Quit at once, or later: after the save timer, as a user who leaves the program open.
+  std::optional<std::string> restart(bool later) {
+    if (later) advance(11000, 100);
     const auto profiles = snapshot();
     std::array<std::u16string, kConfigEntryCount> config;
     for (std::size_t i = 0; i < kConfigEntryCount; ++i) config[i] = data->config.entry(i).value;
@@ -326,8 +331,8 @@ class Walker {
     const auto compare = [&](AppData& loaded) {
       for (std::size_t i = 0; i < kProfileCount && !differs; ++i) {
         if (!(*loaded.profiles.record(i) == profiles[i])) {
-          differs = "profile " + std::to_string(i) + " read back differs: " +
-                    difference(profiles[i], *loaded.profiles.record(i));
+          differs = "profile " + std::to_string(i) +
+                    " read back differs: " + difference(profiles[i], *loaded.profiles.record(i));
         }
       }
       for (std::size_t i = 0; i < kConfigEntryCount && !differs; ++i) {
@@ -365,8 +370,20 @@ class Walker {
   }
 
   // --- the pointer, as a user moves it --------------------------------------------------------
+  // The groups and the slot bar are placed as the window paints, so it paints before anything
+  // is looked up on it.
+  SimWindow& painted() {
+    SimWindow& main = *host.findSim(window->windowId());
+    std::uint32_t key = data->config.showList().count * 2u + data->dpiSteps.extendedSensor();
+    for (std::size_t g = 0; g < kControlGroupCount; ++g) {
+      key = key * 2 + window->openGroups().isOpen(static_cast<ControlGroup>(g));
+    }
+    if (key != layoutKey_) main.paintIfDirty();
+    layoutKey_ = key;
+    return main;
+  }
   Point screen(Point client) {
-    const Rect frame = host.findSim(window->windowId())->frame();
+    const Rect frame = painted().frame();
     return {frame.left + client.x, frame.top + client.y};
   }
   static Point centre(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
@@ -377,14 +394,17 @@ class Walker {
   }
   // Opens the group whose header shows the control when it is hidden; false when it stays hidden.
   bool reveal(int id) {
+    painted();
     CControlBase* c = control(id);
     if (c == nullptr) return false;
-    for (int header : kHeaders) {
-      if (c->visible() || header == 0) break;
-      CControlBase* h = control(header);
-      if (h == nullptr || !h->visible()) continue;
-      clickAt(centre(h->rect()));
-      if (!c->visible()) clickAt(centre(h->rect()));  // not this group: close it again
+    for (std::size_t g = 0; g < kControlGroupCount && !c->visible(); ++g) {
+      const auto group = static_cast<ControlGroup>(g);
+      CControlBase* header = control(kGroupHeaderIds[g]);
+      if (window->page(group).control(id) == nullptr || header == nullptr || !header->visible()) {
+        continue;
+      }
+      clickAt(centre(header->rect()));
+      painted();
     }
     return c->visible() && !c->disabled();
   }
@@ -433,7 +453,10 @@ class Walker {
   std::vector<std::function<void()>> paletteActions(std::uint32_t choice) {
     const int x = 18 + static_cast<int>(choice % 455);
     const int y = 26 + static_cast<int>((choice / 455) % 244);
-    std::vector<std::function<void()>> actions = {[this, x, y] { clickDialog(x, y); }};
+    std::vector<std::function<void()>> actions = {[this, x, y] {
+      host.findSim(host.windows().back())->paintIfDirty();  // the palette picks what it shows
+      clickDialog(x, y);
+    }};
     switch ((choice >> 20) % 3) {
       case 0:
         actions.push_back([this] { clickDialog(425, 244); });
@@ -470,11 +493,13 @@ class Walker {
     if (!clickControl(2013 + button)) return;
     CFunctionPopup* main = menu(ButtonAssignment::kMenuSlot);
     if (main == nullptr) return;
-    const Point row = rowPoint(*main, static_cast<int>(a % static_cast<std::uint32_t>(rowsOf(*main))));
+    const Point row =
+        rowPoint(*main, static_cast<int>(a % static_cast<std::uint32_t>(rowsOf(*main))));
     host.moveMouse(row.x, row.y);
     settle();
     if (CFunctionPopup* sub = menu(ButtonAssignment::kSubmenuSlot)) {
-      const Point p = rowPoint(*sub, static_cast<int>(b % static_cast<std::uint32_t>(rowsOf(*sub))));
+      const Point p =
+          rowPoint(*sub, static_cast<int>(b % static_cast<std::uint32_t>(rowsOf(*sub))));
       host.moveMouse(p.x, p.y);
       settle();
       host.clickLeft(p.x, p.y);
@@ -490,7 +515,9 @@ class Walker {
     const int cable = bus->simPlugId(SimProduct::Cable);
     return cable != 0 ? cable : bus->simPlugId(SimProduct::Receiver);
   }
-  void pressOnMouse(bool dpi) {
+  // idleFirst: the window has been left alone past its save, as while a game runs.
+  void pressOnMouse(bool dpi, bool idleFirst) {
+    if (idleFirst) advance(11000, 100);
     const int plug = livePlug();
     for (int i = 0; i < 400 && bus->sim()->waitingReaders(plug) == 0; ++i) {
       std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -594,20 +621,22 @@ class Walker {
         profileAction(static_cast<int>(a % 5), 3);
         break;
       case kExport:
-        desktop.simShell().answerNextDialog(dataDir.path() / ("walk" + std::to_string(a % 3) + ".psf"));
+        desktop.simShell().answerNextDialog(dataDir.path() /
+                                            ("walk" + std::to_string(a % 3) + ".psf"));
         clickControl(2069);
         advance(120);
         break;
       case kImport:
-        desktop.simShell().answerNextDialog(dataDir.path() / ("walk" + std::to_string(a % 3) + ".psf"));
+        desktop.simShell().answerNextDialog(dataDir.path() /
+                                            ("walk" + std::to_string(a % 3) + ".psf"));
         clickControl(2070);
         advance(120);
         break;
       case kMouseDpi:
-        pressOnMouse(true);
+        pressOnMouse(true, a % 2 != 0);
         break;
       case kMousePolling:
-        pressOnMouse(false);
+        pressOnMouse(false, a % 2 != 0);
         break;
       case kSensor:
         status([&](SimStatus& s) { s.sensorCode = kSensorCodes[a % kSensorCodes.size()]; });
@@ -655,7 +684,8 @@ class Walker {
         for (int i = 0; i < presses; ++i) host.tapKey(key);
       });
     }
-    actions.push_back([this, b] { (b >> 8) % 5 == 0 ? clickDialog(290, 115) : clickDialog(360, 115); });
+    actions.push_back(
+        [this, b] { (b >> 8) % 5 == 0 ? clickDialog(290, 115) : clickDialog(360, 115); });
     script(actions);
     clickAt({(r.left + r.right) / 2, y});
   }
@@ -820,9 +850,11 @@ class Walker {
     }
     const ShowList list = data->config.showList();
     for (int k = 0; k < 5; ++k) {
-      const auto* shown = data->profiles.record(static_cast<std::size_t>(list.order[static_cast<std::size_t>(k)]));
+      const auto* shown =
+          data->profiles.record(static_cast<std::size_t>(list.order[static_cast<std::size_t>(k)]));
       expect(control(2049 + k)->shown() == (k < list.count), 2049 + k, "presence");
-      if (k < list.count) expect(control(2049 + k)->text() == shown->pairValue(0), 2049 + k, "name");
+      if (k < list.count)
+        expect(control(2049 + k)->text() == shown->pairValue(0), 2049 + k, "name");
     }
     if (out.tellp() == 0) return std::nullopt;
     return out.str();
@@ -836,8 +868,8 @@ class Walker {
       const ProfileRecord& now = *data->profiles.record(i);
       takeFamilies(expected, now, allowed.every | (i == current ? allowed.current : 0));
       if (!(expected == now)) {
-        return "profile " + std::to_string(i) + " changed where the step did not reach: " +
-               difference(expected, now);
+        return "profile " + std::to_string(i) +
+               " changed where the step did not reach: " + difference(expected, now);
       }
     }
     return std::nullopt;
@@ -858,7 +890,8 @@ class Walker {
       if (a.Lighting1Brightness[m] != b.Lighting1Brightness[m])
         out << "brightness of mode " << m << " " << int(a.Lighting1Brightness[m]) << " -> "
             << int(b.Lighting1Brightness[m]) << "; ";
-      if (a.Lighting1Direction[m] != b.Lighting1Direction[m]) out << "direction of mode " << m << "; ";
+      if (a.Lighting1Direction[m] != b.Lighting1Direction[m])
+        out << "direction of mode " << m << "; ";
     }
     if (a.Lighting1ModeValue != b.Lighting1ModeValue || a.Lighting1Name != b.Lighting1Name)
       out << "effect; ";
@@ -886,6 +919,7 @@ class Walker {
   std::unique_ptr<SkinContext> skin;
   std::unique_ptr<CKestrinDlg> window;
   int notices_ = 0;
+  std::uint32_t layoutKey_ = ~0u;
 };
 
 int kindNamed(const std::string& name) {
@@ -893,6 +927,11 @@ int kindNamed(const std::string& name) {
     if (name == kKinds[static_cast<std::size_t>(k)].name) return k;
   }
   return -1;
+}
+
+// Two failures are the same when they name the same disagreement; the values may differ.
+bool sameKind(const std::string& a, const std::string& b) {
+  return a.substr(0, a.find(':')) == b.substr(0, b.find(':'));
 }
 
 }  // namespace
@@ -913,7 +952,8 @@ std::vector<WalkStep> makeWalk(std::uint32_t seed, std::size_t count,
   while (steps.size() < count && total > 0) {
     int pick = random.below(total);
     int kind = 0;
-    while (pick >= weights[static_cast<std::size_t>(kind)]) pick -= weights[static_cast<std::size_t>(kind++)];
+    while (pick >= weights[static_cast<std::size_t>(kind)])
+      pick -= weights[static_cast<std::size_t>(kind++)];
     steps.push_back({kind, random.next(), random.next()});
   }
   return steps;
@@ -935,7 +975,7 @@ std::vector<WalkStep> shrinkWalk(std::uint32_t seed, std::vector<WalkStep> steps
   const auto until = std::chrono::steady_clock::now() + budget;
   const auto left = [&] { return std::chrono::steady_clock::now() < until; };
   const auto failing = [&](const std::vector<WalkStep>& candidate) -> std::optional<std::size_t> {
-    if (auto f = runWalk(seed, candidate, narrowLighting); f && f->what == what) {
+    if (auto f = runWalk(seed, candidate, narrowLighting); f && sameKind(f->what, what)) {
       return f->step;
     }
     return std::nullopt;
@@ -960,8 +1000,9 @@ std::vector<WalkStep> shrinkWalk(std::uint32_t seed, std::vector<WalkStep> steps
 }
 
 std::string describe(const WalkStep& step) {
-  const char* name =
-      step.kind >= 0 && step.kind < kKindCount ? kKinds[static_cast<std::size_t>(step.kind)].name : "?";
+  const char* name = step.kind >= 0 && step.kind < kKindCount
+                         ? kKinds[static_cast<std::size_t>(step.kind)].name
+                         : "?";
   return std::string(name) + " " + std::to_string(step.a) + " " + std::to_string(step.b);
 }
 

@@ -16,8 +16,9 @@ namespace {
 
 std::uint32_t fromEnvironment(const char* name, std::uint32_t fallback) {
   const char* text = std::getenv(name);
-  return text != nullptr && *text != '\0' ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10))
-                                          : fallback;
+  return text != nullptr && *text != '\0'
+             ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10))
+             : fallback;
 }
 
 std::vector<std::string> excludedKinds() {
@@ -47,7 +48,8 @@ TEST(WindowWalk, WindowFilesAndMouseAgreeAfterEveryStep) {
     return;
   }
   steps.resize(failure->step + 1);
-  const std::vector<WalkStep> shortened = shrinkWalk(seed, steps, failure->what, std::chrono::seconds(60), narrow);
+  const std::vector<WalkStep> shortened =
+      shrinkWalk(seed, steps, failure->what, std::chrono::seconds(60), narrow);
   const auto again = runWalk(seed, shortened, narrow);
   std::ostringstream out;
   out << "seed " << seed << ": step " << failure->step << " fails: " << failure->what << "\n"
