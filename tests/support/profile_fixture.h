@@ -70,38 +70,42 @@ inline std::vector<std::uint32_t> expectedLightingColours(const ProfileRecord& p
   return colours;
 }
 
-inline testing::AssertionResult firmwareMatches(const SimDecoded& fw, const ProfileRecord& p) {
+inline ::testing::AssertionResult firmwareMatches(const SimDecoded& fw, const ProfileRecord& p) {
   constexpr std::array<std::size_t, 5> kKeyAt{0, 1, 2, 4, 3};
   for (std::size_t pos = 0; pos < 5; ++pos) {
     const AssignmentCode& code = p.keys[kKeyAt[pos]].Value;
     if (fw.buttonCodes[pos] != std::array<std::uint8_t, 3>{code.type, code.param1, code.param2}) {
-      return testing::AssertionFailure() << "button position " << pos;
+      return ::testing::AssertionFailure() << "button position " << pos;
     }
   }
   if (fw.enabledMask != p.DPIOffOnFlag || fw.currentLevel != p.CurrentDPILevel ||
       fw.enabledCount != std::popcount(p.DPIOffOnFlag) % 16) {
-    return testing::AssertionFailure() << "DPI levels";
+    return ::testing::AssertionFailure() << "DPI levels";
   }
-  for (std::size_t level = 0; level < 5; ++level) {
-    if (fw.levelSteps[level] != p.XYSetting[level]) return testing::AssertionFailure() << "step";
+  // Levels 6 to 8 carry their step only while enabled, so a five-level profile sends zeros there.
+  for (std::size_t level = 0; level < 8; ++level) {
+    const bool carried = level < 5 || ((p.DPIOffOnFlag >> level) & 1) != 0;
+    if (fw.levelSteps[level] != (carried ? p.XYSetting[level] : 0)) {
+      return ::testing::AssertionFailure() << "step of level " << level + 1;
+    }
   }
   for (std::size_t level = 0; level < 8; ++level) {
     if (fw.levelColours[level] != rgbOf(p.DPILevelIndication[level])) {
-      return testing::AssertionFailure() << "DPI colour " << level;
+      return ::testing::AssertionFailure() << "DPI colour " << level;
     }
   }
   constexpr std::array<int, 4> kIntervals{8, 4, 2, 1};
   if (fw.pollingIntervalMs != kIntervals[std::min<std::size_t>(p.PollingRateValue[0], 3)]) {
-    return testing::AssertionFailure() << "polling";
+    return ::testing::AssertionFailure() << "polling";
   }
   if (fw.lowLiftOff != (p.number(Setting::LiftDetectionHeight) == 1)) {
-    return testing::AssertionFailure() << "lift-off";
+    return ::testing::AssertionFailure() << "lift-off";
   }
   if (fw.debounce != (p.number(Setting::KeyDebounce) & 0xFF) ||
       fw.powerDownTime != (p.number(Setting::PowerDownTime) & 0xFF) ||
       fw.lightsOffWhileMoving != (p.number(Setting::MoveLightingOnOffMode) & 0xFF) ||
       fw.motionWakeup != (p.number(Setting::MotionWakeup) & 0xFF)) {
-    return testing::AssertionFailure() << "debounce, power or wake-up";
+    return ::testing::AssertionFailure() << "debounce, power or wake-up";
   }
   const int mode = p.Lighting1ModeValue[0];
   if (mode < 10) {
@@ -109,7 +113,7 @@ inline testing::AssertionResult firmwareMatches(const SimDecoded& fw, const Prof
     if (!fw.lightingSet || fw.lightingMode != mode || fw.brightness != p.Lighting1Brightness[m] ||
         fw.speed != p.Lighting1Speed[m] || (mode == 1 && fw.direction != p.Lighting1Direction[1]) ||
         fw.lightingColours != expectedLightingColours(p, mode)) {
-      return testing::AssertionFailure() << "lighting mode " << mode;
+      return ::testing::AssertionFailure() << "lighting mode " << mode;
     }
   }
   for (const auto& key : p.keys) {
@@ -117,10 +121,10 @@ inline testing::AssertionResult firmwareMatches(const SimDecoded& fw, const Prof
     const int slot = key.Value.param1 & 0x0F;
     const auto held = fw.macros.find(slot);
     if (held == fw.macros.end() || held->second != expectedEntries(key.Macro)) {
-      return testing::AssertionFailure() << "macro slot " << slot;
+      return ::testing::AssertionFailure() << "macro slot " << slot;
     }
   }
-  return testing::AssertionSuccess();
+  return ::testing::AssertionSuccess();
 }
 
 }  // namespace pelorin::test

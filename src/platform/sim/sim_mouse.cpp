@@ -98,7 +98,6 @@ void SimMouse::apply(std::span<const std::uint8_t> report) {
       const int resets = settings_.factoryResets + 1;
       settings_ = factorySettings();
       settings_.factoryResets = resets;
-      currentLevel_ = 0;
       break;
     }
     case kGetStatus:
@@ -150,16 +149,18 @@ SimReport SimMouse::eventReport() const {
   report[0] = 0x05;
   report[1] = 0x06;
   report[3] = settings_.pollingInterval;
-  report[4] = static_cast<std::uint8_t>(currentLevel_ + 1);
+  // The level the mouse reports is the one it holds: the high nibble of the DPI levels, as the
+  // last command or its own button left it.
+  report[4] = static_cast<std::uint8_t>(settings_.dpiLevels[0] >> 4);
   return report;
 }
 
 SimReport SimMouse::pressDpiButton() {
   std::lock_guard lock(mutex_);
   // The high nibble is the current ordinal + 1, so taken as is it names the next level.
-  currentLevel_ = (settings_.dpiLevels[0] >> 4) % enabledLevelCount();
+  const int next = (settings_.dpiLevels[0] >> 4) % enabledLevelCount();
   settings_.dpiLevels[0] =
-      static_cast<std::uint8_t>((settings_.dpiLevels[0] & 0x0F) | ((currentLevel_ + 1) << 4));
+      static_cast<std::uint8_t>((settings_.dpiLevels[0] & 0x0F) | ((next + 1) << 4));
   return eventReport();
 }
 
@@ -228,7 +229,7 @@ SimDecoded SimMouse::decoded() const {
   d.enabledCount = s.dpiLevels[0] & 0x0F;
   d.currentLevel = (s.dpiLevels[0] >> 4) - 1;
   d.enabledMask = s.dpiLevels[1];
-  for (std::size_t i = 0; i < 5; ++i)
+  for (std::size_t i = 0; i < 8; ++i)
     d.levelSteps[i] = s.dpiLevels[2 + 2 * i] | (s.dpiLevels[3 + 2 * i] << 8);
   for (std::size_t i = 0; i < 8; ++i) d.levelColours[i] = rgbAt(&s.dpiColors[3 * i]);
   d.pollingIntervalMs = s.pollingInterval;

@@ -64,7 +64,7 @@ struct SimDecoded {
   int enabledCount = 0;
   int currentLevel = 0;  // 0-based
   std::uint8_t enabledMask = 0;
-  std::array<int, 5> levelSteps{};
+  std::array<int, 8> levelSteps{};              // levels 6..8 from bytes 12..17
   std::array<std::uint32_t, 8> levelColours{};  // 0xRRGGBB
   int pollingIntervalMs = 0;
   bool lowLiftOff = false;
@@ -120,7 +120,6 @@ class SimMouse {
   SimFaults faults_;
   std::vector<SimReceived> received_;
   SimReport pendingAnswer_{};
-  int currentLevel_ = 0;  // 0-based among the enabled levels
 };
 
 }  // namespace pelorin

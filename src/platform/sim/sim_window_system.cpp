@@ -74,7 +74,8 @@ int SimWindowSystem::runPending() {
       }
     }
     for (const WindowId id : std::vector<WindowId>(stacking_)) {
-      if (SimWindow* window = findSim(id)) window->paintIfDirty();
+      SimWindow* window = paintOnRun_ ? findSim(id) : nullptr;
+      if (window != nullptr) window->paintIfDirty();
     }
   } while (!posted_.empty());
   return delivered;

@@ -47,6 +47,9 @@ class SimWindowSystem final : public WindowSystem {
   // Called by modal loops when nothing is pending; returning false ends the loop with -1, so a
   // test that forgets to close its dialog fails instead of hanging.
   void setIdleHandler(std::function<bool()> handler) { idle_ = std::move(handler); }
+  // Off: runPending leaves invalid windows unpainted until someone paints them, so a long walk
+  // pays for a frame only where it looks.
+  void setPaintOnRun(bool paint) { paintOnRun_ = paint; }
 
   void moveMouse(int x, int y);
   void pressLeft();
@@ -101,6 +104,7 @@ class SimWindowSystem final : public WindowSystem {
   std::deque<Posted> posted_;
   std::map<WindowId, std::optional<int>> modalResults_;
   std::function<bool()> idle_;
+  bool paintOnRun_ = true;
   WindowId nextId_ = 1;
   WindowId active_ = kNoWindow;
   WindowId capture_ = kNoWindow;
