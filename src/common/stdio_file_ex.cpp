@@ -1,5 +1,6 @@
 #include "common/stdio_file_ex.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <system_error>
 
@@ -9,6 +10,13 @@
 
 namespace pelorin {
 namespace {
+
+thread_local std::error_code lastFailure;
+
+bool failed(std::error_code reason) {
+  lastFailure = reason;
+  return false;
+}
 
 // A save through a symbolic link replaces the file it points to and keeps the link.
 std::filesystem::path linkTarget(std::filesystem::path path) {
@@ -83,18 +91,24 @@ bool CStdioFileEx::replaceFile(const std::filesystem::path& requested, std::stri
   removeStaleTemporaries(path);
   const auto temporary = temporaryFor(path);
   std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
-  if (file == nullptr) return false;
+  if (file == nullptr) return failed(std::error_code(errno, std::generic_category()));
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   const bool flushed = written && flushToDisk(file);
   const bool closed = std::fclose(file) == 0;
-  std::error_code error;
+  std::error_code error(errno, std::generic_category());
   if (written && flushed && closed) {
+    error.clear();
     copyPermissions(path, temporary);
     std::filesystem::rename(temporary, path, error);
     if (!error) return true;
   }
-  std::filesystem::remove(temporary, error);
-  return false;
+  std::error_code ignored;
+  std::filesystem::remove(temporary, ignored);
+  return failed(error);
+}
+
+std::string CStdioFileEx::lastWriteFailure() {
+  return lastFailure.message();
 }
 
 }  // namespace pelorin

@@ -31,6 +31,8 @@ class CStdioFileEx {
 
   // Replaces a file atomically with the given bytes; shared by every writer of the program.
   static bool replaceFile(const std::filesystem::path& path, std::string_view bytes);
+  // The system's reason for the latest write of this thread that failed ("Permission denied").
+  static std::string lastWriteFailure();
 };
 
 }  // namespace pelorin

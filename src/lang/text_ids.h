@@ -189,6 +189,29 @@ constexpr int kMotionWakeup = 274;
 // The tray menu's switch for the start at login.
 constexpr int kStartAtLogin = 290;
 
+// The window's own texts: failures, notes, the language row, tooltips and file filters.
+constexpr int kExportFailed = 300;
+constexpr int kSaveFailed = 301;
+constexpr int kResetNotSent = 302;
+constexpr int kGuideNotOpened = 303;
+constexpr int kSimulatedMouse = 304;
+constexpr int kUserGuide = 305;
+constexpr int kTrayTip = 306;
+constexpr int kTrayTipSimulated = 307;
+constexpr int kNoMouseSettings = 308;
+constexpr int kSupportLine = 309;
+constexpr int kLanguage = 310;
+constexpr int kLanguageEnglish = 311;
+constexpr int kLanguageChinese = 312;
+constexpr int kTipImportProfile = 313;
+constexpr int kTipExportProfile = 314;
+constexpr int kTipRenameProfile = 315;
+constexpr int kTipAddProfile = 316;
+constexpr int kTipClose = 317;
+constexpr int kTipMinimise = 318;
+constexpr int kProfileFilter = 319;
+constexpr int kProgramFilter = 320;
+
 constexpr int kFirstButtonName = kLeftClick;
 constexpr int kFirstProfileName = kProfile1;
 constexpr int kDefaultLightingName = kLightingWave;

@@ -46,6 +46,9 @@ class Page {
   virtual void setShown(bool shown);
   bool shown() const { return shown_; }
 
+  // After a change of language: every table caption again from the texts, and the controls in
+  // the old interface font take the new one.
+  void relabel(const Font& oldFont, const Font& newFont);
   // Fills the controls from the profile.
   virtual void refresh(const ProfileRecord&) {}
   // Writes what the controls hold back into the profile; runs before every transfer.
