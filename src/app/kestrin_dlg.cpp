@@ -80,8 +80,12 @@ void CKestrinDlg::onInitDialog() {
   createControls();
   loadBackground(kBackgroundResource);
   frame_ = loadSkinImage(context(), kFrameImage);
-  // The rest of the start-up follows the first frame, or this timer when no frame comes.
+  // The rest of the start-up follows the first frame, or this timer when no frame comes; a
+  // window that stays hidden has no frame to wait for.
   window()->setTimer(main_timer::kStartUpFallback, std::chrono::milliseconds(kStartUpFallbackMs));
+  if (!session_->windowShown()) {
+    context().host.post(windowId(), Message{main_msg::kStartUp, 0, 0, {}});
+  }
 }
 
 void CKestrinDlg::createControls() {

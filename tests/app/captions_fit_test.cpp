@@ -35,9 +35,9 @@ class CaptionsFit : public MainWindowTest, public ::testing::WithParamInterface<
   void startIn(bool chinese, float scale) {
     const auto config = configFolder(dataDir.path());
     std::filesystem::create_directories(config);
-    ASSERT_TRUE(CStdioFileEx::writeLines(
-        config / "LanSetting.ini",
-        {u"[ChangeLanguage]", chinese ? u"Language=CN" : u"Language=EN"}));
+    ASSERT_TRUE(
+        CStdioFileEx::writeLines(config / "LanSetting.ini",
+                                 {u"[ChangeLanguage]", chinese ? u"Language=CN" : u"Language=EN"}));
     start(scale);
   }
   // "window: id 'caption' needs W, has H" for every caption that does not fit.
@@ -81,6 +81,12 @@ TEST_P(CaptionsFit, NoCaptionIsCut) {
   ASSERT_TRUE(reset.create(WindowKind::Modal, window->windowId()));
   collectCuts("factory reset", controlsOf(reset, {3001, 2010, 2011}));
   for (const auto& cut : cuts) ADD_FAILURE() << cut;
+  // The picture to look at, beside the other screenshots.
+  simWindow().paintIfDirty();
+  std::filesystem::create_directories(PELORIN_SCREEN_DIR);
+  const std::string name = std::string("main_") + (chinese ? "zh_" : "en_") +
+                           std::to_string(static_cast<int>(scale * 10)) + ".png";
+  EXPECT_TRUE(simWindow().savePng(std::filesystem::path(PELORIN_SCREEN_DIR) / name));
 }
 
 INSTANTIATE_TEST_SUITE_P(LanguagesAndScales, CaptionsFit,

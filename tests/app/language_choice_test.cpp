@@ -1,7 +1,7 @@
 // The language row of the Settings button's menu: choosing a language writes the language
 // settings, loads its texts and font and relabels the open window without a restart.
-#include "common/stdio_file_ex.h"
 #include "app/window_controls.h"
+#include "common/stdio_file_ex.h"
 #include "lang/text_ids.h"
 #include "main_window_fixture.h"
 #include "profile/data_folder.h"
@@ -27,8 +27,7 @@ class LanguageChoice : public MainWindowTest {
     advance(200);
   }
   std::u16string setting() {
-    const auto lines =
-        CStdioFileEx::readLines(configFolder(data->dataFolder) / "LanSetting.ini");
+    const auto lines = CStdioFileEx::readLines(configFolder(data->dataFolder) / "LanSetting.ini");
     return lines && lines->size() > 1 ? (*lines)[1] : u"";
   }
 };
@@ -45,7 +44,8 @@ TEST_F(LanguageChoice, RelabelsTheWindowAndIsKept) {
   EXPECT_EQ(window->findControl(3001)->font().face, u"宋体");
   EXPECT_EQ(window->findControl(3001)->font().pixelHeight, 12);
   EXPECT_EQ(desktop.trayIcon()->menu()[0].text, text(text_id::kSettings));
-  EXPECT_EQ(window->findControl(ctl_id::kImportProfile)->tooltip(), text(text_id::kTipImportProfile));
+  EXPECT_EQ(window->findControl(ctl_id::kImportProfile)->tooltip(),
+            text(text_id::kTipImportProfile));
 
   choose(0);
   EXPECT_EQ(setting(), u"Language=EN");
