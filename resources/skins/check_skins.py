@@ -28,6 +28,8 @@ FAMILIES = [
     (["skins/button4_nr.png"], rect(789, 219, 1004, 264), 1),
     ([f"skins/profile_slot_{s}.png" for s in ("nr", "ov", "nr2", "ov2")], rect(50, 480, 212, 501), 1),
     ([f"skins/add_{s}.png" for s in ("nr", "ov")], rect(50, 600, 96, 620), 1),
+    ([f"skins/profile_{k}_{s}.png" for k in ("import", "export", "rename") for s in ("nr", "ov")],
+     rect(350, 558, 384, 578), 1),
     ([f"skins/header2_{s}.png" for s in ("nr", "ov")], rect(36, 37, 266, 62), 1),
     ([f"skins/header_{s}.png" for s in ("nr", "ov")], rect(846, 37, 1108, 62), 1),
     ([f"skins/check_{s}.png" for s in ("nr", "ov", "dn")], rect(739, 269, 750, 280), 1),

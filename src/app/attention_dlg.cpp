@@ -1,5 +1,7 @@
 #include "app/attention_dlg.h"
 
+#include <utility>
+
 #include "pages/page.h"
 #include "platform/text_format.h"
 #include "skin/image_button.h"
@@ -25,10 +27,16 @@ CAttentionDlg::CAttentionDlg(SkinContext& context, std::u16string title, std::u1
       ok_(std::move(ok)) {}
 
 // An ordinary window rather than a modal one, so the main window stays usable beside it.
-bool CAttentionDlg::showNotice() {
-  if (!create(WindowKind::Main, kNoWindow)) return false;
+bool CAttentionDlg::showNotice(WindowId modalOwner) {
+  const WindowKind kind = modalOwner != kNoWindow ? WindowKind::Modal : WindowKind::Main;
+  if (!create(kind, modalOwner)) return false;
   window()->setKeepAbove(true);
   return true;
+}
+
+void CAttentionDlg::onDestroyed() {
+  CDlgBase::onDestroyed();
+  if (auto closed = std::exchange(closed_, nullptr)) closed();
 }
 
 void CAttentionDlg::onInitDialog() {

@@ -207,6 +207,11 @@ bool ButtonAssignment::menuHasFocus() const {
 void ButtonAssignment::closeMenus() {
   env_.window.closePopup(kSubmenuSlot);
   env_.window.closePopup(kMenuSlot);
+  // The menu took the pointer, so its leaving was never told: the number goes with the menu.
+  if (hovered_) {
+    hovered_.reset();
+    if (Window* w = env_.window.window()) w->invalidateAll();
+  }
   if (!pending_) return;
   if (auto* combo = dynamic_cast<CComboButton*>(env_.window.findControl(*pending_))) {
     combo->setPopupOpen(false);

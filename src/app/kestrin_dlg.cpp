@@ -5,20 +5,28 @@
 #include "app/message_table.h"
 #include "app/progress_bar_dlg.h"
 #include "app/window_controls.h"
+#include "common/stdio_file_ex.h"
+#include "common/utf.h"
+#include "lang/change_language.h"
+#include "lang/language_seed.h"
 #include "lang/text_ids.h"
 #include "pages/profile_slot_button.h"
 #include "platform/tray_icon.h"
 #include "platform/virtual_keys.h"
+#include "profile/data_folder.h"
 #include "skin/battery.h"
 #include "skin/check_button.h"
 #include "skin/notify_code.h"
 #include "skin/skin_images.h"
+#include "skin/ui_font.h"
 
 namespace pelorin {
 namespace {
 
 constexpr unsigned kHideCheckMs = 100;
 constexpr unsigned kStartUpFallbackMs = 250;
+// Long enough for a system tray to take the icon in; without one the login start shows the window.
+constexpr unsigned kTrayCheckMs = 2000;
 constexpr unsigned kNoDeviceCheckMs = 2000;
 constexpr unsigned kOsdTickMs = 300;
 // Ticks of the countdown before the display goes: it stays about two seconds after a change.
@@ -30,20 +38,13 @@ constexpr std::array<Rect, 4> kLeftPanels = {Rect{36, 62, 266, 238}, Rect{36, 31
                                              Rect{36, 423, 266, 505}, Rect{36, 550, 266, 696}};
 constexpr int kSimulatedNote = 3022;
 constexpr int kTrayIconId = 128;
-constexpr std::u16string_view kTip = u"Pelorin";
-constexpr std::u16string_view kSimulatedTip = u"Pelorin (simulated mouse)";
 constexpr const char* kGuide = "guide/index.html";
-constexpr std::u16string_view kNoMouseSettings =
-    u"This desktop has no mouse settings Pelorin knows how to open.";
 constexpr std::size_t kBatteryArea = 2;
 constexpr int kBatteryText = 3405;
 // Texts of the refusals and notices.
 using text_id::kAttentionTitle;
 // Typed twice in a row, the five letters open the support line.
 constexpr std::array<int, 5> kHiddenCode = {'P', 'E', 'L', 'R', 'N'};
-constexpr std::u16string_view kSupportLine =
-    u"Pelorin support: see the user guide beside the program";
-constexpr std::u16string_view kSimulatedText = u"Simulated mouse";
 
 }  // namespace
 
@@ -76,11 +77,16 @@ std::vector<const Page*> CKestrinDlg::pages() const {
 }
 
 void CKestrinDlg::onInitDialog() {
+  decideVisibility();
   createControls();
   loadBackground(kBackgroundResource);
   frame_ = loadSkinImage(context(), kFrameImage);
-  // The rest of the start-up follows the first frame, or this timer when no frame comes.
+  // The rest of the start-up follows the first frame, or this timer when no frame comes; a
+  // window that stays hidden has no frame to wait for.
   window()->setTimer(main_timer::kStartUpFallback, std::chrono::milliseconds(kStartUpFallbackMs));
+  if (!session_->windowShown()) {
+    context().host.post(windowId(), Message{main_msg::kStartUp, 0, 0, {}});
+  }
 }
 
 void CKestrinDlg::createControls() {
@@ -96,8 +102,9 @@ void CKestrinDlg::createControls() {
   for (auto& area : areas_) area->create(env);
   for (auto& page : groups_) page->create(env);
   if (auto* note = window_->control(kSimulatedNote)) {
-    note->setText(run_.simulated ? std::u16string(kSimulatedText) : std::u16string());
+    note->setText(run_.simulated ? run_.data.texts[text_id::kSimulatedMouse] : std::u16string());
   }
+  applyTooltips();
   if (auto* debounce = window_->control(kGroupHeaderIds[4])) debounce->setShown(false);
   // The profile popup opens from the profile button; the combo's place is the battery's.
   window_->control(ctl_id::kProfileCombo)->setShown(false);
@@ -107,17 +114,24 @@ void CKestrinDlg::createControls() {
   }
 }
 
-// The steps that follow the window's first showing, in start-up order.
+// Decided before the window is first mapped, so a window that is to stay hidden never flashes.
+// The login start keeps it in the tray whatever the link says, until the user asks for it; the
+// configuration's start-hidden switch leaves the showing to the mouse's link.
+void CKestrinDlg::decideVisibility() {
+  const bool hidden = run_.startHidden || run_.data.config.needPassword() != 0;
+  session_->setWindowShown(!hidden);
+  session_->setLinkActive(!hidden);
+  if (run_.startHidden) session_->holdHidden();
+}
+
+// The steps that follow the window's first showing (or the fallback timer when it stays hidden).
 void CKestrinDlg::start() {
   started_ = true;
   window()->killTimer(main_timer::kStartUpFallback);
-  // The login entry starts hidden as the start-hidden switch does, without minimising first.
-  const int configured = run_.data.config.needPassword();
-  const int needPassword = run_.startHidden && configured == 0 ? 2 : configured;
-  if (needPassword == 1) minimiseMainWindow();
-  session_->setWindowShown(needPassword == 0);
-  session_->setLinkActive(needPassword == 0);
   addTrayIcon();
+  if (run_.startHidden) {
+    window()->setTimer(main_timer::kTrayCheck, std::chrono::milliseconds(kTrayCheckMs));
+  }
   session_->setCurrentProfile(current());
   refreshFromProfile();
   link_->registerDeviceNotifications();
@@ -138,12 +152,27 @@ void CKestrinDlg::start() {
   if (run_.instance != nullptr) run_.instance->forwardTo(context().host, windowId());
 }
 
+// The buttons that show a picture only say what they do when the pointer rests on them.
+void CKestrinDlg::applyTooltips() {
+  constexpr std::array<std::pair<int, int>, 6> kTips = {{
+      {ctl_id::kImportProfile, text_id::kTipImportProfile},
+      {ctl_id::kExportProfile, text_id::kTipExportProfile},
+      {ctl_id::kEditProfile, text_id::kTipRenameProfile},
+      {ctl_id::kAddProfile, text_id::kTipAddProfile},
+      {ctl_id::kClose, text_id::kTipClose},
+      {ctl_id::kMinimise, text_id::kTipMinimise},
+  }};
+  for (const auto& [id, textId] : kTips) {
+    if (CControlBase* control = window_->control(id)) control->setTooltip(run_.data.texts[textId]);
+  }
+}
+
 void CKestrinDlg::addTrayIcon() {
   if (run_.desktop == nullptr) return;
   icon_ = loadResourceImage(context(), resource_id::kIcon);
   TrayIconParams params{
       windowId(),  main_msg::kTrayCallback,
-      kTrayIconId, run_.simulated ? std::u16string(kSimulatedTip) : std::u16string(kTip),
+      kTrayIconId, run_.data.texts[run_.simulated ? text_id::kTrayTipSimulated : text_id::kTrayTip],
       icon_.get(), trayMenu()};
   tray_ = run_.desktop->addTrayIcon(params);
 }
@@ -168,12 +197,45 @@ void CKestrinDlg::toggleStartAtLogin() {
 
 void CKestrinDlg::openGuide() {
   if (run_.desktop == nullptr) return;
-  run_.desktop->shell().openAddress((context().programFolder / kGuide).string());
+  if (!run_.desktop->shell().openAddress((context().programFolder / kGuide).string())) {
+    notice(kAttentionTitle, text_id::kGuideNotOpened);
+  }
 }
 
 void CKestrinDlg::openMouseSettings() {
   if (run_.desktop == nullptr || run_.desktop->shell().openMouseSettings()) return;
-  if (run_.notice) run_.notice(run_.data.texts[text_id::kAttentionTitle], kNoMouseSettings);
+  notice(kAttentionTitle, text_id::kNoMouseSettings);
+}
+
+void CKestrinDlg::switchLanguage(bool chinese) {
+  const auto folder = configFolder(run_.data.dataFolder);
+  if (!CStdioFileEx::writeLines(folder / kLanguageSettingName, languageSettingLines(chinese))) {
+    failureNotice(text_id::kSaveFailed);
+    return;
+  }
+  LanguageTable texts;
+  UiFont font = run_.data.font;
+  if (!changeLanguage(folder, context().scale, texts, font)) return;
+  run_.data.texts = std::move(texts);
+  run_.data.font = font;
+  const Font oldFont = context().uiFont;
+  context().uiFont = uiFont(font.face, font.height, font.charset);
+  window_->relabel(oldFont, context().uiFont);
+  for (auto& page : groups_) page->relabel(oldFont, context().uiFont);
+  for (auto& area : areas_) area->relabel(oldFont, context().uiFont);
+  applyTooltips();
+  if (auto* note = window_->control(kSimulatedNote)) {
+    note->setText(run_.simulated ? run_.data.texts[text_id::kSimulatedMouse] : std::u16string());
+  }
+  if (tray_) {
+    tray_->setMenu(trayMenu());
+    tray_->setTooltip(
+        run_.data.texts[run_.simulated ? text_id::kTrayTipSimulated : text_id::kTrayTip]);
+  }
+  refreshFromProfile();
+  for (WindowId id : context().openDialogs.entries()) {
+    if (Window* open = context().host.find(id)) open->invalidateAll();
+  }
 }
 
 void CKestrinDlg::refreshFromProfile() {
@@ -286,9 +348,11 @@ bool CKestrinDlg::handleWindowControl(int id, int code) {
   }
   switch (id) {
     case ctl_id::kClose:
-    case ctl_id::kMinimise:
     case ctl_id::kHideAlso:
-      hideMainWindow();
+      closeWindow();
+      break;
+    case ctl_id::kMinimise:
+      trayAvailable() ? hideMainWindow() : minimiseMainWindow();
       break;
     case ctl_id::kDispatchAndHide:
       session_->dispatchPendingSends();
@@ -332,16 +396,36 @@ void CKestrinDlg::toggle(ControlGroup group) {
 }
 
 void CKestrinDlg::restoreRequest() {
-  if (session_->windowShown() && session_->status().linkActive) {
-    showMainWindow();
+  session_->showAtUserRequest();
+}
+
+bool CKestrinDlg::trayAvailable() const {
+  return tray_ != nullptr && tray_->shown();
+}
+
+void CKestrinDlg::closeWindow() {
+  if (trayAvailable()) {
+    hideMainWindow();
   } else {
-    link_->requestStatus();
+    exitProgram();
   }
 }
 
 void CKestrinDlg::exitProgram() {
   closePopups();
   endDialog(0);
+}
+
+void CKestrinDlg::endSession() {
+  saveNow();
+  if (run_.desktop != nullptr) run_.desktop->shell().cancelFileDialog();
+  exitProgram();
+}
+
+void CKestrinDlg::saveNow() {
+  if (!savePending_) return;
+  savePending_ = false;
+  run_.data.saveAll();
 }
 
 void CKestrinDlg::startTimer(TimerId id, unsigned periodMs) {
@@ -362,9 +446,7 @@ void CKestrinDlg::onTimer(int id) {
       session_->dispatchPendingSends();
       break;
     case static_cast<int>(TimerId::SaveProfiles):
-      w->killTimer(id);
-      savePending_ = false;
-      run_.data.saveAll();
+      save();
       break;
     case static_cast<int>(TimerId::NoDeviceCheck):
       w->killTimer(id);
@@ -378,6 +460,10 @@ void CKestrinDlg::onTimer(int id) {
       break;
     case main_timer::kStartUpFallback:
       if (!started_) start();
+      break;
+    case main_timer::kTrayCheck:
+      w->killTimer(id);
+      if (session_->heldHidden() && !trayAvailable()) restoreRequest();
       break;
     case main_timer::kHideWhileHidden:
       if (!session_->windowShown() && w->isVisible()) w->show(ShowMode::Hide);
@@ -406,7 +492,7 @@ bool CKestrinDlg::onDialogKey(const KeyEvent& event) {
   hiddenKeys_ = event.virtualKey == expected ? hiddenKeys_ + 1 : 0;
   if (hiddenKeys_ < static_cast<int>(2 * kHiddenCode.size())) return false;
   hiddenKeys_ = 0;
-  if (run_.notice) run_.notice(kSupportLine, kSupportLine);
+  notice(text_id::kSupportLine, text_id::kSupportLine);
   return true;
 }
 
@@ -441,10 +527,20 @@ void CKestrinDlg::notice(int titleTextId, int messageTextId) {
   if (run_.notice) run_.notice(run_.data.texts[titleTextId], run_.data.texts[messageTextId]);
 }
 
+void CKestrinDlg::failureNotice(int messageTextId, std::string_view reason) {
+  const std::string why = reason.empty() ? CStdioFileEx::lastWriteFailure() : std::string(reason);
+  if (run_.notice) {
+    run_.notice(run_.data.texts[kAttentionTitle],
+                run_.data.texts[messageTextId] + u" " + toUtf16(why));
+  }
+}
+
 void CKestrinDlg::resetFirmware() {
   CFirmwareResetDlg question(context(), run_.data.texts);
   if (question.doModal(WindowKind::Modal, windowId()) != CFirmwareResetDlg::kConfirmed) return;
-  session_->resetDeviceAndProfile();
+  if (const HidResult sent = session_->resetDeviceAndProfile(); !sent) {
+    failureNotice(text_id::kResetNotSent, sent.error);
+  }
 }
 
 void CKestrinDlg::showProgress() {

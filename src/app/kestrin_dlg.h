@@ -32,6 +32,7 @@ constexpr int kLastColour = 8;
 constexpr int kAssignmentNotice = ButtonAssignment::kNoticeTimer;
 constexpr int kHideWhileHidden = 40;
 constexpr int kStartUpFallback = 41;
+constexpr int kTrayCheck = 42;
 constexpr int kOsdCountdown = 50;
 constexpr int kProfileAction = 60;
 }  // namespace main_timer
@@ -43,6 +44,8 @@ constexpr unsigned kTrayCallback = 1056;
 // The profile list of the profile button: a row was chosen (lParam), or it closed unused.
 constexpr unsigned kProfileListChosen = 1125;
 constexpr unsigned kProfileMenuClosed = 1126;
+// The language menu of the profile list: lParam 0 English, 1 Chinese.
+constexpr unsigned kLanguageChosen = 1127;
 // A profile's action menu: wParam the profile, lParam the action.
 constexpr unsigned kProfileActionChosen = 1164;
 // The mouse changed its level or polling rate itself; wParam 1 asks for the on-screen display.
@@ -53,7 +56,8 @@ constexpr int kStartAtLogin = 2077;
 }  // namespace main_msg
 
 // The actions of the profile menus, run by timer 60 once the menu has closed.
-enum class ProfileAction : int { Import, Export, Edit, Delete, Add, AddRefused };
+// Language carries the choice in place of the profile (0 English, 1 Chinese).
+enum class ProfileAction : int { Import, Export, Edit, Delete, Add, AddRefused, Language };
 
 // What the program hands the window for its whole run.
 struct MainWindowRun {
@@ -88,6 +92,11 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void restoreRequest();
   // Closes every popup and dialog, then the window; the program ends with it.
   void exitProgram();
+  // The desktop session ends (a stop signal, a logout): the pending save is done at once,
+  // whatever dialog is open, then the program ends as the tray's exit does.
+  void endSession();
+  // The pending save, now; the display may already be gone, so it touches no window.
+  void saveNow();
   void refreshFromProfile();
   void scheduleTransfer() { session_->scheduleTransfer(); }
 
@@ -128,11 +137,18 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void onInitDialog() override;
   void drawBackground(Canvas& canvas, const Rect& client) override;
   std::intptr_t handleMessage(const Message& message) override;
-  void onClose() override { hideMainWindow(); }
+  void onClose() override { closeWindow(); }
+  bool showsAtCreation() const override { return session_->windowShown(); }
 
  private:
   void createControls();
+  void applyTooltips();
+  void decideVisibility();
   void start();
+  // False while the desktop shows no notification area: the window is then the only way in.
+  bool trayAvailable() const;
+  // The user's close: to the tray, or the end of the program where there is no tray.
+  void closeWindow();
   void addTrayIcon();
   std::vector<TrayMenuItem> trayMenu() const;
   void toggleStartAtLogin();
@@ -154,12 +170,18 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void selectSlot(int position);
   void openProfileList();
   void openActionMenu(int profile, Point designAnchor, int popupSlot);
+  void openLanguageMenu(Point designAnchor);
+  // Writes the choice to the language settings, loads its texts and font and redraws every
+  // open window with them.
+  void switchLanguage(bool chinese);
   void chooseAction(int profile, ProfileAction action);
   void runProfileAction(ProfileAction action, int profile);
   void deleteProfile(int profile);
   void save();
   // An attention notice with two language texts.
   void notice(int titleTextId, int messageTextId);
+  // A failure with the system's reason: the given one, else that of the latest failed write.
+  void failureNotice(int messageTextId, std::string_view reason = {});
   void resetFirmware();
   void showOsd();
   void countDownOsd();

@@ -17,7 +17,6 @@ namespace pelorin {
 namespace {
 
 constexpr unsigned kProfileActionMs = 100;
-constexpr std::u16string_view kProfileFilter = u"psf file(*.psf)";
 constexpr std::u16string_view kProfileExtension = u"psf";
 // The slot bar as the window places it at every paint.
 constexpr int kSlotLeft = 300;
@@ -49,6 +48,7 @@ constexpr int kListSlot = 0;
 constexpr int kActionSlot = 1;
 // The list's placement word, so that its closing is told apart from its action menu's.
 constexpr std::intptr_t kListMarker = -1;
+constexpr std::intptr_t kLanguageMarker = -2;
 
 }  // namespace
 
@@ -77,15 +77,18 @@ bool CKestrinDlg::handleSlotBar(const Message& m) {
   } else if (m.id == main_msg::kProfileListChosen) {
     const ShowList list = run_.data.config.showList();
     const auto row = static_cast<std::size_t>(m.lParam);
-    if (row < list.order.size()) {
-      const float scale = context().scale;
-      const Rect anchor = window_->control(ctl_id::kProfileButton)->rect();
-      openActionMenu(list.order[row],
-                     {static_cast<int>(static_cast<float>(anchor.left) / scale) + kMenuWidth,
-                      static_cast<int>(static_cast<float>(anchor.top) / scale) - kProfileListUp +
-                          CProfileMenu::kRowHeight * static_cast<int>(row)},
-                     kActionSlot);
+    const float scale = context().scale;
+    const Rect anchor = window_->control(ctl_id::kProfileButton)->rect();
+    const Point beside{static_cast<int>(static_cast<float>(anchor.left) / scale) + kMenuWidth,
+                       static_cast<int>(static_cast<float>(anchor.top) / scale) - kProfileListUp +
+                           CProfileMenu::kRowHeight * static_cast<int>(row)};
+    if (row < static_cast<std::size_t>(list.count)) {
+      openActionMenu(list.order[row], beside, kActionSlot);
+    } else if (row == static_cast<std::size_t>(list.count)) {
+      openLanguageMenu(beside);
     }
+  } else if (m.id == main_msg::kLanguageChosen) {
+    chooseAction(static_cast<int>(m.lParam), ProfileAction::Language);
   } else if (m.id == main_msg::kProfileMenuClosed) {
     // The list loses the focus to its own action menu too; that one decides for both.
     const bool actionsOpen = popup(kActionSlot) != nullptr && popup(kActionSlot)->isOpen();
@@ -141,10 +144,13 @@ void CKestrinDlg::openProfileList() {
     if (profile == current()) marked = k;
     names.push_back(run_.data.profiles.record(profile)->pairValue(0));
   }
+  // The last row opens the language menu beside it.
+  names.push_back(run_.data.texts[text_id::kLanguage]);
   const float scale = context().scale;
   const Rect frame = window()->frame();
   const Rect anchor = window_->control(ctl_id::kProfileButton)->rect();
-  const Rect design = Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * list.count);
+  const Rect design =
+      Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * static_cast<int>(names.size()));
   const Rect size = scaledRect(design, scale);
   openPopup(
       kListSlot, std::make_unique<CProfileMenu>(context(), std::move(names), marked),
@@ -170,6 +176,25 @@ void CKestrinDlg::openActionMenu(int profile, Point designAnchor, int popupSlot)
             PopupPlacement{windowId(),
                            Rect::ofSize(frame.left + anchor.left, top, size.width(), size.height()),
                            main_msg::kProfileActionChosen, profile, kProfileMenuKind});
+}
+
+// English and Chinese, each named in its own language, the one in use marked.
+void CKestrinDlg::openLanguageMenu(Point designAnchor) {
+  const LanguageTable& texts = run_.data.texts;
+  std::vector<std::u16string> rows{texts[text_id::kLanguageEnglish],
+                                   texts[text_id::kLanguageChinese]};
+  const int marked = texts[0] == texts[text_id::kLanguageChinese] ? 1 : 0;
+  const float scale = context().scale;
+  const Rect frame = window()->frame();
+  const Rect size = scaledRect(
+      Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * static_cast<int>(rows.size())),
+      scale);
+  const Rect anchor = scaledRect(Rect::ofSize(designAnchor.x, designAnchor.y, 0, 0), scale);
+  openPopup(kActionSlot, std::make_unique<CProfileMenu>(context(), std::move(rows), marked),
+            PopupPlacement{windowId(),
+                           Rect::ofSize(frame.left + anchor.left, frame.top + anchor.top,
+                                        size.width(), size.height()),
+                           main_msg::kLanguageChosen, kLanguageMarker, kProfileMenuKind});
 }
 
 // The menus close first; the action runs from timer 60 once they are gone.
@@ -200,6 +225,9 @@ void CKestrinDlg::runProfileAction(ProfileAction action, int profile) {
     case ProfileAction::AddRefused:
       notice(text_id::kAttentionTitle, text_id::kAllProfilesInUse);
       break;
+    case ProfileAction::Language:
+      switchLanguage(profile == 1);
+      break;
     default:
       break;
   }
@@ -211,7 +239,7 @@ FileDialogParams CKestrinDlg::profileFileDialog(FileDialogMode mode, int titleTe
       mode,
       windowId(),
       run_.data.texts[titleTextId],
-      {FileFilter{std::u16string(kProfileFilter), {std::u16string(kProfileExtension)}}},
+      {FileFilter{run_.data.texts[text_id::kProfileFilter], {std::u16string(kProfileExtension)}}},
       std::u16string(kProfileExtension),
       std::filesystem::current_path(error),
       {}};
@@ -239,7 +267,7 @@ void CKestrinDlg::exportProfile(int profile) {
   if (run_.desktop == nullptr || record == nullptr) return;
   const auto chosen = run_.desktop->shell().pickFile(
       profileFileDialog(FileDialogMode::Save, text_id::kExportProfileTitle));
-  if (chosen) writeProfileFile(*record, *chosen);
+  if (chosen && !writeProfileFile(*record, *chosen)) failureNotice(text_id::kExportFailed);
 }
 
 void CKestrinDlg::addProfile() {
@@ -283,7 +311,7 @@ void CKestrinDlg::deleteProfile(int profile) {
 void CKestrinDlg::save() {
   killTimer(TimerId::SaveProfiles);
   savePending_ = false;
-  run_.data.saveAll();
+  if (!run_.data.saveAll()) failureNotice(text_id::kSaveFailed);
 }
 
 }  // namespace pelorin

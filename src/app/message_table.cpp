@@ -23,7 +23,7 @@ constexpr std::array<MessageRange, 44> kMessageTable = {{
     {3502, 3503, Window},
     {3330, 3330, Window},
     {1056, 1056, Window},
-    {1124, 1126, Window},
+    {1124, 1127, Window},
     {1164, 1164, Window},
     // The on-screen display after a change made on the mouse.
     {1067, 1067, Window},

@@ -33,6 +33,9 @@ void copyPermissions(const std::filesystem::path& from, const std::filesystem::p
                                error);
 }
 
+// The reason of this thread's latest failed write, for callers that report it later.
+thread_local std::error_code lastFailure;
+
 }  // namespace
 
 CStdioFileEx::Lines CStdioFileEx::decode(std::string_view bytes) {
@@ -99,6 +102,7 @@ bool CStdioFileEx::replaceFile(const std::filesystem::path& requested, std::stri
   std::FILE* file = openForWriting(temporary);
   if (file == nullptr) {
     reason = std::error_code(errno != 0 ? errno : EIO, std::generic_category());
+    lastFailure = reason;
     return false;
   }
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -112,7 +116,10 @@ bool CStdioFileEx::replaceFile(const std::filesystem::path& requested, std::stri
   }
   std::error_code ignored;
   std::filesystem::remove(temporary, ignored);
+  lastFailure = reason;
   return false;
 }
+
+std::string CStdioFileEx::lastWriteFailure() { return lastFailure.message(); }
 
 }  // namespace pelorin

@@ -37,6 +37,8 @@ class CStdioFileEx {
   static bool replaceFile(const std::filesystem::path& path, std::string_view bytes);
   static bool replaceFile(const std::filesystem::path& path, std::string_view bytes,
                           std::error_code& reason);
+  // The system's reason for the latest write of this thread that failed ("Permission denied").
+  static std::string lastWriteFailure();
 };
 
 }  // namespace pelorin

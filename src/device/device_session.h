@@ -54,6 +54,12 @@ class DeviceSession {
   void setWindowShown(bool shown) { windowShown_ = shown; }
   // At start-up the window takes the link as active unless it starts hidden.
   void setLinkActive(bool active) { status_.linkActive = active; }
+  // The login start: the link's answers leave the window in the tray until the user asks.
+  void holdHidden() { heldHidden_ = true; }
+  bool heldHidden() const { return heldHidden_; }
+  // The user asked for the window: it shows whatever the link says, and the link no longer
+  // minimises it on its own; the edits it held back while hidden go out.
+  void showAtUserRequest();
 
   // Timer 30 and the direct callers: sends the pending groups and the changed macros. A command
   // the device refuses is not recorded as sent: its group stays pending for the next dispatch.
@@ -63,8 +69,9 @@ class DeviceSession {
   // Records the current profile as what the mouse holds, except button codes that the slot
   // numbering has just changed: the mouse still holds the old ones, so those stay to be sent.
   void primeLastSent();
-  // The factory reset and the profile steps that follow the user's confirmation.
-  void resetDeviceAndProfile();
+  // The factory reset and the profile steps that follow the user's confirmation. When the command
+  // reaches no mouse the profile stays as it was and the failure comes back.
+  [[nodiscard]] HidResult resetDeviceAndProfile();
 
   // ---- timers and what the link reports
   // Timer 110, every second.
@@ -101,6 +108,7 @@ class DeviceSession {
   LastSentImages lastSent_;
 
   bool windowShown_ = true;
+  bool heldHidden_ = false;
   bool firstReadPending_ = true;
   int pollTick_ = 0;
   SessionStatus status_;

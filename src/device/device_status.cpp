@@ -36,12 +36,20 @@ void DeviceSession::onPollTimer() {
   host_.updateBattery(status_.batteryPercent, status_.chargeState);
 }
 
+void DeviceSession::showAtUserRequest() {
+  heldHidden_ = false;
+  status_.shownByLink = false;
+  windowShown_ = true;
+  host_.showMainWindow();
+  if (std::find(pending_.begin(), pending_.end(), true) != pending_.end()) scheduleTransfer();
+}
+
 void DeviceSession::parseStatus(const Report& answer) {
   if (!isValidStatusAnswer(answer)) return;
   const StatusFields fields = decodeStatus(answer);
   if (fields.linkReported) {
     status_.linkActive = fields.linkActive;
-    if (!windowShown_ && status_.linkActive) {
+    if (!windowShown_ && status_.linkActive && !heldHidden_) {
       status_.shownByLink = windowShown_ = true;
       host_.showMainWindow();
     } else if (windowShown_ && !status_.linkActive && status_.shownByLink) {

@@ -97,9 +97,10 @@ void DeviceSession::primeLastSent() {
   uploadMacros(link_, current(), lastSent_.macros, false);
 }
 
-void DeviceSession::resetDeviceAndProfile() {
+HidResult DeviceSession::resetDeviceAndProfile() {
   const std::array<std::uint8_t, 1> payload{0xFF};
-  link_.sendReport(DeviceCommand::FactoryReset, 0x01, 1, payload);
+  HidResult sent = link_.sendReport(DeviceCommand::FactoryReset, 0x01, 1, payload);
+  if (!sent) return sent;
   ProfileRecord& profile = current();
   const auto nameAt = static_cast<std::size_t>(Setting::ProfileName);
   const std::u16string name = profile.pairs[nameAt].value;
@@ -110,6 +111,7 @@ void DeviceSession::resetDeviceAndProfile() {
   host_.refreshPages();
   pollTick_ = 0;
   host_.showProgress();
+  return sent;
 }
 
 }  // namespace pelorin

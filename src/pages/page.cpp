@@ -14,6 +14,16 @@ void Page::create(PageEnv& env) {
   created();
 }
 
+void Page::relabel(const Font& oldFont, const Font& newFont) {
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    CControlBase* control = controls_[i];
+    if (control == nullptr) continue;
+    if (control->font() == oldFont) control->setFont(newFont);
+    const ControlRow& row = table_[i];
+    if (row.textId != kNoText) control->setText((*texts_)[row.textId] + std::u16string(row.text));
+  }
+}
+
 void Page::place(Point origin, float scale) {
   if (origin == placedAt_) return;
   placedAt_ = origin;

@@ -46,6 +46,9 @@ class Page {
   virtual void setShown(bool shown);
   bool shown() const { return shown_; }
 
+  // After a change of language: every table caption again from the texts, and the controls in
+  // the old interface font take the new one.
+  void relabel(const Font& oldFont, const Font& newFont);
   // Fills the controls from the profile. A control that cannot show a stored value exactly
   // shows the nearest; the stored value stays until the user moves the control.
   virtual void refresh(const ProfileRecord&) {}

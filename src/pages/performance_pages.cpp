@@ -61,9 +61,9 @@ constexpr std::array<ControlRow, 9> kPollingTable = {{
 
 constexpr std::array<ControlRow, 4> kLiftOffTable = {{
     {kLiftOffHeights[0].controlId, ControlKind::Radio, {18, 16, 33, 31}, kRadio},
-    {kLiftOffHeights[1].controlId, ControlKind::Radio, {77, 16, 92, 31}, kRadio},
-    {3520, ControlKind::Label, {38, 14, 75, 32}, {}, kLiftOffHeights[0].captionTextId},
-    {3521, ControlKind::Label, {97, 14, 160, 32}, {}, kLiftOffHeights[1].captionTextId},
+    {kLiftOffHeights[1].controlId, ControlKind::Radio, {96, 16, 111, 31}, kRadio},
+    {3520, ControlKind::Label, {38, 14, 92, 32}, {}, kLiftOffHeights[0].captionTextId},
+    {3521, ControlKind::Label, {116, 14, 176, 32}, {}, kLiftOffHeights[1].captionTextId},
 }};
 
 constexpr std::array<ControlRow, 3> kDebounceTable = {{
@@ -73,9 +73,9 @@ constexpr std::array<ControlRow, 3> kDebounceTable = {{
 }};
 
 constexpr std::array<ControlRow, 19> kPointerTable = {{
-    {3133, ControlKind::Label, {14, 4, 114, 22}, {}, text_id::kPointerSpeed},
-    {3139, ControlKind::Picture, {118, 12, 218, 15}, {kBar2}},
-    {2043, ControlKind::Slider, {118, 7, 218, 20}, {kThumb}},
+    {3133, ControlKind::Label, {14, 4, 138, 22}, {}, text_id::kPointerSpeed},
+    {3139, ControlKind::Picture, {142, 12, 218, 15}, {kBar2}},
+    {2043, ControlKind::Slider, {142, 7, 218, 20}, {kThumb}},
     {3130, ControlKind::Value, {224, 4, 254, 22}, {}, kNoText, u"6"},
     {2030, ControlKind::Check, {16, 26, 27, 37}, kCheck},
     {3134, ControlKind::Label, {34, 22, 146, 40}, {}, text_id::kPointerAcceleration},
@@ -86,15 +86,15 @@ constexpr std::array<ControlRow, 19> kPointerTable = {{
      text_id::kMouseProperties},
     {3135, ControlKind::Label, {14, 40, 114, 58}, {}, text_id::kScrollWheel},
     {2009, ControlKind::Radio, {118, 42, 133, 57}, kRadio},
-    {3137, ControlKind::Label, {137, 40, 182, 58}, {}, text_id::kScrollLines},
-    {2010, ControlKind::Radio, {186, 42, 201, 57}, kRadio},
-    {3136, ControlKind::Label, {205, 40, 256, 58}, {}, text_id::kScrollScreen},
-    {3140, ControlKind::Picture, {118, 66, 218, 69}, {kBar2}},
-    {2041, ControlKind::Slider, {118, 61, 218, 74}, {kThumb}},
+    {3137, ControlKind::Label, {136, 40, 186, 58}, {}, text_id::kScrollLines},
+    {2010, ControlKind::Radio, {188, 42, 203, 57}, kRadio},
+    {3136, ControlKind::Label, {206, 40, 262, 58}, {}, text_id::kScrollScreen},
+    {3140, ControlKind::Picture, {142, 66, 218, 69}, {kBar2}},
+    {2041, ControlKind::Slider, {142, 61, 218, 74}, {kThumb}},
     {3131, ControlKind::Value, {224, 58, 254, 76}, {}, kNoText, u"5"},
-    {3138, ControlKind::Label, {14, 80, 114, 98}, {}, text_id::kDoubleClickSpeed},
-    {3141, ControlKind::Picture, {118, 88, 218, 91}, {kBar2}},
-    {2044, ControlKind::Slider, {118, 83, 218, 96}, {kThumb}},
+    {3138, ControlKind::Label, {14, 80, 138, 98}, {}, text_id::kDoubleClickSpeed},
+    {3141, ControlKind::Picture, {142, 88, 218, 91}, {kBar2}},
+    {2044, ControlKind::Slider, {142, 83, 218, 96}, {kThumb}},
     {3132, ControlKind::Value, {224, 80, 254, 98}, {}, kNoText, u"6"},
 }};
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pelorin/window_program.h"
+#include "platform/linux/display_loss.h"
 #include "platform/linux/glib_ui_dispatcher.h"
 #include "platform/linux/gtk_desktop.h"
 #include "platform/linux/gtk_window_system.h"
@@ -51,25 +52,28 @@ int run(const ProgramOptions& options, int argc, char** argv) {
   GtkWindowSystem windows;
   GtkDesktop desktop(windows, ui);
   XdgAutostart autostart(XdgAutostart::userConfigHome());
-  ProgramHost host{windows,
-                   ui,
-                   desktop,
-                   *instance,
-                   &autostart,
-                   shippedDataFolder(programFolder()),
-                   [](CAttentionDlg& notice) { notice.showNotice(); }};
+  ProgramHost host{
+      windows,
+      ui,
+      desktop,
+      *instance,
+      &autostart,
+      shippedDataFolder(programFolder()),
+      [](CAttentionDlg& notice, WindowId modalOwner) { notice.showNotice(modalOwner); }};
   return runWindowProgram(options, host, [&options](CKestrinDlg& window, DeviceBus& bus) {
     scheduleSteps(options.simSteps, bus, window.link());
-    // A polite stop from the session or a terminal ends the program as the tray's exit does.
-    for (int signal : {SIGTERM, SIGINT}) {
+    // A stop from the session, its terminal or a user saves at once, whatever dialog is open,
+    // and ends the program as the tray's exit does: a logout's kill may follow soon.
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
       g_unix_signal_add(
           signal,
           [](gpointer self) -> gboolean {
-            static_cast<CKestrinDlg*>(self)->exitProgram();
+            static_cast<CKestrinDlg*>(self)->endSession();
             return G_SOURCE_REMOVE;
           },
           &window);
     }
+    onDisplayLost([&window] { window.saveNow(); }, kExitNoDisplay);
   });
 }
 

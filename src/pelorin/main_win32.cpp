@@ -51,10 +51,15 @@ int run(const ProgramOptions& options) {
   Win32WindowSystem windows;
   Win32Desktop desktop(windows);
   // A notice of the main window's kind would carry its class, which a later start looks for.
-  ProgramHost host{
-      windows, ui, desktop, *instance, nullptr, programFolder(), [](CAttentionDlg& notice) {
-        notice.create(WindowKind::Modal, kNoWindow);
-      }};
+  ProgramHost host{windows,
+                   ui,
+                   desktop,
+                   *instance,
+                   nullptr,
+                   programFolder(),
+                   [](CAttentionDlg& notice, WindowId modalOwner) {
+                     notice.create(WindowKind::Modal, modalOwner);
+                   }};
   return runWindowProgram(options, host, [&options](CKestrinDlg& window, DeviceBus& bus) {
     scheduleSteps(options.simSteps, bus, window.link());
   });

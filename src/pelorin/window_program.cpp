@@ -1,10 +1,9 @@
 #include "pelorin/window_program.h"
 
 #include <cstdio>
-#include <memory>
-#include <vector>
 
 #include "app/app_data.h"
+#include "app/notice_board.h"
 #include "app/scale_factor.h"
 #include "lang/text_ids.h"
 #include "platform/clock.h"
@@ -14,28 +13,6 @@
 #include "skin/ui_font.h"
 
 namespace pelorin {
-namespace {
-
-// The notices the window shows; each lives until the program ends or the user closes it.
-class Notices {
- public:
-  Notices(SkinContext& skin, std::u16string ok, void (*open)(CAttentionDlg&))
-      : skin_(skin), ok_(std::move(ok)), open_(open) {}
-  void show(std::u16string_view title, std::u16string_view text) {
-    std::erase_if(shown_, [](const auto& d) { return d->windowId() == kNoWindow; });
-    shown_.push_back(
-        std::make_unique<CAttentionDlg>(skin_, std::u16string(title), std::u16string(text), ok_));
-    open_(*shown_.back());
-  }
-
- private:
-  SkinContext& skin_;
-  std::u16string ok_;
-  void (*open_)(CAttentionDlg&);
-  std::vector<std::unique_ptr<CAttentionDlg>> shown_;
-};
-
-}  // namespace
 
 int runWindowProgram(const ProgramOptions& options, ProgramHost& host,
                      const std::function<void(CKestrinDlg&, DeviceBus&)>& beforeLoop) {
@@ -60,7 +37,7 @@ int runWindowProgram(const ProgramOptions& options, ProgramHost& host,
                    static_cast<float>(scale),
                    uiFont(data->font.face, data->font.height, data->font.charset),
                    dialogs};
-  Notices notices(skin, data->texts[text_id::kOk], host.openNotice);
+  NoticeBoard notices(skin, data->texts[text_id::kOk], host.openNotice);
   SteadyClock clock;
   MainWindowRun windowRun{skin, *data, bus.bus(), clock,   host.ui, options.simulate,
                           {},   {},    {},        nullptr, nullptr};

@@ -23,8 +23,9 @@ struct ProgramHost {
   SingleInstance& instance;
   Autostart* autostart;  // the tray's start-at-login item is left out without one
   std::filesystem::path skinFolder;
-  // Opens a modeless notice; the hosts differ in the kind of window it may be.
-  void (*openNotice)(CAttentionDlg& notice);
+  // Opens a notice, modal over modalOwner when that is a window; the hosts differ in the kind of
+  // window it may be.
+  void (*openNotice)(CAttentionDlg& notice, WindowId modalOwner);
 };
 
 // Runs the main window until the program ends and returns the exit code. beforeLoop is given the

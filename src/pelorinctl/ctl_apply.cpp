@@ -39,7 +39,10 @@ int runResetDevice(const Options& options, const Args& args) {
   }
   DeviceContext context(options);
   if (!context.open() || !requireMouse(context.session())) return kExitFailure;
-  context.device().resetDeviceAndProfile();
+  if (const HidResult sent = context.device().resetDeviceAndProfile(); !sent) {
+    std::fprintf(stderr, "pelorinctl: the mouse was not reset: %s\n", sent.error.c_str());
+    return kExitFailure;
+  }
   std::printf("mouse reset to its factory settings; profile %zu reset to its defaults\n",
               context.device().currentProfile() + 1);
   return kExitOk;

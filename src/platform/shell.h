@@ -38,6 +38,8 @@ class Shell {
   virtual bool openMouseSettings() = 0;
   // The chosen file, or nothing when the user cancels.
   virtual std::optional<std::filesystem::path> pickFile(const FileDialogParams& params) = 0;
+  // Ends an open file dialog as cancelled, so that the program can end while one is open.
+  virtual void cancelFileDialog() {}
 };
 
 // The name the user typed, with the default extension when it has none.

@@ -49,6 +49,14 @@ class CControlBase {
   bool hit(int x, int y) const { return visible() && hitTestable_ && rect_.contains(x, y); }
   void setFont(Font font) { font_ = std::move(font); }
   const Font& font() const { return font_; }
+  // Where the caption is laid out and what it reads, for the check that every caption fits.
+  virtual Rect captionArea() const { return rect_; }
+  virtual std::u16string captionText() const { return text_; }
+  // A caption laid out on several lines: only each of its words must fit a line.
+  virtual bool captionWraps() const { return false; }
+  // Shown by the dialog when the pointer rests on the control; empty for none.
+  void setTooltip(std::u16string tooltip) { tooltip_ = std::move(tooltip); }
+  const std::u16string& tooltip() const { return tooltip_; }
   int id() const { return id_; }
   WindowId parent() const { return parent_; }
 
@@ -87,6 +95,7 @@ class CControlBase {
   bool hoverable_ = true;
   bool hitTestable_ = true;
   std::u16string text_;
+  std::u16string tooltip_;
   Font font_;
 };
 

@@ -3,17 +3,26 @@
 #include <algorithm>
 #include <chrono>
 
+#include "platform/text_format.h"
 #include "platform/virtual_keys.h"
 #include "skin/dialog_background.h"
 #include "skin/popup_kind.h"
 #include "skin/skin_images.h"
+#include "skin/tooltip.h"
 #include "skin/ui_font.h"
 
 namespace pelorin {
 
 namespace {
 
-constexpr std::chrono::milliseconds kDialogHoverTime{1};
+// The host's hover report after the pointer rests this long shows the tooltip.
+constexpr std::chrono::milliseconds kDialogHoverTime = kTooltipDelay;
+// Tooltip look, design pixels and colours.
+constexpr int kTipPadding = 4;
+constexpr int kTipGap = 20;
+constexpr Colour kTipFill = 0x2A2018;
+constexpr Colour kTipFrame = 0x8C8C8C;
+constexpr Colour kTipText = 0xF0F0F0;
 
 // Releasing these repaints the whole window: tabs and group headers change what is shown.
 bool repaintsWholeWindow(int id) {
@@ -51,7 +60,7 @@ bool CDlgBase::create(WindowKind kind, WindowId owner) {
   w->setTitle(u"Pelorin");
   font_ = dialogFont(context_.uiFont, context_.host.screen().dpiRatio);
   w->setFrame(Rect::ofSize(w->frame().left, w->frame().top, size_.width, size_.height));
-  w->show(ShowMode::Normal);
+  w->show(showsAtCreation() ? ShowMode::Normal : ShowMode::Hide);
   layout(Rect{0, 0, size_.width, size_.height});
   const Window* ownerWindow = context_.host.find(owner);
   w->setFrame(centredIn(
@@ -82,6 +91,7 @@ void CDlgBase::endDialog(int result) {
 void CDlgBase::onDestroyed() {
   context_.openDialogs.remove(window_);
   window_ = kNoWindow;
+  tip_.reset();
   hover_ = nullptr;
   pressed_ = nullptr;
   focus_ = nullptr;
@@ -185,6 +195,47 @@ void CDlgBase::onPaint(Canvas& canvas, const Rect& dirty) {
   const Rect client{0, 0, size_.width, size_.height};
   drawBackground(canvas, client);
   drawControls(canvas, dirty);
+  drawTooltip(canvas);
+}
+
+std::optional<Rect> CDlgBase::tooltipRect() const {
+  return tip_ ? std::optional<Rect>(tip_->box) : std::nullopt;
+}
+
+// Below the pointer, inside the part of the window that is on the screen.
+void CDlgBase::showTooltip(Point at) {
+  const CControlBase* owner = controlAt(at.x, at.y);
+  if (owner == nullptr || owner->tooltip().empty()) return;
+  if (tip_ && tip_->owner == owner) return;
+  hideTooltip();
+  const Window* w = window();
+  if (w == nullptr) return;
+  const float scale = context_.scale;
+  const int pad = static_cast<int>(kTipPadding * scale);
+  const Font& font = context_.uiFont;
+  const Size size{context_.host.graphics().textWidth(owner->tooltip(), font) + 2 * pad,
+                  font.pixelHeight + 2 * pad};
+  const Rect frame = w->frame();
+  const Rect screen = context_.host.screen().workArea.offset(-frame.left, -frame.top);
+  const Rect bounds{std::max(0, screen.left), std::max(0, screen.top),
+                    std::min(size_.width, screen.right), std::min(size_.height, screen.bottom)};
+  tip_ = Tip{owner, placeTooltip(at, size, bounds, static_cast<int>(kTipGap * scale))};
+  invalidate(tip_->box);
+}
+
+void CDlgBase::hideTooltip() {
+  if (!tip_) return;
+  const Rect box = tip_->box;
+  tip_.reset();
+  invalidate(box);
+}
+
+void CDlgBase::drawTooltip(Canvas& canvas) const {
+  if (!tip_) return;
+  canvas.fillRect(tip_->box, kTipFill);
+  canvas.frameRect(tip_->box, kTipFrame);
+  canvas.drawText(tip_->owner->tooltip(), tip_->box, context_.uiFont, kTipText,
+                  text::kCenter | text::kVCenter | text::kSingleLine);
 }
 
 void CDlgBase::drawBackground(Canvas& canvas, const Rect& client) {
@@ -215,6 +266,11 @@ void CDlgBase::onMouse(const MouseEvent& event) {
       break;
     case MouseAction::Leave:
       mouseLeave();
+      break;
+    case MouseAction::Hover:
+      // The next move asks for the next rest.
+      tracking_ = false;
+      if (!holding_) showTooltip(Point{event.x, event.y});
       break;
     case MouseAction::LeftDown:
       leftDown(event);
@@ -270,10 +326,12 @@ void CDlgBase::updateHover(const MouseEvent& event) {
   if (hover_ != nullptr) invalidate(hover_->rect());
   if (found != nullptr) invalidate(found->rect());
   hover_ = found;
+  if (tip_ && tip_->owner != found) hideTooltip();
 }
 
 void CDlgBase::mouseLeave() {
   tracking_ = false;
+  hideTooltip();
   if (hover_ == nullptr || holding_) return;
   const Window* w = window();
   const bool stillInside = w != nullptr && w->isMaximised() && hover_->rect().contains(lastMouse_);
@@ -300,6 +358,7 @@ void CDlgBase::dropHold() {
 }
 
 void CDlgBase::leftDown(const MouseEvent& event) {
+  hideTooltip();
   if (holding_) dropHold();
   if (pressed_ != nullptr && pressed_ != hover_) pressed_->resetPressed(0);
   Window* w = window();

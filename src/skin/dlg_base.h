@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -57,6 +58,8 @@ class CDlgBase : public WindowClient {
   Size size() const { return size_; }
   const CControlBase* hoverControl() const { return hover_; }
   const CControlBase* pressedControl() const { return pressed_; }
+  // The tooltip's box while one is shown (client pixels).
+  std::optional<Rect> tooltipRect() const;
   // True from a press on a control until its release: the control takes every move meanwhile.
   bool holdingMouse() const { return holding_; }
   // The control that takes the keys and the typed text (an edit field), or null.
@@ -78,6 +81,8 @@ class CDlgBase : public WindowClient {
   virtual void onInitDialog() {}
   // Called with the client rectangle once the window has its size.
   virtual void layout(const Rect&) {}
+  // Asked after onInitDialog: a window that is to stay hidden is never mapped, so it never flashes.
+  virtual bool showsAtCreation() const { return true; }
   // The default fills with the fill colour and copies the cached background.
   virtual void drawBackground(Canvas& canvas, const Rect& client);
   virtual void drawControls(Canvas& canvas, const Rect& clip);
@@ -110,6 +115,9 @@ class CDlgBase : public WindowClient {
   // False when the dialog has no field to move to.
   bool moveFocus(bool backwards);
   void repaintAfterRelease(const CControlBase& control) const;
+  void showTooltip(Point at);
+  void hideTooltip();
+  void drawTooltip(Canvas& canvas) const;
   void pruneClosedPopups();
 
   SkinContext& context_;
@@ -130,6 +138,11 @@ class CDlgBase : public WindowClient {
   std::vector<std::unique_ptr<CWndPopup>> closing_;
   WindowId window_ = kNoWindow;
   bool modal_ = false;
+  struct Tip {
+    const CControlBase* owner;
+    Rect box;
+  };
+  std::optional<Tip> tip_;
 };
 
 }  // namespace pelorin

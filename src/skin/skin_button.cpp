@@ -31,11 +31,16 @@ void CSkinButton::draw(Canvas& canvas, const Rect&) {
   drawCaption(canvas, caption(), textColour());
 }
 
-void CSkinButton::drawCaption(Canvas& canvas, std::u16string_view text, Colour colour) const {
-  if (text.empty()) return;
+Rect CSkinButton::captionArea() const {
   Rect area = rect();
   area.left += style_.leftMargin;
   area.right -= style_.rightMargin;
+  return area;
+}
+
+void CSkinButton::drawCaption(Canvas& canvas, std::u16string_view text, Colour colour) const {
+  if (text.empty()) return;
+  const Rect area = captionArea();
   const unsigned flags = style_.align | text::kSingleLine | text::kVCenter | text::kWordEllipsis;
   canvas.drawText(text, area, font(), colour, flags);
 }

@@ -33,6 +33,8 @@ class CSkinButton : public CControlBase {
   void releaseImages() override { images_.release(); }
 
   ButtonState state() const { return state_; }
+  Rect captionArea() const override;
+  std::u16string captionText() const override { return std::u16string(caption()); }
   void draw(Canvas& canvas, const Rect& clip) override;
   // Drops a pressed look that a popup or another control has taken over.
   int resetPressed(int state) override;

@@ -17,6 +17,8 @@ class CSkinEdit : public CControlBase {
   static constexpr Colour kFocusFrame = 0xDEA035;
   static constexpr Colour kSelection = 0xDEA035;
   static constexpr Colour kTextColour = 0xFFFFFF;
+  // What the user typed is no caption.
+  std::u16string captionText() const override { return {}; }
 
   CSkinEdit(const SkinContext& context, WindowId parent, int id, const Rect& rect);
 

@@ -15,6 +15,7 @@ class CStaticText : public CControlBase {
   void setColour(Colour colour);
   Colour colour() const { return colour_; }
   unsigned flags() const { return flags_; }
+  bool captionWraps() const override { return (flags_ & text::kWordBreak) != 0; }
 
   void draw(Canvas& canvas, const Rect& clip) override;
 

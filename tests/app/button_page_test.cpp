@@ -121,6 +121,27 @@ INSTANTIATE_TEST_SUITE_P(
                       MenuWalk{"TripleFire", 1, 8, 0, 27, u"", {0x30, 0x32, 0x03}, 1}),
     [](const auto& testCase) { return std::string(testCase.param.label); });
 
+// The button's number drawn on the mouse picture while its combo is hovered goes when a menu
+// choice is made, though the pointer's leaving went to the menu.
+TEST_F(ButtonPageTest, HoverNumberGoesWithTheMenuChoice) {
+  startSettled();
+  const auto markArea = [this] {
+    std::vector<Colour> pixels;
+    for (int y = 271; y < 291; ++y) {
+      for (int x = 495; x < 515; ++x) pixels.push_back(simWindow().pixel(x, y));
+    }
+    return pixels;
+  };
+  const auto plain = markArea();
+  const Rect frame = simWindow().frame();
+  host.moveMouse(frame.left + 150, frame.top + kComboTops[0] + 10);
+  settle();
+  ASSERT_NE(markArea(), plain) << "hovering the first combo draws its number";
+  clickCombo(0);
+  clickRow(ButtonAssignment::kMenuSlot, 16);
+  EXPECT_EQ(markArea(), plain);
+}
+
 // The profile-switch menu opens on a right click, but not over an open menu.
 TEST_F(ButtonPageTest, RightClickOffersTheProfileFunctions) {
   startSettled();

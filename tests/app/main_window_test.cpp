@@ -133,31 +133,6 @@ TEST_F(MainWindowTest, CloseHidesAndTheSecondStartRestores) {
   EXPECT_TRUE(simWindow().isVisible());
 }
 
-// With NeedPassword 1 the window stays hidden whoever shows it, until the mouse's status answer
-// says its link is active; a restore request asks for that answer.
-TEST_F(MainWindowTest, NeedPasswordKeepsTheWindowHiddenUntilTheLinkShowsIt) {
-  bus->simMouse()->setStatus(SimStatus{.linkFlag = 0});
-  start(1.0f, [](AppData& d) {
-    auto lines = d.config.format();
-    for (auto& line : lines) {
-      if (line.starts_with(u"NeedPassword=")) line = u"NeedPassword=1";
-    }
-    ASSERT_TRUE(d.config.parse(lines));
-  });
-  EXPECT_FALSE(simWindow().isVisible());
-  simWindow().show(ShowMode::Normal);
-  advance(100);
-  EXPECT_FALSE(simWindow().isVisible());
-  post(2999);
-  advance(100);
-  EXPECT_FALSE(simWindow().isVisible());
-  bus->simMouse()->setStatus(SimStatus{.linkFlag = 1});
-  post(2999);
-  advance(100);
-  EXPECT_TRUE(simWindow().isVisible());
-  EXPECT_TRUE(window->session().status().shownByLink);
-}
-
 struct NoMouseCase {
   bool cable, receiver;
   std::uint8_t linkFlag;

@@ -1,5 +1,4 @@
-// Start at login: the tray menu switches the desktop's login entry on and off, and the entry's
-// start keeps the window hidden in the tray as the start-hidden switch does.
+// Start at login: the tray menu switches the desktop's login entry on and off.
 #include <fstream>
 #include <sstream>
 
@@ -37,25 +36,6 @@ TEST_F(MainWindowTest, TrayMenuSwitchesTheLoginEntry) {
   settle();
   EXPECT_FALSE(std::filesystem::exists(entry));
   EXPECT_EQ(tray->menu()[1].text, u"Start at login");
-}
-
-// Started from the login entry with a configuration that shows the window, it stays in the tray
-// until the mouse asks for it, without being minimised first.
-TEST_F(MainWindowTest, LoginEntryStartsHiddenInTheTray) {
-  bus->simMouse()->setStatus(SimStatus{.linkFlag = 0});
-  startHidden = true;
-  start(1.0f, [](AppData& d) {
-    auto lines = d.config.format();
-    for (auto& line : lines) {
-      if (line.starts_with(u"NeedPassword=")) line = u"NeedPassword=0";
-    }
-    ASSERT_TRUE(d.config.parse(lines));
-  });
-  advance(100);
-  EXPECT_FALSE(simWindow().isVisible());
-  EXPECT_FALSE(simWindow().isMinimised());
-  EXPECT_FALSE(window->session().windowShown());
-  EXPECT_EQ(data->config.needPassword(), 0);  // the file's switch is left as it was
 }
 
 }  // namespace

@@ -524,7 +524,7 @@ TEST_F(Session, FactoryResetRestoresTheProfileButItsName) {
   p.pairs[0].value = u"Mine";
   p.setKeyDebounce(3);
   const auto want = expected({"0C 01 0F 00 ?? 01 01 FF"});
-  session.resetDeviceAndProfile();
+  EXPECT_TRUE(session.resetDeviceAndProfile());
   EXPECT_EQ(reportsSent(), want);
   EXPECT_EQ(p.pairs[0].value, u"Mine");
   EXPECT_EQ(p.number(Setting::KeyDebounce), 12);
@@ -533,6 +533,19 @@ TEST_F(Session, FactoryResetRestoresTheProfileButItsName) {
   session.markPending(SettingGroup::Performance);
   session.dispatchPendingSends();
   EXPECT_EQ(mouse->received().size(), 1u);  // primed: nothing follows the reset
+}
+
+// A reset that reaches no mouse is a failure: the profile stays and no progress is shown.
+TEST_F(Session, FactoryResetThatFailsToSendChangesNothing) {
+  auto& p = session.current();
+  p.setKeyDebounce(3);
+  mouse->setFaults({.failSet = true});
+  const HidResult sent = session.resetDeviceAndProfile();
+  EXPECT_FALSE(sent);
+  EXPECT_FALSE(sent.error.empty());
+  EXPECT_EQ(p.number(Setting::KeyDebounce), 3);
+  EXPECT_EQ(host.profileResets, 0);
+  EXPECT_EQ(host.progress, 0);
 }
 
 }  // namespace

@@ -41,6 +41,8 @@ else
   depends=$(dpkg-deb -f "$deb" Depends)
   [[ $depends == *libgtk-3-0* && $depends == *libudev1* ]] || fail "runtime libraries: $depends"
   [[ $depends != *-dev* ]] || fail "depends on a development package: $depends"
+  [[ $(dpkg-deb -f "$deb" Recommends) == *bash-completion* ]] ||
+    fail "the completion's bash-completion package is not recommended"
   dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postinst | grep -q 'udevadm control --reload-rules' ||
     fail "postinst does not reload the udev rules"
   if lintian --fail-on error "$deb" >"$work/lintian" 2>&1; then

@@ -91,6 +91,25 @@ for name, (w, h), use in [
         add(f"skins/{name}_{suffix}.png", w, h, push_button(w, h, st), states=st, use=use)
 
 
+
+def slot_bar_glyph(kind, state):
+    """The import, export and rename icons of the profile slot bar: drawn, as font glyphs for
+    arrows and a pencil are missing from some systems' fonts."""
+    col = GREY_TEXT if state == "normal" else WHITE
+    line = f'stroke="{col}" stroke-width="1.6" fill="none" stroke-linecap="round" stroke-linejoin="round"'
+    tray = f'<path d="M11 12.5 L11 15.5 L23 15.5 L23 12.5" {line}/>'
+    if kind == "import":
+        return tray + f'<path d="M17 3.5 L17 11.5 M13.5 8 L17 11.5 L20.5 8" {line}/>'
+    if kind == "export":
+        return tray + f'<path d="M17 11.5 L17 3.5 M13.5 7 L17 3.5 L20.5 7" {line}/>'
+    return (f'<path d="M12.5 15.5 L13.2 12.3 L20.3 5.2 L22.8 7.7 L15.7 14.8 Z M19 6.5 L21.5 9" {line}/>')
+
+
+for kind in ("import", "export", "rename"):
+    for st, suffix in [("normal", "nr"), ("over", "ov")]:
+        add(f"skins/profile_{kind}_{suffix}.png", 34, 20, push_button(34, 20, st, glyph=slot_bar_glyph(kind, st)),
+            states=st, use=f"{kind} button of the profile slot bar")
+
 def wide_button():
     # The pointer-settings button: one image for normal and hover, so it carries its own cue.
     w, h = 215, 45

@@ -10,6 +10,7 @@ pelorin_core_library(pelorin_mouse_settings ${CMAKE_CURRENT_SOURCE_DIR}/mouse_se
 
 pkg_check_modules(PELORIN_DESKTOP REQUIRED IMPORTED_TARGET ayatana-appindicator3-0.1 x11 xtst)
 add_library(pelorin_linux_desktop STATIC
+  ${CMAKE_CURRENT_SOURCE_DIR}/display_loss.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/gtk_desktop.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/gtk_shell.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/gtk_tray_icon.cpp

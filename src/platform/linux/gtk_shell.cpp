@@ -94,7 +94,10 @@ std::optional<std::filesystem::path> GtkShell::pickFile(const FileDialogParams& 
     }
   }
   std::optional<std::filesystem::path> chosen;
-  if (gtk_native_dialog_run(GTK_NATIVE_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
+  open_ = dialog;
+  const gint response = gtk_native_dialog_run(GTK_NATIVE_DIALOG(dialog));
+  open_ = nullptr;
+  if (response == GTK_RESPONSE_ACCEPT) {
     if (gchar* name = gtk_file_chooser_get_filename(chooser)) {
       chosen =
           save ? withDefaultExtension(name, params.defaultExtension) : std::filesystem::path(name);
@@ -103,6 +106,11 @@ std::optional<std::filesystem::path> GtkShell::pickFile(const FileDialogParams& 
   }
   g_object_unref(dialog);
   return chosen;
+}
+
+// Hiding the chooser ends its run loop with no answer.
+void GtkShell::cancelFileDialog() {
+  if (open_ != nullptr) gtk_native_dialog_hide(GTK_NATIVE_DIALOG(open_));
 }
 
 }  // namespace pelorin

@@ -3,6 +3,8 @@
 // native file chooser (a portal where the desktop offers one).
 #include "platform/shell.h"
 
+struct _GtkFileChooserNative;
+
 namespace pelorin {
 
 class GtkWindowSystem;
@@ -14,9 +16,12 @@ class GtkShell final : public Shell {
   bool openAddress(std::string_view address) override;
   bool openMouseSettings() override;
   std::optional<std::filesystem::path> pickFile(const FileDialogParams& params) override;
+  void cancelFileDialog() override;
 
  private:
   GtkWindowSystem& windows_;
+  // The chooser while its loop runs.
+  _GtkFileChooserNative* open_ = nullptr;
 };
 
 }  // namespace pelorin

@@ -5,6 +5,7 @@ namespace pelorin {
 std::unique_ptr<TrayIcon> SimDesktop::addTrayIcon(const TrayIconParams& params) {
   auto icon = std::make_unique<SimTrayIcon>(windows_, params);
   tray_ = icon.get();
+  tray_->setShown(notificationArea_);
   return icon;
 }
 

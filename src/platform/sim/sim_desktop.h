@@ -20,12 +20,15 @@ class SimDesktop final : public Desktop {
   SimTrayIcon* trayIcon() const { return tray_; }
   SimKeyboardHook* keyboardHook() const { return hook_; }
   SimShell& simShell() { return shell_; }
+  // Without one, the icons handed out say they are not shown.
+  void setNotificationArea(bool present) { notificationArea_ = present; }
 
  private:
   WindowSystem& windows_;
   SimShell shell_;
   SimTrayIcon* tray_ = nullptr;
   SimKeyboardHook* hook_ = nullptr;
+  bool notificationArea_ = true;
 };
 
 }  // namespace pelorin

@@ -15,7 +15,9 @@ class SimTrayIcon final : public TrayIcon {
   void setIcon(const Image& icon) override;
   void setTooltip(std::u16string_view tooltip) override { params_.tooltip = tooltip; }
   void setMenu(const std::vector<TrayMenuItem>& menu) override { params_.menu = menu; }
-  bool shown() const override { return true; }
+  bool shown() const override { return shown_; }
+  // A desktop without a notification area.
+  void setShown(bool shown) { shown_ = shown; }
 
   const std::u16string& tooltip() const { return params_.tooltip; }
   const std::vector<TrayMenuItem>& menu() const { return params_.menu; }
@@ -30,6 +32,7 @@ class SimTrayIcon final : public TrayIcon {
   WindowSystem& windows_;
   TrayIconParams params_;
   Colour iconCentre_ = 0;
+  bool shown_ = true;
 };
 
 }  // namespace pelorin

@@ -22,6 +22,7 @@ void SimWindow::setFrame(const Rect& frame) {
 
 void SimWindow::show(ShowMode mode) {
   const bool wasShowing = visible_ && !minimised_;
+  const bool wasVisible = visible_;
   switch (mode) {
     case ShowMode::Normal:
     case ShowMode::Restore:
@@ -40,6 +41,7 @@ void SimWindow::show(ShowMode mode) {
       break;
   }
   const bool showing = visible_ && !minimised_;
+  if (visible_ && !wasVisible) ++mapCount_;
   if (showing && !wasShowing) invalidateAll();
   if (!showing && system_.activeWindow() == id_) system_.activate(kNoWindow);
 }

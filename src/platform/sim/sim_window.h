@@ -66,6 +66,8 @@ class SimWindow final : public Window {
   bool textInput() const { return textInput_; }
   const Rect& textCaret() const { return textCaret_; }
   int paintCount() const { return paintCount_; }
+  // How often the window was mapped (a flash of a window that is to stay hidden counts).
+  int shownCount() const { return mapCount_; }
   bool savePng(const std::filesystem::path& path) const;
 
   // Driven by the host.
@@ -106,6 +108,7 @@ class SimWindow final : public Window {
   std::optional<std::chrono::milliseconds> hoverDue_;
   std::map<int, Timer> timers_;
   BackBuffer picture_;
+  int mapCount_ = 0;
   int paintCount_ = 0;
 };
 
