@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/app_data.h"
+#include "app/auto_switch.h"
 #include "app/button_assignment.h"
 #include "app/control_groups.h"
 #include "app/osd_dialog.h"
@@ -34,6 +35,7 @@ constexpr int kHideWhileHidden = 40;
 constexpr int kStartUpFallback = 41;
 constexpr int kOsdCountdown = 50;
 constexpr int kProfileAction = 60;
+constexpr int kAutoSwitchCalm = 90;
 }  // namespace main_timer
 
 namespace main_msg {
@@ -50,10 +52,13 @@ constexpr unsigned kOnScreenDisplay = 0x42B;
 constexpr int kRestore = 2075;
 constexpr int kExit = 2076;
 constexpr int kStartAtLogin = 2077;
+constexpr int kPauseSwitching = 2078;
+// One of the program's dialogs closed: a profile switch it held back may follow.
+constexpr unsigned kDialogClosed = 1901;
 }  // namespace main_msg
 
 // The actions of the profile menus, run by timer 60 once the menu has closed.
-enum class ProfileAction : int { Import, Export, Edit, Delete, Add, AddRefused };
+enum class ProfileAction : int { Import, Export, Edit, Delete, Add, AddRefused, Programs };
 
 // What the program hands the window for its whole run.
 struct MainWindowRun {
@@ -77,7 +82,7 @@ struct MainWindowRun {
   bool startHidden = false;
 };
 
-class CKestrinDlg final : public CDlgBase, public DeviceHost {
+class CKestrinDlg final : public CDlgBase, public DeviceHost, private AutoSwitchHost {
  public:
   static constexpr Size kDesignSize{1127, 740};
 
@@ -101,6 +106,9 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   int hiddenKeys() const { return hiddenKeys_; }
   // The on-screen display while it is shown, else null.
   const COSDDialog* onScreenDisplay() const { return osd_.get(); }
+  // Profile switching by the program in use; null where the desktop cannot tell the focus.
+  AutoSwitch* autoSwitch() const { return autoSwitch_.get(); }
+  FocusSource* focusSource() const { return focus_.get(); }
 
   // DeviceHost
   void startTimer(TimerId id, unsigned periodMs) override;
@@ -152,6 +160,18 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   bool handleWindowControl(int id, int code);
   void toggle(ControlGroup group);
   void selectSlot(int position);
+  // What a slot click does, for the click and the automatic switch alike.
+  void selectProfile(int profile);
+  void startAutoSwitch();
+  void togglePauseSwitching();
+  void editPrograms(int profile);
+  // AutoSwitchHost
+  std::vector<ProgramRule> programRules() const override;
+  int currentProfile() const override { return static_cast<int>(current()); }
+  void switchProfile(int profile) override;
+  bool dialogOpen() const override;
+  void startCalmTimer(unsigned periodMs) override;
+  void stopCalmTimer() override;
   void openProfileList();
   void openActionMenu(int profile, Point designAnchor, int popupSlot);
   void chooseAction(int profile, ProfileAction action);
@@ -162,6 +182,7 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void notice(int titleTextId, int messageTextId);
   void resetFirmware();
   void showOsd();
+  void showOsdTexts(const OsdTexts& texts);
   void countDownOsd();
   Page* pageOwning(int id) const;
   std::size_t current() const { return run_.data.currentProfile(); }
@@ -181,6 +202,8 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   std::unique_ptr<Image> icon_;
   std::unique_ptr<TrayIcon> tray_;
   std::unique_ptr<COSDDialog> osd_;
+  std::unique_ptr<FocusSource> focus_;
+  std::unique_ptr<AutoSwitch> autoSwitch_;
   int osdCountdown_ = 0;
   // The progress animation runs its own loop; a dispatch inside that loop shows no second one.
   bool progressShown_ = false;

@@ -189,6 +189,19 @@ constexpr int kMotionWakeup = 274;
 // The tray menu's switch for the start at login.
 constexpr int kStartAtLogin = 290;
 
+// Profiles that follow the program in use: the tray's pause, the profile menu's entry and the
+// programs dialog.
+constexpr int kPauseSwitching = 370;
+constexpr int kProfilePrograms = 371;
+constexpr int kProgramsTitle = 372;
+constexpr int kChooseProgram = 373;
+constexpr int kClearProgram = 374;
+constexpr int kRunningPrograms = 375;
+constexpr int kOtherProgram = 376;
+constexpr int kChooseProgramTitle = 377;
+constexpr int kFocusHidden = 378;
+constexpr int kNoProgram = 379;
+
 constexpr int kFirstButtonName = kLeftClick;
 constexpr int kFirstProfileName = kProfile1;
 constexpr int kDefaultLightingName = kLightingWave;

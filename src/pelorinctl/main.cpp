@@ -26,6 +26,7 @@ constexpr Command kCommands[] = {
     {"reset-device", runResetDevice},
     {"watch", runWatch},
     {"set", runSet},
+    {"autoswitch", runAutoswitch},
 };
 
 int usage() {
