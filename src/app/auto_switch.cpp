@@ -30,7 +30,9 @@ void AutoSwitch::onHandPicked(int profile) {
   returnTo_ = profile;
 }
 
-void AutoSwitch::onRulesChanged() { host_.startCalmTimer(kCalmMs); }
+void AutoSwitch::onRulesChanged() {
+  host_.startCalmTimer(kCalmMs);
+}
 
 void AutoSwitch::setPaused(bool paused) {
   paused_ = paused;

@@ -30,8 +30,8 @@ Rect rowRect(int left, int right, std::size_t link) {
 
 }  // namespace
 
-CProgramsDlg::CProgramsDlg(SkinContext& context, const LanguageTable& texts,
-                           ProfileRecord& profile, Desktop* desktop, const FocusSource* focus)
+CProgramsDlg::CProgramsDlg(SkinContext& context, const LanguageTable& texts, ProfileRecord& profile,
+                           Desktop* desktop, const FocusSource* focus)
     : CDlgBase(context, scaledSize(kDesignSize, context.scale)),
       texts_(texts),
       profile_(profile),
@@ -64,10 +64,10 @@ void CProgramsDlg::onInitDialog() {
                                  texts_[text_id::kClearProgram]));
   }
   const bool hidden = focus_ != nullptr && focus_->reach() == FocusSource::Reach::RunningPrograms;
-  auto note = std::make_unique<CStaticText>(
-      skin, self, kNote, scaledRect({20, 148, 419, 190}, skin.scale),
-      hidden ? texts_[text_id::kFocusHidden] : std::u16string(), kNoteColour,
-      text::kLeft | text::kWordBreak);
+  auto note =
+      std::make_unique<CStaticText>(skin, self, kNote, scaledRect({20, 148, 419, 190}, skin.scale),
+                                    hidden ? texts_[text_id::kFocusHidden] : std::u16string(),
+                                    kNoteColour, text::kLeft | text::kWordBreak);
   note->setFont(skin.uiFont);
   addControl(0, std::move(note));
   addControl(0, makeTextButton(skin, self, kOk, {350, 192, 419, 212}, texts_[text_id::kOk]));
@@ -108,8 +108,8 @@ void CProgramsDlg::openChoice(std::size_t link) {
   rows.push_back(texts_[text_id::kOtherProgram]);
   const float scale = context().scale;
   const int shown = std::min(static_cast<int>(rows.size()), kMenuRows);
-  const Rect size = scaledRect(Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * shown),
-                               scale);
+  const Rect size =
+      scaledRect(Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * shown), scale);
   const Rect frame = window()->frame();
   const Rect anchor = scaledRect(rowRect(20, 250, link), scale);
   const int bottom = context().host.screen().workArea.bottom;

@@ -47,8 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"CaseOnWindows", u"c:/games/ærø/game.exe", kWindowsGame, kWindowsNaming, true},
         MatchCase{"NameCaseOnWindows", u"GAME.exe", kWindowsGame, kWindowsNaming, true},
         MatchCase{"BackslashIsNoSeparatorOnLinux", u"Games\\Game.EXE",
-                  ProgramIdentity{u"/srv/Games\\Game.EXE", u"Games\\Game.EXE"}, kPosixNaming,
-                  true},
+                  ProgramIdentity{u"/srv/Games\\Game.EXE", u"Games\\Game.EXE"}, kPosixNaming, true},
         MatchCase{"ClassNameWithoutPath", u"xeyes", kClassOnly, kPosixNaming, true},
         MatchCase{"PathNeedsAPath", u"/usr/bin/xeyes", kClassOnly, kPosixNaming, false},
         MatchCase{"EmptyRule", u"", ProgramIdentity{u"", u""}, kPosixNaming, false}),
@@ -57,9 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
 // A file of profile 2 with its links as a user would write them, every other line at its
 // default, in the file's UTF-16 form: mark, then each character as two bytes, low first.
 std::string handWrittenProfile(const std::u16string& link0, const std::u16string& link1,
-                                  const std::u16string& link2) {
-  std::u16string text = u"[Setting]\nProfileName=Spiel\nGameFile0=" + link0 +
-                        u"\nGameFile1=" + link1 + u"\nGameFile2=" + link2 +
+                               const std::u16string& link2) {
+  std::u16string text = u"[Setting]\nProfileName=Spiel\nGameFile0=" + link0 + u"\nGameFile1=" +
+                        link1 + u"\nGameFile2=" + link2 +
                         u"\nDoubleClickSpeed=6\nPointerSpeed=5\nAccelerationEnable=1\n"
                         u"ScrollWheelSpeed=2\nScrollWheelPageEnable=0\nTiltSpeed=2\n"
                         u"Sensitivity_X=4\nSensitivity_Y=4\nXYSynchronous=1\nX_DPI=1\nY_DPI=1\n"
@@ -72,23 +71,24 @@ std::string handWrittenProfile(const std::u16string& link0, const std::u16string
   for (char16_t level = u'0'; level <= u'7'; ++level) {
     text += u"\tDPILevelIndication" + std::u16string(1, level) + u"Valuer=FF0000\n";
   }
-  text += u"\tAngleSnapValue=00\n\tLiftDetectionValue=02\nPollingRateName=1000HZ\n"
-          u"\tPollingRateValue=030000\nLighting1Name=Wave\n\tLighting1ModeValue=010000\n"
-          u"\tLighting1OffOn=01\n\tLighting1Speed=01|01|01|01|01|01|01|01|01|01\n"
-          u"\tLighting1Brightness=01|01|01|03|01|01|01|01|01|01\n\tLighting1ColorSelected=";
+  text +=
+      u"\tAngleSnapValue=00\n\tLiftDetectionValue=02\nPollingRateName=1000HZ\n"
+      u"\tPollingRateValue=030000\nLighting1Name=Wave\n\tLighting1ModeValue=010000\n"
+      u"\tLighting1OffOn=01\n\tLighting1Speed=01|01|01|01|01|01|01|01|01|01\n"
+      u"\tLighting1Brightness=01|01|01|03|01|01|01|01|01|01\n\tLighting1ColorSelected=";
   for (int mode = 0; mode < 10; ++mode) text += u"00|00|00|00|00|00|00|00|00|00;";
   text += u"\n\tLighting1FixedColor=";
   for (int mode = 0; mode < 10; ++mode) {
     text += u"000000|000000|000000|000000|000000|000000|000000|000000|000000|000000;";
   }
-  text += u"\n\tLighting1Direction=00|01|00|00|00|00|00|00|00|00\nLighting2Name=Off\n"
-          u"\tLighting2ModeValue=010000\n\tLighting2OffOn=00\n\tLighting2Speed=00\n"
-          u"\tLighting2Brightness=00\n\tLighting2FixedColor=000000\n";
+  text +=
+      u"\n\tLighting1Direction=00|01|00|00|00|00|00|00|00|00\nLighting2Name=Off\n"
+      u"\tLighting2ModeValue=010000\n\tLighting2OffOn=00\n\tLighting2Speed=00\n"
+      u"\tLighting2Brightness=00\n\tLighting2FixedColor=000000\n";
   for (char16_t key = u'0'; key <= u'4'; ++key) {
     const std::u16string k(1, key);
     text += u"Key" + k + u"Name=Left\n\tKey" + k + u"Value=100100\n\tMacroKeyIndex=0\n\tMacroKey" +
-            k + u"Name=\n\t\tMacroActionNum=0\n\t\tAllAction=" + std::u16string(2688, u'0') +
-            u"\n";
+            k + u"Name=\n\t\tMacroActionNum=0\n\t\tAllAction=" + std::u16string(2688, u'0') + u"\n";
   }
   std::string bytes = "\xFF\xFE";
   for (char16_t c : text) {
@@ -133,16 +133,15 @@ TEST_P(LinkedProfileFile, IsReadMatchedAndWrittenBackUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(
     Links, LinkedProfileFile,
-    ::testing::Values(
-        LinkFile{"PathsWithSpaces",
-                 {u"/home/ana/Games/Star Drift/bin/star drift", u"", u"xlogo"},
-                 {u"/home/ana/Games/Star Drift/bin/star drift", u"star drift"},
-                 2},
-        LinkFile{"NonAscii",
-                 {u"", u"/opt/ゲーム/Ærø Racer", u"Ærø Racer"},
-                 {u"/usr/games/Ærø Racer", u"Ærø Racer"},
-                 2},
-        LinkFile{"Empty", {u"", u"", u""}, {u"/usr/bin/xlogo", u"xlogo"}, 0}),
+    ::testing::Values(LinkFile{"PathsWithSpaces",
+                               {u"/home/ana/Games/Star Drift/bin/star drift", u"", u"xlogo"},
+                               {u"/home/ana/Games/Star Drift/bin/star drift", u"star drift"},
+                               2},
+                      LinkFile{"NonAscii",
+                               {u"", u"/opt/ゲーム/Ærø Racer", u"Ærø Racer"},
+                               {u"/usr/games/Ærø Racer", u"Ærø Racer"},
+                               2},
+                      LinkFile{"Empty", {u"", u"", u""}, {u"/usr/bin/xlogo", u"xlogo"}, 0}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ProgramRules, ShownSlotsInOrderThenLinksFirstMatchWins) {

@@ -29,7 +29,7 @@ struct Freed {
 xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
   const Freed<xcb_intern_atom_reply_t> reply{xcb_intern_atom_reply(
       c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr)};
-  return reply.p == nullptr ? XCB_ATOM_NONE : reply.p->atom;
+  return reply.p == nullptr ? xcb_atom_t{XCB_ATOM_NONE} : reply.p->atom;
 }
 
 // The property's bytes; empty when the window or the property is gone (no error handler runs:
@@ -72,7 +72,8 @@ std::vector<ProgramIdentity> runningUserPrograms() {
     const int pid = std::atoi(name.c_str());
     if (auto program = programOfProcess(pid)) found.emplace_back(pid, std::move(*program));
   }
-  std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::sort(found.begin(), found.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
   Programs programs;
   for (auto& [pid, program] : found) {
     if (std::find(programs.begin(), programs.end(), program) == programs.end()) {
@@ -148,7 +149,8 @@ struct X11FocusSource::Watch {
   // question to its parent, up to the top-level window.
   Programs programOf(xcb_window_t window) {
     for (int depth = 0; window != 0 && window != root && depth < 8; ++depth) {
-      if (const std::uint32_t process = cardinal(property(connection, window, pid, XCB_ATOM_CARDINAL))) {
+      if (const std::uint32_t process =
+              cardinal(property(connection, window, pid, XCB_ATOM_CARDINAL))) {
         if (auto program = programOfProcess(static_cast<int>(process))) return {*program};
       }
       const std::string type = property(connection, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING);
@@ -223,7 +225,9 @@ bool X11FocusSource::start(Report report) {
   return true;
 }
 
-std::vector<ProgramIdentity> X11FocusSource::runningPrograms() const { return runningUserPrograms(); }
+std::vector<ProgramIdentity> X11FocusSource::runningPrograms() const {
+  return runningUserPrograms();
+}
 
 struct ProcessScanSource::Scan {
   Scan(UiDispatcher& dispatcher, Report r) : ui(dispatcher), report(std::move(r)) {}
