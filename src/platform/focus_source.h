@@ -12,8 +12,9 @@ namespace pelorin {
 class FocusSource {
  public:
   // FocusedWindow: each report holds the one program owning the focused window (none when the
-  // focus is on no program's window). RunningPrograms: the desktop hides the focus, so each
-  // report holds every running program instead.
+  // focus is on no program's window); the program's own windows are not reported, so its
+  // dialogs never count as leaving the program in use. RunningPrograms: the desktop hides the
+  // focus, so each report holds every running program instead.
   enum class Reach : std::uint8_t { FocusedWindow, RunningPrograms };
   using Report = std::function<void(std::vector<ProgramIdentity>)>;
 

@@ -8,7 +8,7 @@ target_link_libraries(pelorin_linux_instance PUBLIC pelorin_platform)
 
 pelorin_core_library(pelorin_mouse_settings ${CMAKE_CURRENT_SOURCE_DIR}/mouse_settings.cpp)
 
-pkg_check_modules(PELORIN_DESKTOP REQUIRED IMPORTED_TARGET ayatana-appindicator3-0.1 x11 xtst xcb)
+pkg_check_modules(PELORIN_DESKTOP REQUIRED IMPORTED_TARGET ayatana-appindicator3-0.1 x11 xtst xcb xcb-res)
 add_library(pelorin_linux_desktop STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/gtk_desktop.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/gtk_shell.cpp

@@ -2,6 +2,7 @@
 
 #include <poll.h>
 #include <unistd.h>
+#include <xcb/res.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -93,6 +94,7 @@ struct X11FocusSource::Watch {
   xcb_atom_t pid = XCB_ATOM_NONE;
   int wake[2] = {-1, -1};
   bool ewmh = false;
+  bool resources = false;
   std::optional<Programs> last;
 
   Watch(UiDispatcher& dispatcher, Report r) : ui(dispatcher), report(std::move(r)) {}
@@ -110,6 +112,8 @@ struct X11FocusSource::Watch {
     active = internAtom(connection, "_NET_ACTIVE_WINDOW");
     supported = internAtom(connection, "_NET_SUPPORTED");
     pid = internAtom(connection, "_NET_WM_PID");
+    const xcb_query_extension_reply_t* res = xcb_get_extension_data(connection, &xcb_res_id);
+    resources = res != nullptr && res->present != 0;
     const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
     followWindowManager();
@@ -145,30 +149,51 @@ struct X11FocusSource::Watch {
     return focus.p->focus;
   }
 
+  // The window's _NET_WM_PID, else (for the many programs that set none) the process the X
+  // server knows for the window's client, which it can tell for local clients only.
+  std::uint32_t processOf(xcb_window_t window) {
+    if (const auto own = cardinal(property(connection, window, pid, XCB_ATOM_CARDINAL))) return own;
+    if (!resources) return 0;
+    const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    const Freed<xcb_res_query_client_ids_reply_t> reply{xcb_res_query_client_ids_reply(
+        connection, xcb_res_query_client_ids(connection, 1, &spec), nullptr)};
+    if (reply.p == nullptr) return 0;
+    for (auto it = xcb_res_query_client_ids_ids_iterator(reply.p); it.rem > 0;
+         xcb_res_client_id_value_next(&it)) {
+      if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) != 0 &&
+          xcb_res_client_id_value_value_length(it.data) >= 1) {
+        return *xcb_res_client_id_value_value(it.data);
+      }
+    }
+    return 0;
+  }
+
   // The window's program, else its class's instance name; a frame without either passes the
-  // question to its parent, up to the top-level window.
-  Programs programOf(xcb_window_t window) {
+  // question to its parent, up to the top-level window. None for the program's own windows: its
+  // dialogs and progress animation never count as the focus leaving the program in use.
+  std::optional<Programs> programOf(xcb_window_t window) {
     for (int depth = 0; window != 0 && window != root && depth < 8; ++depth) {
-      if (const std::uint32_t process =
-              cardinal(property(connection, window, pid, XCB_ATOM_CARDINAL))) {
-        if (auto program = programOfProcess(static_cast<int>(process))) return {*program};
+      const std::uint32_t process = processOf(window);
+      if (process != 0 && static_cast<pid_t>(process) == ::getpid()) return std::nullopt;
+      if (process != 0) {
+        if (auto program = programOfProcess(static_cast<int>(process))) return Programs{*program};
       }
       const std::string type = property(connection, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING);
       const std::string instance = type.substr(0, type.find('\0'));
-      if (!instance.empty()) return {ProgramIdentity{u"", toUtf16(instance)}};
+      if (!instance.empty()) return Programs{ProgramIdentity{u"", toUtf16(instance)}};
       const Freed<xcb_query_tree_reply_t> tree{
           xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr)};
       window = tree.p == nullptr ? 0 : tree.p->parent;
     }
-    return {};
+    return Programs{};
   }
 
   void reportIfChanged(const std::weak_ptr<Watch>& self) {
-    Programs now = programOf(focusedWindow());
-    if (last == now) return;
+    std::optional<Programs> now = programOf(focusedWindow());
+    if (!now || last == now) return;
     last = now;
-    ui.post([self, now = std::move(now)] {
-      if (auto watch = self.lock()) watch->report(now);
+    ui.post([self, programs = std::move(*now)] {
+      if (auto watch = self.lock()) watch->report(programs);
     });
   }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The program in use on X11. A connection and a thread of their own wait for the window
 // manager's _NET_ACTIVE_WINDOW to change on the root window (no polling); the active window's
-// _NET_WM_PID names the executable through /proc/<pid>/exe, its class is the name where that
-// fails. Without an EWMH window manager every top-level window is watched for the input focus.
+// _NET_WM_PID (or the X server's record of its client's process) names the executable through
+// /proc/<pid>/exe, its class is the name where that fails. Without an EWMH window manager every
+// top-level window is watched for the input focus.
 #include <memory>
 #include <optional>
 #include <thread>
