@@ -5,6 +5,7 @@
 
 #include "app/attention_dlg.h"
 #include "main_window_fixture.h"
+#include "profile/profile_file.h"
 #include "profile/program_rules.h"
 
 namespace pelorin::testing {
@@ -152,6 +153,51 @@ TEST_F(AutoSwitchTest, RunningProgramsDecideWhereTheFocusIsHidden) {
   EXPECT_EQ(after(550), (Seen{{"07 01: 04"}, 2}));
   desktop.focusSource()->report({kTerminal});
   EXPECT_EQ(after(550), (Seen{{"07 01: 01"}, 0}));
+}
+
+// Profile 1's action menu, its fifth row: the dialog. Row 2's Choose lists the running
+// programs by name, once each and sorted, with the file dialog last; row 1's Clear empties it.
+TEST_F(AutoSwitchTest, TheProgramsDialogLinksARunningProgramAndClearsARow) {
+  startLinked(FocusSource::Reach::RunningPrograms);
+  SimFocusSource& source = *desktop.focusSource();
+  source.setRunning({kXlogo, kTerminal, {u"/usr/local/bin/xlogo", u"xlogo"}});
+  source.report({kTerminal});
+  advance(600);
+  sent.clear();
+  const auto clickTop = [this](int x, int y) {
+    SimWindow& top = *host.findSim(host.windows().back());
+    host.clickLeft(top.frame().left + x + 1, top.frame().top + y + 1);
+  };
+  std::vector<int> heights;
+  auto next = std::make_shared<std::size_t>(0);
+  const std::vector<std::function<void()>> steps{
+      [&] { clickTop(270, 85); },  // row 2: Choose
+      [&] {
+        heights.push_back(host.findSim(host.windows().back())->frame().height());
+        clickTop(20, 25 + 10);  // xterm, after xlogo
+      },
+      [&] { clickTop(360, 50); },    // row 1: Clear
+      [&] { clickTop(360, 197); }};  // OK
+  host.setIdleHandler([&, next] {
+    if (*next >= steps.size()) return false;
+    steps[(*next)++]();
+    host.runPending();
+    return true;
+  });
+  click(310, 507, true);
+  click(300 + 161 + 5, 526 - 20 + 4 * 25 + 5);
+  advance(100);
+  host.setIdleHandler({});
+  EXPECT_EQ(*next, steps.size());
+  EXPECT_EQ(heights, std::vector<int>{3 * 25}) << "xlogo, xterm and the file dialog";
+  EXPECT_EQ(programLinks(*data->profiles.record(1)),
+            (std::array<std::u16string, 3>{u"", u"xterm", u""}));
+  ProfileTable saved;
+  ASSERT_TRUE(readProfileFile(saved, 1, data->config.slotPath(1), dataDir.path() / "unused.psf",
+                              data->texts));
+  EXPECT_EQ(programLinks(*saved.record(1))[1], u"xterm");
+  // The running xterm now links profile 1.
+  EXPECT_EQ(after(600), (Seen{{"07 01: 08"}, 1}));
 }
 
 }  // namespace
