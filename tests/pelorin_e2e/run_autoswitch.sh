@@ -69,16 +69,17 @@ sleep 1
 
 # Activates the window, then waits for a polling-rate report with this payload byte. A switch
 # is a slot click: after the 500 ms calm and the 20 ms transfer timer the five unchanged button
-# positions cost their 60 ms pauses before the polling rate goes, about 850 ms on an idle
-# machine; the bound leaves room for a loaded one. Prints how long it took in milliseconds.
+# positions cost their 60 ms pauses before the polling rate goes: 850 to 1100 ms measured on a
+# lightly loaded machine; the bound leaves room for a busy one (the calm itself is the headless
+# tests' to check). Prints how long it took in milliseconds.
 switch_to() {  # window payload what
   local before; before=$(wc -l <"$trace")
   xdotool windowactivate "$1"
   local start; start=$(date +%s%N) elapsed=0
-  while ((elapsed < 3000)); do
+  while ((elapsed < 4000)); do
     if tail -n +$((before + 1)) "$trace" | grep -qE "^> \S+ 0C 01 07 00 [0-9A-F]{2} 01 01 $2 "; then
       echo "$3: $elapsed ms"
-      ((elapsed <= 1500)) || fail "$3 took $elapsed ms"
+      ((elapsed <= 2500)) || fail "$3 took $elapsed ms"
       return 0
     fi
     sleep 0.05
