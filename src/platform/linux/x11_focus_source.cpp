@@ -154,9 +154,9 @@ struct X11FocusSource::Watch {
   std::uint32_t processOf(xcb_window_t window) {
     if (const auto own = cardinal(property(connection, window, pid, XCB_ATOM_CARDINAL))) return own;
     if (!resources) return 0;
-    const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    const xcb_res_client_id_spec_t client{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
     const Freed<xcb_res_query_client_ids_reply_t> reply{xcb_res_query_client_ids_reply(
-        connection, xcb_res_query_client_ids(connection, 1, &spec), nullptr)};
+        connection, xcb_res_query_client_ids(connection, 1, &client), nullptr)};
     if (reply.p == nullptr) return 0;
     for (auto it = xcb_res_query_client_ids_ids_iterator(reply.p); it.rem > 0;
          xcb_res_client_id_value_next(&it)) {
