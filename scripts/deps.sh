@@ -7,8 +7,8 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   pkg-config libgtk-3-dev libcairo2-dev libpango1.0-dev libgdk-pixbuf-2.0-dev
   librsvg2-bin libudev-dev libfuse3-dev fuse3
-  libayatana-appindicator3-dev libx11-dev libxtst-dev
-  xvfb xdotool x11-apps x11-utils trayer dbus-daemon libglib2.0-bin imagemagick python3
+  libayatana-appindicator3-dev libx11-dev libxtst-dev libxcb1-dev libxcb-res0-dev
+  xvfb xdotool x11-apps x11-utils openbox trayer dbus-daemon libglib2.0-bin imagemagick python3
   fontconfig fonts-dejavu-core fonts-droid-fallback
   lintian desktop-file-utils appstream dpkg-dev fakeroot
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis

@@ -128,6 +128,7 @@ void CKestrinDlg::decideVisibility() {
 void CKestrinDlg::start() {
   started_ = true;
   window()->killTimer(main_timer::kStartUpFallback);
+  startAutoSwitch();
   addTrayIcon();
   if (run_.startHidden) {
     window()->setTimer(main_timer::kTrayCheck, std::chrono::milliseconds(kTrayCheckMs));
@@ -183,6 +184,11 @@ std::vector<TrayMenuItem> CKestrinDlg::trayMenu() const {
   if (run_.autostart != nullptr) {
     const std::u16string_view mark = run_.autostart->enabled() ? u"\u2713 " : u"";
     menu.push_back({main_msg::kStartAtLogin, std::u16string(mark) + texts[text_id::kStartAtLogin]});
+  }
+  if (autoSwitch_) {
+    const std::u16string_view mark = autoSwitch_->paused() ? u"\u2713 " : u"";
+    menu.push_back(
+        {main_msg::kPauseSwitching, std::u16string(mark) + texts[text_id::kPauseSwitching]});
   }
   menu.push_back({0, {}});
   menu.push_back({main_msg::kExit, texts[text_id::kExit]});
@@ -317,6 +323,9 @@ std::intptr_t CKestrinDlg::handleMessage(const Message& m) {
     if (m.wParam == main_msg::kRestore) restoreRequest();
     if (m.wParam == main_msg::kExit) exitProgram();
     if (m.wParam == main_msg::kStartAtLogin) toggleStartAtLogin();
+    if (m.wParam == main_msg::kPauseSwitching) togglePauseSwitching();
+  } else if (m.id == main_msg::kDialogClosed) {
+    if (autoSwitch_) autoSwitch_->onDialogClosed();
   } else if (handleSlotBar(m)) {
   } else if (buttons_->handle(m)) {
   } else if (messageOwner(id) == MessageOwner::Window) {
@@ -458,6 +467,9 @@ void CKestrinDlg::onTimer(int id) {
     case main_timer::kOsdCountdown:
       countDownOsd();
       break;
+    case main_timer::kAutoSwitchCalm:
+      if (autoSwitch_) autoSwitch_->onCalmTimer();
+      break;
     case main_timer::kStartUpFallback:
       if (!started_) start();
       break;
@@ -561,7 +573,10 @@ void CKestrinDlg::showOnScreenDisplay() {
 void CKestrinDlg::showOsd() {
   const ProfileRecord* profile = run_.data.profiles.record(current());
   if (profile == nullptr) return;
-  const OsdTexts texts = osdTexts(*profile, session_->status().deviceLevel, run_.data.dpiSteps);
+  showOsdTexts(osdTexts(*profile, session_->status().deviceLevel, run_.data.dpiSteps));
+}
+
+void CKestrinDlg::showOsdTexts(const OsdTexts& texts) {
   osdCountdown_ = kOsdTicks;
   if (osd_ != nullptr) {
     osd_->setTexts(texts);
@@ -609,6 +624,7 @@ void CKestrinDlg::sensorChanged(std::uint16_t sensorModel) {
 void CKestrinDlg::onDestroyed() {
   if (destroyed_) return;
   destroyed_ = true;
+  if (autoSwitch_) context().openDialogs.setRemoveListener({});
   releaseAll();
   CDlgBase::onDestroyed();
   if (savePending_) run_.data.saveAll();
@@ -616,6 +632,8 @@ void CKestrinDlg::onDestroyed() {
   session_.reset();
   link_.reset();
   tray_.reset();
+  autoSwitch_.reset();
+  focus_.reset();
 }
 
 }  // namespace pelorin

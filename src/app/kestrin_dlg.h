@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/app_data.h"
+#include "app/auto_switch.h"
 #include "app/button_assignment.h"
 #include "app/control_groups.h"
 #include "app/osd_dialog.h"
@@ -35,6 +36,7 @@ constexpr int kStartUpFallback = 41;
 constexpr int kTrayCheck = 42;
 constexpr int kOsdCountdown = 50;
 constexpr int kProfileAction = 60;
+constexpr int kAutoSwitchCalm = 90;
 }  // namespace main_timer
 
 namespace main_msg {
@@ -53,11 +55,14 @@ constexpr unsigned kOnScreenDisplay = 0x42B;
 constexpr int kRestore = 2075;
 constexpr int kExit = 2076;
 constexpr int kStartAtLogin = 2077;
+constexpr int kPauseSwitching = 2078;
+// One of the program's dialogs closed: a profile switch it held back may follow.
+constexpr unsigned kDialogClosed = 1901;
 }  // namespace main_msg
 
 // The actions of the profile menus, run by timer 60 once the menu has closed.
 // Language carries the choice in place of the profile (0 English, 1 Chinese).
-enum class ProfileAction : int { Import, Export, Edit, Delete, Add, AddRefused, Language };
+enum class ProfileAction : int { Import, Export, Edit, Delete, Add, AddRefused, Language, Programs };
 
 // What the program hands the window for its whole run.
 struct MainWindowRun {
@@ -81,7 +86,7 @@ struct MainWindowRun {
   bool startHidden = false;
 };
 
-class CKestrinDlg final : public CDlgBase, public DeviceHost {
+class CKestrinDlg final : public CDlgBase, public DeviceHost, private AutoSwitchHost {
  public:
   static constexpr Size kDesignSize{1127, 740};
 
@@ -110,6 +115,9 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   int hiddenKeys() const { return hiddenKeys_; }
   // The on-screen display while it is shown, else null.
   const COSDDialog* onScreenDisplay() const { return osd_.get(); }
+  // Profile switching by the program in use; null where the desktop cannot tell the focus.
+  AutoSwitch* autoSwitch() const { return autoSwitch_.get(); }
+  FocusSource* focusSource() const { return focus_.get(); }
 
   // DeviceHost
   void startTimer(TimerId id, unsigned periodMs) override;
@@ -168,6 +176,18 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   bool handleWindowControl(int id, int code);
   void toggle(ControlGroup group);
   void selectSlot(int position);
+  // What a slot click does, for the click and the automatic switch alike.
+  void selectProfile(int profile);
+  void startAutoSwitch();
+  void togglePauseSwitching();
+  void editPrograms(int profile);
+  // AutoSwitchHost
+  std::vector<ProgramRule> programRules() const override;
+  int currentProfile() const override { return static_cast<int>(current()); }
+  void switchProfile(int profile) override;
+  bool dialogOpen() const override;
+  void startCalmTimer(unsigned periodMs) override;
+  void stopCalmTimer() override;
   void openProfileList();
   void openActionMenu(int profile, Point designAnchor, int popupSlot);
   void openLanguageMenu(Point designAnchor);
@@ -184,6 +204,7 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   void failureNotice(int messageTextId, std::string_view reason = {});
   void resetFirmware();
   void showOsd();
+  void showOsdTexts(const OsdTexts& texts);
   void countDownOsd();
   Page* pageOwning(int id) const;
   std::size_t current() const { return run_.data.currentProfile(); }
@@ -203,6 +224,8 @@ class CKestrinDlg final : public CDlgBase, public DeviceHost {
   std::unique_ptr<Image> icon_;
   std::unique_ptr<TrayIcon> tray_;
   std::unique_ptr<COSDDialog> osd_;
+  std::unique_ptr<FocusSource> focus_;
+  std::unique_ptr<AutoSwitch> autoSwitch_;
   int osdCountdown_ = 0;
   // The progress animation runs its own loop; a dispatch inside that loop shows no second one.
   bool progressShown_ = false;

@@ -39,6 +39,8 @@ constexpr int kAddMinRows = 3;
 // The profile menus: captions of import, export, rename and delete; sizes in design pixels.
 constexpr int kFirstActionText = text_id::kProfileImport;
 constexpr int kActionCount = 4;
+// Below them, where the desktop tells the program in use, the profile's linked programs.
+constexpr std::intptr_t kProgramsRow = kActionCount;
 constexpr int kMenuWidth = 300;
 constexpr int kActionMenuRight = 161;
 constexpr int kActionMenuUp = 20;
@@ -73,7 +75,9 @@ bool CKestrinDlg::handleSlotBar(const Message& m) {
   const int id = static_cast<int>(m.id);
   const int code = static_cast<int>(m.lParam);
   if (m.id == main_msg::kProfileActionChosen) {
-    chooseAction(static_cast<int>(m.wParam), static_cast<ProfileAction>(m.lParam));
+    chooseAction(static_cast<int>(m.wParam), m.lParam == kProgramsRow
+                                                 ? ProfileAction::Programs
+                                                 : static_cast<ProfileAction>(m.lParam));
   } else if (m.id == main_msg::kProfileListChosen) {
     const ShowList list = run_.data.config.showList();
     const auto row = static_cast<std::size_t>(m.lParam);
@@ -128,7 +132,13 @@ bool CKestrinDlg::handleSlotBar(const Message& m) {
 void CKestrinDlg::selectSlot(int position) {
   const ShowList list = run_.data.config.showList();
   if (position >= list.count) return;
-  run_.data.config.setCurrentProfile(list.order[static_cast<std::size_t>(position)]);
+  const int profile = list.order[static_cast<std::size_t>(position)];
+  selectProfile(profile);
+  if (autoSwitch_) autoSwitch_->onHandPicked(profile);
+}
+
+void CKestrinDlg::selectProfile(int profile) {
+  run_.data.config.setCurrentProfile(profile);
   session_->setCurrentProfile(current());
   refreshFromProfile();
   session_->markAllPending();
@@ -165,10 +175,11 @@ void CKestrinDlg::openProfileList() {
 void CKestrinDlg::openActionMenu(int profile, Point designAnchor, int popupSlot) {
   std::vector<std::u16string> rows;
   for (int k = 0; k < kActionCount; ++k) rows.push_back(run_.data.texts[kFirstActionText + k]);
+  if (focus_) rows.push_back(run_.data.texts[text_id::kProfilePrograms]);
   const float scale = context().scale;
   const Rect frame = window()->frame();
-  const Rect size =
-      scaledRect(Rect::ofSize(0, 0, kMenuWidth, CProfileMenu::kRowHeight * kActionCount), scale);
+  const int height = CProfileMenu::kRowHeight * static_cast<int>(rows.size());
+  const Rect size = scaledRect(Rect::ofSize(0, 0, kMenuWidth, height), scale);
   const Rect anchor = scaledRect(Rect::ofSize(designAnchor.x, designAnchor.y, 0, 0), scale);
   const int bottom = context().host.screen().workArea.bottom;
   const int top = std::min(frame.top + anchor.top, bottom - size.height());
@@ -227,6 +238,9 @@ void CKestrinDlg::runProfileAction(ProfileAction action, int profile) {
       break;
     case ProfileAction::Language:
       switchLanguage(profile == 1);
+      break;
+    case ProfileAction::Programs:
+      editPrograms(profile);
       break;
     default:
       break;

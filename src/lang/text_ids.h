@@ -218,6 +218,18 @@ constexpr int kTipClose = 317;
 constexpr int kTipMinimise = 318;
 constexpr int kProfileFilter = 319;
 constexpr int kProgramFilter = 320;
+// Profiles that follow the program in use: the tray's pause, the profile menu's entry and the
+// programs dialog.
+constexpr int kPauseSwitching = 370;
+constexpr int kProfilePrograms = 371;
+constexpr int kProgramsTitle = 372;
+constexpr int kChooseProgram = 373;
+constexpr int kClearProgram = 374;
+constexpr int kRunningPrograms = 375;
+constexpr int kOtherProgram = 376;
+constexpr int kChooseProgramTitle = 377;
+constexpr int kFocusHidden = 378;
+constexpr int kNoProgram = 379;
 
 constexpr int kFirstButtonName = kLeftClick;
 constexpr int kFirstProfileName = kProfile1;

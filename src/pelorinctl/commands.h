@@ -34,5 +34,7 @@ int runApply(const Options& options, const Args& args);
 int runResetDevice(const Options& options, const Args& args);
 int runWatch(const Options& options, const Args& args);
 int runSet(const Options& options, const Args& args);
+// autoswitch list | add PROGRAM N | remove PROGRAM
+int runAutoswitch(const Options& options, const Args& args);
 
 }  // namespace pelorin::ctl

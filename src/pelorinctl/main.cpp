@@ -28,6 +28,7 @@ constexpr Command kCommands[] = {
     {"reset-device", runResetDevice},
     {"watch", runWatch},
     {"set", runSet},
+    {"autoswitch", runAutoswitch},
 };
 
 int usage() {

@@ -17,6 +17,7 @@ void OpenDialogTable::remove(WindowId id) {
   if (found == used) return;
   std::move(found + 1, used, found);
   slots_[--count_] = kNoWindow;
+  if (removed_) removed_();
 }
 
 void OpenDialogTable::closeAll(WindowSystem& host) const {

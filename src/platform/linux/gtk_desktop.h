@@ -16,6 +16,7 @@ class GtkDesktop final : public Desktop {
   std::unique_ptr<TrayIcon> addTrayIcon(const TrayIconParams& params) override;
   std::unique_ptr<KeyboardHook> createKeyboardHook() override;
   Shell& shell() override { return shell_; }
+  std::unique_ptr<FocusSource> createFocusSource() override;
 
  private:
   GtkWindowSystem& windows_;

@@ -15,4 +15,11 @@ std::unique_ptr<KeyboardHook> SimDesktop::createKeyboardHook() {
   return hook;
 }
 
+std::unique_ptr<FocusSource> SimDesktop::createFocusSource() {
+  if (!focusReach_) return nullptr;
+  auto source = std::make_unique<SimFocusSource>(*focusReach_);
+  focus_ = source.get();
+  return source;
+}
+
 }  // namespace pelorin
