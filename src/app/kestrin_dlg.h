@@ -62,7 +62,16 @@ constexpr unsigned kDialogClosed = 1901;
 
 // The actions of the profile menus, run by timer 60 once the menu has closed.
 // Language carries the choice in place of the profile (0 English, 1 Chinese).
-enum class ProfileAction : int { Import, Export, Edit, Delete, Add, AddRefused, Language, Programs };
+enum class ProfileAction : int {
+  Import,
+  Export,
+  Edit,
+  Delete,
+  Add,
+  AddRefused,
+  Language,
+  Programs
+};
 
 // What the program hands the window for its whole run.
 struct MainWindowRun {

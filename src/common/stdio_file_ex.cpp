@@ -120,6 +120,8 @@ bool CStdioFileEx::replaceFile(const std::filesystem::path& requested, std::stri
   return false;
 }
 
-std::string CStdioFileEx::lastWriteFailure() { return lastFailure.message(); }
+std::string CStdioFileEx::lastWriteFailure() {
+  return lastFailure.message();
+}
 
 }  // namespace pelorin
