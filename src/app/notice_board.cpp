@@ -39,7 +39,9 @@ void NoticeBoard::closed() {
 
 // The latest modal dialog that is still shown: the one whose loop runs now.
 WindowId NoticeBoard::topModalDialog() const {
-  for (WindowId id : std::views::reverse(skin_.openDialogs.entries())) {
+  const auto open = skin_.openDialogs.entries();
+  for (auto it = open.rbegin(); it != open.rend(); ++it) {
+    const WindowId id = *it;
     const Window* w = skin_.host.find(id);
     if (w != nullptr && w->kind() == WindowKind::Modal && w->isVisible()) return id;
   }

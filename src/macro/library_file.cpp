@@ -103,7 +103,8 @@ std::optional<LibraryLocation> locationField(LineReader& reader) {
 // What a read gathers beside the items.
 struct ReadState {
   TreePlacer placer;
-  std::uint32_t highestKey = 0;
+  // None while no macro has been read: an empty library leaves the stored counter as it is.
+  std::optional<std::uint32_t> highestKey;
   int adjusted = 0;
 };
 
@@ -128,7 +129,7 @@ std::optional<MacroKey> readMacro(LineReader& reader, const std::u16string& name
   if (bringIntoRange(macro) == MacroFit::Adjusted || !byteValues || *actionCount < 0) {
     ++state.adjusted;
   }
-  state.highestKey = std::max(state.highestKey, macro.keyIndex);
+  state.highestKey = std::max(state.highestKey.value_or(0), macro.keyIndex);
   return macro;
 }
 
@@ -202,7 +203,7 @@ int libraryFromLines(MacroLibrary& library, const Lines& lines, LibraryLocation*
   if (fileSelection != nullptr) *fileSelection = *selection;
   while (!reader.atEnd() && readItem(reader, library, state)) {
   }
-  keepCounterAbove(library, state.highestKey);
+  if (state.highestKey) keepCounterAbove(library, *state.highestKey);
   return state.adjusted;
 }
 
