@@ -372,6 +372,14 @@ TEST(LibraryFromLines, TheNextKeyIsAboveEveryKeyOfTheLibrary) {
   EXPECT_EQ(library.itemAt(at)->macro->keyIndex, 8U);
 }
 
+// Without a macro no key is taken: the stored counter stays, so writing and reading back is a
+// fixed point even for a counter of 0.
+TEST(LibraryFromLines, AnEmptyLibraryKeepsItsCounter) {
+  MacroLibrary library;
+  libraryFromLines(library, fileOf(u"0", {}));
+  EXPECT_EQ(library.nextKeyIndex(), 0);
+}
+
 TEST_F(LibraryFile, CarriageReturnLineEndsLeaveTheLibraryEmpty) {
   MacroLibrary library = sampleLibrary();
   writeBytes(
