@@ -96,6 +96,8 @@ for signal in TERM HUP INT; do
   pids+=($pid)
   wid=$(main_window)
   [ -n "$wid" ] || fail "the window did not show after SIG$signal"
+  # The start-up steps run once the window shows; a click before they end is not a user's.
+  sleep 1
 done
 
 # Losing the display saves too: the X server goes away under the running program.
