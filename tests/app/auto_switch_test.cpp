@@ -11,21 +11,6 @@
 namespace pelorin::testing {
 namespace {
 
-// "07 01: 08" for a sent report: command, length, then as many payload bytes.
-std::vector<std::string> commandsOf(const std::vector<std::string>& sent) {
-  std::vector<std::string> out;
-  for (const std::string& hex : sent) {
-    std::istringstream in(hex);
-    std::vector<std::string> bytes;
-    for (std::string b; in >> b;) bytes.push_back(b);
-    const std::size_t length = std::stoul(bytes.at(6), nullptr, 16);
-    std::string line = bytes.at(2) + " " + bytes.at(6) + ":";
-    for (std::size_t i = 0; i < length; ++i) line += " " + bytes.at(7 + i);
-    out.push_back(line);
-  }
-  return out;
-}
-
 using Commands = std::vector<std::string>;
 
 const ProgramIdentity kXlogo{u"/usr/bin/xlogo", u"xlogo"};

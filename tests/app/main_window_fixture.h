@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,21 @@
 #include "support/temp_dir.h"
 
 namespace pelorin::testing {
+
+// "05 12: 22 09 ..." for a sent report: command, length, then as many payload bytes.
+inline std::vector<std::string> commandsOf(const std::vector<std::string>& sent) {
+  std::vector<std::string> out;
+  for (const std::string& hex : sent) {
+    std::istringstream in(hex);
+    std::vector<std::string> bytes;
+    for (std::string b; in >> b;) bytes.push_back(b);
+    const std::size_t length = std::stoul(bytes.at(6), nullptr, 16);
+    std::string line = bytes.at(2) + " " + bytes.at(6) + ":";
+    for (std::size_t i = 0; i < length; ++i) line += " " + bytes.at(7 + i);
+    out.push_back(line);
+  }
+  return out;
+}
 
 struct Notice {
   std::u16string title;
