@@ -8,8 +8,10 @@ struct SensorDefaults {
   DpiStepDefaults steps;
 };
 
+// Levels 7 and 8 of the 0x3104 sit on its table's top step: its table has 48 steps, and a
+// default past the end would reach the mouse with every new or reset profile.
 constexpr std::array<SensorDefaults, 10> kSensorDefaults{{
-    {0x3104, {4, 15, 23, 31, 39, 41, 58, 50}},
+    {0x3104, {4, 15, 23, 31, 39, 41, 47, 47}},
     {0x3212, {6, 10, 14, 22, 33, 12, 12, 12}},
     {0x3325, {6, 10, 14, 30, 48, 58, 58, 50}},
     {0x3327, {2, 6, 14, 30, 48, 58, 58, 58}},

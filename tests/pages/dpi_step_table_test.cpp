@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "profile/sensor_model.h"
+
 namespace pelorin {
 namespace {
 
@@ -35,6 +37,16 @@ INSTANTIATE_TEST_SUITE_P(Sensors, StepTable,
                                          SensorCase{0x3389, 160, 100, 16000, true},
                                          SensorCase{0x3395, 520, 50, 26000, true},
                                          SensorCase{0x3399, 400, 50, 20000, true}));
+
+// A profile reset to its defaults (a new profile, a factory reset) goes to the mouse as it is:
+// a default past the table's end would name a resolution the sensor does not have.
+TEST_P(StepTable, DefaultLevelsNameStepsOfTheTable) {
+  DpiStepTable table;
+  ASSERT_TRUE(table.rebuild(GetParam().model));
+  const auto defaults = SensorModel{GetParam().model}.dpiStepDefaults();
+  ASSERT_TRUE(defaults.has_value());
+  for (const DpiStepIndex step : *defaults) EXPECT_LT(step, table.stepCount());
+}
 
 TEST(StepTableRebuild, UnknownSensorKeepsTheTable) {
   DpiStepTable table;

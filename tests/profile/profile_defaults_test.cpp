@@ -132,7 +132,7 @@ TEST_P(SensorDefaults, StepIndicesOfTheEightLevels) {
 }
 
 INSTANTIATE_TEST_SUITE_P(KnownSensors, SensorDefaults,
-                         ::testing::Values(SensorCase{0x3104, {4, 15, 23, 31, 39, 41, 58, 50}},
+                         ::testing::Values(SensorCase{0x3104, {4, 15, 23, 31, 39, 41, 47, 47}},
                                            SensorCase{0x3212, {6, 10, 14, 22, 33, 12, 12, 12}},
                                            SensorCase{0x3325, {6, 10, 14, 30, 48, 58, 58, 50}},
                                            SensorCase{0x3327, {2, 6, 14, 30, 48, 58, 58, 58}},
