@@ -1,10 +1,12 @@
 // The main window on the headless host: its controls and their owners, the groups and the
 // right-hand column at three scales, the slot bar, visibility, notices, shutdown and pictures.
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "app/attention_dlg.h"
 #include "app/message_table.h"
+#include "common/utf.h"
 #include "main_window_fixture.h"
 #include "platform/virtual_keys.h"
 #include "skin/check_button.h"
@@ -178,6 +180,31 @@ TEST_F(MainWindowTest, HiddenSequenceTypedTwiceOpensTheSupportLine) {
   type("PELRN");
   ASSERT_EQ(notices.size(), 1u);
   EXPECT_NE(notices[0].text.find(u"support"), std::u16string::npos);
+}
+
+// A write that fails says so with the system's reason: an export into a path whose folder is a
+// file, and the periodic save when a slot file's place is taken by a folder.
+TEST_F(MainWindowTest, FailedWritesSayWhy) {
+  start();
+  const auto plain = dataDir.path() / "plain";
+  { std::ofstream{plain} << "x"; }
+  desktop.simShell().answerNextDialog(plain / "shared.psf");
+  post(1164, 0, static_cast<int>(ProfileAction::Export));
+  advance(100);
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0].title, text(150));
+  EXPECT_TRUE(notices[0].text.starts_with(text(300) + u" ")) << toUtf8(notices[0].text);
+  EXPECT_GT(notices[0].text.size(), text(300).size() + 1) << "the reason follows the message";
+
+  const auto slot = data->config.slotPath(0);
+  std::filesystem::remove(slot);
+  std::filesystem::create_directories(slot / "taken");
+  click(310, 482);  // the current slot: its groups go to the mouse and the save timer starts
+  advance(9000);
+  EXPECT_EQ(notices.size(), 1u) << "the save waits for its timer";
+  advance(2000);
+  ASSERT_EQ(notices.size(), 2u);
+  EXPECT_TRUE(notices[1].text.starts_with(text(301) + u" ")) << toUtf8(notices[1].text);
 }
 
 // A change followed by quitting within the ten seconds of the save timer is on disk.
