@@ -217,7 +217,6 @@ constexpr int kTipAddProfile = 316;
 constexpr int kTipClose = 317;
 constexpr int kTipMinimise = 318;
 constexpr int kProfileFilter = 319;
-constexpr int kProgramFilter = 320;
 // Profiles that follow the program in use: the tray's pause, the profile menu's entry and the
 // programs dialog.
 constexpr int kPauseSwitching = 370;
